@@ -1,0 +1,16 @@
+#pragma once
+
+#include "engine/Options.h"
+
+#include <string>
+
+namespace Framework
+{
+
+class Core;
+
+// Creates and registers the eight systems, runs both passes and the main loop, then tears everything
+// down. executablePath is used to find the Resources folder when no --resources is given. Returns 0.
+int ProgramEntry(Core& core, const Options& options, const std::string& executablePath);
+
+} // namespace Framework
