@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ISystem.h"
 #include "engine/Vector.h"
 
 #include <cstdint>

@@ -23,11 +23,8 @@
 namespace Framework
 {
 
-int ProgramEntry(Core& core, const Options& options, const std::string& executablePath)
+void BuildSystems(Core& core, const Options& options, const std::string& executablePath)
 {
-    std::srand(options.Seed ? *options.Seed : static_cast<unsigned>(std::time(nullptr)));
-    RegisterParticleKinds();
-
     std::string root = options.ResourceDir;
     if (root.empty())
     {
@@ -71,6 +68,13 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
     core.AddSystem(std::move(gameLogic));
     core.AddSystem(std::move(resources));
     core.AddSystem(std::move(input));
+}
+
+int ProgramEntry(Core& core, const Options& options, const std::string& executablePath)
+{
+    std::srand(options.Seed ? *options.Seed : static_cast<unsigned>(std::time(nullptr)));
+    RegisterParticleKinds();
+    BuildSystems(core, options, executablePath);
 
     RealClock realClock;
     FixedStepClock fixedClock;
