@@ -29,14 +29,16 @@ bool ParseUnsigned(const std::string& text, uint64_t& out)
 std::string UsageText()
 {
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
-           "              [--resources DIR] [--level NAME] [--dump-state]\n";
+           "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
+           "              [--replay FILE] [--screenshot FILE]\n";
 }
 
 ParseResult ParseOptions(const std::vector<std::string>& args)
 {
     ParseResult result;
     Options& o = result.Values;
-    auto fail = [&](const std::string& message) {
+    auto fail = [&](const std::string& message)
+    {
         result.ExitCode = 2;
         result.Message = message + "\n" + UsageText();
         return result;
@@ -44,7 +46,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     for (size_t i = 0; i < args.size(); ++i)
     {
         const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
+        auto value = [&](std::string& out)
+        {
             if (i + 1 >= args.size())
             {
                 return false;
@@ -103,6 +106,27 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
             if (!value(o.Level) || o.Level.empty())
             {
                 return fail("--level needs a level name");
+            }
+        }
+        else if (arg == "--record")
+        {
+            if (!value(o.Record) || o.Record.empty())
+            {
+                return fail("--record needs a file");
+            }
+        }
+        else if (arg == "--replay")
+        {
+            if (!value(o.Replay) || o.Replay.empty())
+            {
+                return fail("--replay needs a file");
+            }
+        }
+        else if (arg == "--screenshot")
+        {
+            if (!value(o.Screenshot) || o.Screenshot.empty())
+            {
+                return fail("--screenshot needs a file");
             }
         }
         else

@@ -14,6 +14,9 @@
 #include "input/Input.h"
 #include "physics/Physics.h"
 #include "platform/Clock.h"
+#include "platform/InputRecording.h"
+#include "platform/RenderDevice.h"
+#include "platform/SdlKeySource.h"
 #include "platform/Window.h"
 
 #include <cstdlib>
@@ -40,15 +43,41 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     // Creation order differs from registration order: the resource tables and the window must
     // exist before any system is initialised.
     auto resources = std::make_unique<ResourceManager>(&core);
-    std::unique_ptr<IWindow> window =
-        options.Headless ? CreateHeadlessWindow() : CreateSdlWindow("A Kibbet", 1280, 720, !options.Windowed);
+    std::unique_ptr<IWindow> window = options.Headless
+                                          ? CreateHeadlessWindow()
+                                          : CreateSdlWindow("A Kibbet", 1280, 720, ResourcePath("Textures/Icon.ico"));
+    IWindow* windowView = window.get();
     auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
-    auto graphics = std::make_unique<Graphics>(&core);
+    std::unique_ptr<IRenderDevice> device;
+    if (!options.Headless)
+    {
+        device = CreateGlRenderDevice(windowView->NativeHandle());
+    }
+    auto graphics = std::make_unique<Graphics>(&core, windowView, std::move(device), options.Windowed);
     auto audio = std::make_unique<Audio>(&core);
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);
-    auto input = std::make_unique<Input>(&core);
+
+    // Input comes from a replay file, the devices, or (headless) nowhere; a recording wraps whichever it is.
+    std::unique_ptr<IKeySource> keys;
+    if (!options.Replay.empty())
+    {
+        keys = std::make_unique<ReplayKeySource>(options.Replay);
+    }
+    else if (!options.Headless)
+    {
+        keys = CreateSdlKeySource(windowView);
+    }
+    else
+    {
+        keys = std::make_unique<ScriptedKeySource>();
+    }
+    if (!options.Record.empty())
+    {
+        keys = std::make_unique<RecordingKeySource>(std::move(keys), options.Record);
+    }
+    auto input = std::make_unique<Input>(&core, std::move(keys));
 
     core.m_ResourceManager = resources.get();
     core.m_Windows = windows.get();
@@ -91,6 +120,10 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
     }
     core.GameLoop();
 
+    if (!options.Screenshot.empty() && core.m_Graphics != nullptr)
+    {
+        core.m_Graphics->SaveScreenshot(options.Screenshot);
+    }
     if (options.DumpState)
     {
         DumpState(core, std::cout);

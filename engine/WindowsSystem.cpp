@@ -2,6 +2,7 @@
 
 #include "engine/Core.h"
 #include "engine/Message.h"
+#include "graphics/Graphics.h"
 #include "platform/Window.h"
 
 namespace Framework
@@ -61,6 +62,11 @@ void WindowsSystem::Update(float dt)
             break;
         }
         case WindowEvent::Kind::Resize:
+            // In full screen the back buffer keeps the chosen resolution; the picture is scaled.
+            if (m_Core->m_Graphics != nullptr && !m_Core->m_Graphics->m_Fullscreen)
+            {
+                m_Core->m_Graphics->Resize(static_cast<unsigned>(event.Width), static_cast<unsigned>(event.Height));
+            }
             break;
         }
     }

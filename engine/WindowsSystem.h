@@ -28,6 +28,8 @@ public:
 
     // True while the game window holds the keyboard focus.
     bool HasFocus() const;
+    // The platform window behind the system (never null; a stand-in when headless).
+    IWindow* Window() const { return m_Window.get(); }
 
     int Width = 1280;
     int Height = 720;

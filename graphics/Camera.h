@@ -2,26 +2,42 @@
 
 #include "engine/Vector.h"
 
+#include <functional>
+#include <vector>
+
 namespace Framework
 {
 
 class GameObjectComposition;
 
 // The one camera: follows a target object (by default the hero "Kibbet", held 200 units below the
-// view centre) and can be kept from going left of or below the level's lock.
+// view centre, with a horizontal lead in the direction it moves), can be kept from going left of or
+// below the level's lock, and moves the parallax objects by a fraction of its own movement.
 class Camera
 {
 public:
+    // Measures the client area (world units are its pixels), puts the world origin at the view centre
+    // and builds the matrices.
+    void InitCamera(int clientWidth, int clientHeight);
     // Follows the object, or the hero when it is null; the view jumps to it at once.
     void SetCameraTarget(GameObjectComposition* object);
-    // Moves the view so the target (plus the look-ahead) sits at the target offset.
+    // Moves the view so the target (plus the look-ahead) sits at the target offset; moves the parallax objects.
     void UpdateCamera();
+    // Builds the lead toward the hero's direction of motion after a second of movement, and lets it fall
+    // back once the hero has stood still; only while the hero is the target and the game is not paused.
+    void UpdateLookAhead(float dt);
+    // Recomputes the matrix the vertex shader gets from the view offset.
+    void RebuildViewProjection();
+    // Moves every active parallax object by its factors times (dx, dy).
+    void UpdateParallax(float dx, float dy);
     // The followed x never goes below minX and y never below minY until the locks are cleared.
     void SetCameraLocks(float minX, float minY);
-    // Drops both locks and the look-ahead; called when a level is unloaded.
+    // Drops both locks, the look-ahead and the parallax list; called when a level is unloaded.
     void ClearCameraLocks();
     // The world point at the centre of the view.
     Vec2 ScreenCentre() const { return {m_HalfClient.x - m_ViewOffset.x, m_HalfClient.y - m_ViewOffset.y}; }
+    // True when the object is the hero, the live object stored under the key "Kibbet".
+    static bool IsHero(const GameObjectComposition* object);
 
     int m_ClientWidth = 1280;
     int m_ClientHeight = 720;
@@ -36,9 +52,18 @@ public:
     float m_MinX = 0.0f;
     bool m_LockMinY = false;
     float m_MinY = 0.0f;
+    Mat4 m_ViewBase;
+    Mat4 m_Projection;
+    Mat4 m_ViewProjection;
+    std::vector<GameObjectComposition*> m_ParallaxObjects;
+    // The hero's horizontal velocity for the look-ahead; the physics provides it (0 until it does).
+    std::function<float(const GameObjectComposition&)> HeroVelocityX;
 };
 
 // The global camera.
 extern Camera CAMERA;
+
+// The product a x b of two row-major matrices (row vectors: v * a * b).
+Mat4 Multiply(const Mat4& a, const Mat4& b);
 
 } // namespace Framework

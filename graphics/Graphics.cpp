@@ -1,50 +1,469 @@
 #include "graphics/Graphics.h"
 
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
 #include "engine/Core.h"
+#include "engine/Log.h"
+#include "engine/Paths.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
+#include "graphics/ResourceManager.h"
+#include "input/Input.h"
+#include "platform/FileSystem.h"
+#include "platform/Image.h"
+#include "platform/UserFolders.h"
+#include "platform/Window.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Framework
 {
 
-Graphics::Graphics(Core* core) : m_Core(core) {}
+namespace
+{
+constexpr int kF12 = 0x7B;
+} // namespace
 
-// Sprites still listed belong to live objects, which the Factory deletes after this system.
-Graphics::~Graphics() = default;
+Graphics::Graphics(Core* core, IWindow* window, std::unique_ptr<IRenderDevice> device, bool startWindowed)
+    : m_Core(core), m_Window(window), m_Device(std::move(device)), m_StartWindowed(startWindowed)
+{
+    if (m_Device == nullptr)
+    {
+        m_Device = std::make_unique<RecordingRenderDevice>();
+    }
+}
+
+Graphics::Graphics(Core* core) : Graphics(core, nullptr, nullptr, true) {}
+
+// Sprites still listed belong to live objects, which the Factory deletes after this system; the lists
+// are only forgotten here.
+Graphics::~Graphics()
+{
+    if (m_Fullscreen && m_Window != nullptr)
+    {
+        m_Window->SetFullscreen(false);
+    }
+}
+
+void Graphics::Initialize()
+{
+    CreateDevice();
+    if (!m_StartWindowed)
+    {
+        m_Fullscreen = true;
+        if (m_Window != nullptr)
+        {
+            m_Window->SetFullscreen(true);
+        }
+    }
+    Resize(m_ResolutionWidth, m_ResolutionHeight);
+}
+
+void Graphics::CreateDevice()
+{
+    Resize(0, 0);
+    CAMERA.InitCamera(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight));
+    if (!m_Device->Create(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight)))
+    {
+        Log("graphics: no render device; the game goes on without drawing");
+        return;
+    }
+    m_Device->SetViewport(
+        ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
+    if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
+    {
+        Log("graphics: the shaders did not compile; the game goes on without drawing");
+        return;
+    }
+    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    if (textures.empty())
+    {
+        Log("graphics: no .png texture in " + ResourcePath("Textures") + "; nothing will be drawn");
+        return;
+    }
+    if (!m_Device->LoadTexture(textures.front()))
+    {
+        Log("graphics: the first texture failed to load; the game goes on without drawing");
+        return;
+    }
+    if (!m_Device->CreateVertexBuffer(static_cast<size_t>(m_MaxQuads) * 6))
+    {
+        Log("graphics: no vertex buffer; the game goes on without drawing");
+        return;
+    }
+    m_Batch.reserve(static_cast<size_t>(m_MaxQuads) * 6);
+    m_DeviceReady = true;
+}
+
+void Graphics::Load()
+{
+    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    // A file that fails is skipped (the device logs it), so every later texture moves down one layer.
+    for (size_t i = 1; i < textures.size() && m_DeviceReady; ++i)
+    {
+        m_Device->LoadTexture(textures[i]);
+    }
+    if (m_Core != nullptr && m_Core->m_ResourceManager != nullptr)
+    {
+        m_ParticleLayer = m_Core->m_ResourceManager->GetZOrder("Particle_1");
+    }
+}
 
 void Graphics::Update(float dt)
 {
-    (void)dt;
-    // Debug lines live for one frame.
-    DebugLineQueue.clear();
+    HandleFocus();
+    m_SpriteAlpha = std::clamp(m_SpriteAlpha, 0.0f, 1.0f);
+    if (CAMERA.m_Target != nullptr)
+    {
+        CAMERA.UpdateCamera();
+        CAMERA.RebuildViewProjection();
+    }
+    if (m_DeviceReady)
+    {
+        m_Device->BeginFrame(CAMERA.m_ViewProjection);
+    }
+    DrawLayers(dt);
+    DrawDebugLines();
+    if (m_DeviceReady)
+    {
+        m_Device->Present();
+    }
+    if (m_Core != nullptr && m_Core->m_Input != nullptr && m_Core->m_Input->IsKeyTriggered(kF12))
+    {
+        SaveNumberedScreenshot();
+    }
+}
+
+void Graphics::DrawLayers(float dt)
+{
+    UpdateFade(dt);
+    m_ViewCentre = CAMERA.ScreenCentre();
+    CAMERA.UpdateLookAhead(dt);
+    int layers = m_DeviceReady ? static_cast<int>(m_Device->TextureCount()) : 0;
+    for (int i = 0; i < layers; ++i)
+    {
+        if (i == m_ParticleLayer)
+        {
+            DrawParticles();
+        }
+        auto sprites = m_SpriteLayers.find(i);
+        if (sprites != m_SpriteLayers.end())
+        {
+            DrawSprites(sprites->second, i, dt);
+        }
+        // Shape layers are drawn once custom shapes exist; their slot in the order is kept here.
+    }
+}
+
+void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt)
+{
+    const float r = 0.0f;
+    const float g = m_FadeValue;
+    const float b = m_SpriteChannelB;
+    const float a = m_SpriteAlpha;
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    for (GraphicsComponent* component : sprites)
+    {
+        Transform* transform = component->Owner != nullptr ? component->Owner->GetTransform() : nullptr;
+        if (transform == nullptr)
+        {
+            continue;
+        }
+        const Sprite& sprite = component->m_pSprite;
+        float radius = std::max(sprite.HalfWidth, sprite.HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
+        if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||
+            std::fabs(transform->Position.y - m_ViewCentre.y) > m_HalfViewHeight + radius)
+        {
+            continue;
+        }
+        component->m_pAnimation.AdvanceAnimation(dt);
+
+        // The world matrix of the transform (scale, rotation, translation), applied to x and y only.
+        float c = 1.0f;
+        float s = 0.0f;
+        if (transform->Rotation != 0.0f)
+        {
+            c = std::cos(transform->Rotation);
+            s = std::sin(transform->Rotation);
+        }
+        const float m00 = transform->Scale.x * c;
+        const float m01 = transform->Scale.x * s;
+        const float m10 = -transform->Scale.y * s;
+        const float m11 = transform->Scale.y * c;
+        const float tx = transform->Position.x;
+        const float ty = transform->Position.y;
+        const Vec2* uv[4] = {&sprite.UVs.m_UVTopRight, &sprite.UVs.m_UVBottomRight, &sprite.UVs.m_UVBottomLeft,
+                             &sprite.UVs.m_UVTopLeft};
+        Vertex quad[4];
+        for (int k = 0; k < 4; ++k)
+        {
+            const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
+            quad[k] = {p.x * m00 + p.y * m10 + tx, p.x * m01 + p.y * m11 + ty, p.z, r, g, b, a, uv[k]->x, uv[k]->y};
+        }
+        if (m_Batch.size() + 6 > capacity)
+        {
+            // More visible sprites than the buffer holds: draw what is there and go on with a new batch.
+            Flush(PixelShader::Main, layer, Primitive::Triangles);
+        }
+        m_Batch.push_back(quad[0]);
+        m_Batch.push_back(quad[1]);
+        m_Batch.push_back(quad[2]);
+        m_Batch.push_back(quad[2]);
+        m_Batch.push_back(quad[3]);
+        m_Batch.push_back(quad[0]);
+    }
+    Flush(PixelShader::Main, layer, Primitive::Triangles);
+}
+
+void Graphics::DrawParticles()
+{
+    // Emitters arrive with the particle system; the layer keeps its place in the order until then.
+}
+
+void Graphics::DrawDebugLines()
+{
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    while (!DebugLineQueue.empty())
+    {
+        const DebugLine& line = DebugLineQueue.front();
+        if (m_Batch.size() + 2 > capacity)
+        {
+            Flush(PixelShader::Debug, -1, Primitive::Lines);
+        }
+        m_Batch.push_back({line.StartX, line.StartY, line.StartZ, line.R, line.G, line.B, line.A, 0.0f, 0.0f});
+        m_Batch.push_back({line.EndX, line.EndY, line.EndZ, line.R, line.G, line.B, line.A, 0.0f, 0.0f});
+        DebugLineQueue.pop_front();
+    }
+    Flush(PixelShader::Debug, -1, Primitive::Lines);
+}
+
+void Graphics::Flush(PixelShader shader, int texture, Primitive primitive)
+{
+    if (!m_Batch.empty() && m_DeviceReady)
+    {
+        m_Device->Draw(shader, texture, primitive, m_Batch.data(), m_Batch.size());
+    }
+    m_Batch.clear();
+}
+
+void Graphics::UpdateFade(float dt)
+{
+    if (m_FadeTimer < 0.0001f)
+    {
+        m_FadeMode = 0;
+        m_FadeTimer = 0.0f;
+        return;
+    }
+    m_FadeTimer -= dt;
+    if (m_FadeMode == 0)
+    {
+        m_FadeValue = 1.0f;
+    }
+    else if (m_FadeMode == 1)
+    {
+        m_FadeValue = std::min(1.0f - m_FadeTimer / m_FadeDuration, 1.0f);
+    }
+    else if (m_FadeMode == 2)
+    {
+        m_FadeValue = std::max(m_FadeTimer / m_FadeDuration, 0.0f);
+    }
+}
+
+void Graphics::StartFade(int mode, float seconds)
+{
+    m_FadeMode = mode;
+    m_FadeTimer = seconds;
+    m_FadeDuration = seconds;
+}
+
+void Graphics::ResetFade()
+{
+    m_FadeValue = 0.0f;
+    m_FadeMode = 0;
+    m_FadeTimer = 0.0f;
+}
+
+ViewportRect Graphics::ComputeViewport(float w, float h, float aspect)
+{
+    ViewportRect viewport;
+    if (h <= 0.0f || w <= 0.0f)
+    {
+        return viewport; // a minimised window has no area to draw into
+    }
+    float ratio = w / h;
+    if (std::fabs(ratio - aspect) < 0.0001f)
+    {
+        viewport = {0.0f, 0.0f, w, h};
+    }
+    else if (aspect < ratio)
+    {
+        viewport.Width = h * aspect;
+        viewport.Height = h;
+        viewport.Left = (w - viewport.Width) * 0.5f;
+    }
+    else
+    {
+        viewport.Width = w;
+        viewport.Height = w / aspect;
+        viewport.Top = (h - viewport.Height) * 0.5f;
+    }
+    return viewport;
+}
+
+void Graphics::Resize(unsigned width, unsigned height)
+{
+    if (width != 0 && height != 0)
+    {
+        m_BackBufferWidth = width;
+        m_BackBufferHeight = height;
+    }
+    else
+    {
+        int w = 1280;
+        int h = 720;
+        if (m_Window != nullptr)
+        {
+            m_Window->ClientSize(w, h);
+        }
+        m_BackBufferWidth = static_cast<unsigned>(std::max(w, 0));
+        m_BackBufferHeight = static_cast<unsigned>(std::max(h, 0));
+    }
+    if (!m_DeviceReady)
+    {
+        return;
+    }
+    m_Device->ResizeBackBuffer(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight));
+    m_Device->SetViewport(
+        ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
+}
+
+void Graphics::SetResolution(unsigned width, unsigned height)
+{
+    m_ResolutionWidth = width;
+    m_ResolutionHeight = height;
+    if (m_Fullscreen)
+    {
+        Resize(width, height);
+    }
+}
+
+void Graphics::ToggleFullscreen()
+{
+    m_Fullscreen = !m_Fullscreen;
+    if (m_Window != nullptr)
+    {
+        m_Window->SetFullscreen(m_Fullscreen);
+    }
+    Resize(m_ResolutionWidth, m_ResolutionHeight);
+}
+
+void Graphics::HandleFocus()
+{
+    if (m_Window == nullptr)
+    {
+        return;
+    }
+    bool focused = m_Window->HasFocus();
+    if (m_Fullscreen && !focused)
+    {
+        // Leaving full screen keeps the desktop usable while the game is in the background.
+        m_Window->SetFullscreen(false);
+        m_Window->Minimize();
+        m_Fullscreen = false;
+        m_RestoreFullscreen = true;
+    }
+    else if (m_RestoreFullscreen && focused)
+    {
+        m_Fullscreen = true;
+        m_Window->Restore();
+        m_Window->SetFullscreen(true);
+        m_RestoreFullscreen = false;
+        Resize(m_ResolutionWidth, m_ResolutionHeight);
+    }
+}
+
+bool Graphics::SaveScreenshot(const std::string& path)
+{
+    Image image;
+    if (!m_DeviceReady || !m_Device->ReadBackBuffer(image))
+    {
+        Log("screenshot: there is no picture to save (no drawing device)");
+        return false;
+    }
+    if (!SavePng(path, image))
+    {
+        Log("screenshot: could not write " + path);
+        return false;
+    }
+    return true;
+}
+
+void Graphics::SaveNumberedScreenshot()
+{
+    std::string path = NextScreenshotPath(PicturesFolder(), "Kibbet_");
+    if (!path.empty() && SaveScreenshot(path))
+    {
+        Log("screenshot saved to " + path);
+    }
+}
+
+size_t Graphics::RegisteredSpriteCount() const
+{
+    size_t count = 0;
+    for (const auto& entry : m_SpriteLayers)
+    {
+        count += entry.second.size();
+    }
+    return count;
 }
 
 IComponent* Graphics::CreateComponent(int key)
 {
-    (void)key;
     auto* sprite = new GraphicsComponent();
     sprite->System = this;
-    m_Sprites.push_back(sprite);
+    sprite->m_zOrder = key;
+    m_SpriteLayers[key].push_back(sprite);
     return sprite;
 }
 
 IComponent* Graphics::CreatePrototypeComponent(int key)
 {
-    (void)key;
     auto* sprite = new GraphicsComponent();
     sprite->System = this;
+    sprite->m_zOrder = key;
     return sprite;
 }
 
 void Graphics::DestroyComponent(IComponent* component)
 {
-    if (component == nullptr)
+    auto* sprite = dynamic_cast<GraphicsComponent*>(component);
+    if (sprite == nullptr)
     {
         return;
     }
-    std::erase(m_Sprites, component);
-    delete component;
+    auto layer = m_SpriteLayers.find(sprite->m_zOrder);
+    if (layer != m_SpriteLayers.end())
+    {
+        std::erase(layer->second, sprite);
+    }
+    delete sprite;
+}
+
+void Graphics::MoveToLayer(GraphicsComponent* component, int oldLayer)
+{
+    auto from = m_SpriteLayers.find(oldLayer);
+    if (from == m_SpriteLayers.end())
+    {
+        return;
+    }
+    auto it = std::find(from->second.begin(), from->second.end(), component);
+    if (it == from->second.end())
+    {
+        return; // not registered (an object type's sprite)
+    }
+    from->second.erase(it);
+    m_SpriteLayers[component->m_zOrder].push_back(component);
 }
 
 } // namespace Framework

@@ -1,37 +1,115 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "graphics/Vertex.h"
+#include "platform/RenderDevice.h"
 
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace Framework
 {
 
 class GraphicsComponent;
+class CustomShape;
+class Emitter;
+class IWindow;
 
-// Draws the live sprites layer by layer and presents the frame.
+// Draws every frame: the layers of registered sprites (a layer is both the drawing order and the index
+// of the one texture drawn with it), the particle layer, debug lines and the fade, in a 16:9 viewport
+// with bars. Owns the render device and the per-layer lists of the sprites it made.
 class Graphics : public ISystem
 {
 public:
+    // window is not owned and may be null (no window: the client size is 1280 x 720). With startWindowed
+    // the game stays in its window instead of going full screen.
+    Graphics(Core* core, IWindow* window, std::unique_ptr<IRenderDevice> device, bool startWindowed = false);
+    // A headless Graphics with a recording device and no window.
     explicit Graphics(Core* core);
     ~Graphics() override;
 
+    // Creates the device, then goes full screen (unless started windowed) at the chosen resolution.
+    void Initialize() override;
+    // Loads the textures after the first and finds the particle layer.
+    void Load() override;
+    // Draws and presents one frame.
     void Update(float dt) override;
-    // Hands out a sprite that joins the draw list; key is its draw-list key.
+    // A new sprite registered in the list of layer key.
     IComponent* CreateComponent(int key) override;
+    // A new sprite for an object type: never registered, never drawn.
     IComponent* CreatePrototypeComponent(int key) override;
+    // Unregisters the sprite from the list of its current layer and deletes it.
     void DestroyComponent(IComponent* component) override;
     std::string GetName() const override { return "Graphics"; }
     Core* GetCore() const override { return m_Core; }
 
-    // The full-screen and focus check made once before the first frame.
-    void HandleFocus() {}
+    // Moves a registered sprite from the list of oldLayer to the list of its current m_zOrder.
+    void MoveToLayer(GraphicsComponent* component, int oldLayer);
+    // Starts a fade: mode 1 fades in, 2 fades out, over seconds.
+    void StartFade(int mode, float seconds);
+    // Fully faded (value 0) with no fade running.
+    void ResetFade();
+    // Advances the running fade by dt.
+    void UpdateFade(float dt);
+    // New back-buffer size; zeros take the window's client size.
+    void Resize(unsigned width, unsigned height);
+    // The resolution used in full screen; applied at once when in full screen.
+    void SetResolution(unsigned width, unsigned height);
+    // Switches between borderless full screen and a window.
+    void ToggleFullscreen();
+    // Minimises a full-screen game that lost the focus and restores it when the focus returns.
+    void HandleFocus();
+    // Writes the back buffer as a PNG; false (and a logged reason) when there is no picture.
+    bool SaveScreenshot(const std::string& path);
+    // Number of sprites registered in all layers.
+    size_t RegisteredSpriteCount() const;
+    // The device drawn with; not owned by the caller.
+    IRenderDevice& Device() { return *m_Device; }
 
-    // Sprites created through CreateComponent; not owned.
-    std::vector<GraphicsComponent*> m_Sprites;
+    // The viewport for a back buffer of w x h that keeps the aspect ratio, with bars on two sides.
+    static ViewportRect ComputeViewport(float w, float h, float aspect);
+
+    float m_SpriteAlpha = 1.0f;
+    float m_SpriteChannelB = 1.0f;
+    unsigned m_BackBufferWidth = 0;
+    unsigned m_BackBufferHeight = 0;
+    unsigned m_ResolutionWidth = 1280;
+    unsigned m_ResolutionHeight = 720;
+    float m_HalfViewWidth = 640.0f;
+    float m_HalfViewHeight = 384.0f;
+    float m_TargetAspect = 1.7777f;
+    float m_FadeDuration = 0.0f;
+    float m_FadeTimer = 0.0f;
+    float m_FadeValue = 1.0f;
+    int m_FadeMode = 0;
+    int m_ParticleLayer = 0;
+    std::map<int, std::vector<GraphicsComponent*>> m_SpriteLayers;
+    std::map<int, std::vector<CustomShape*>> m_ShapeLayers;
+    std::vector<Emitter*> m_Emitters;
+    unsigned m_MaxQuads = 2000;
+    bool m_Fullscreen = false;
+    bool m_RestoreFullscreen = false;
 
 private:
+    void CreateDevice();
+    void DrawLayers(float dt);
+    void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    void DrawParticles();
+    void DrawDebugLines();
+    // Hands the batch to the device and empties it.
+    void Flush(PixelShader shader, int texture, Primitive primitive);
+    void SaveNumberedScreenshot();
+
     Core* m_Core;
+    IWindow* m_Window;
+    std::unique_ptr<IRenderDevice> m_Device;
+    bool m_StartWindowed;
+    // Set once every device step has succeeded; without it nothing is drawn.
+    bool m_DeviceReady = false;
+    std::vector<Vertex> m_Batch;
+    Vec2 m_ViewCentre;
 };
 
 } // namespace Framework

@@ -1,11 +1,33 @@
 #pragma once
 
-#include "data/RawBlockComponent.h"
+#include "data/IComponent.h"
+#include "graphics/Animation.h"
+#include "graphics/Sprite.h"
+
+#include <string>
 
 namespace Framework
 {
 
-// The sprite of an object; created by the Graphics system, which draws its live sprites.
-KIBBET_SYSTEM_STANDIN_COMPONENT(GraphicsComponent, "Graphics")
+// Gives an object a picture: one sprite drawn in one layer and the animation that changes its frame.
+// Made by the Graphics system, which keeps registered ones in per-layer lists and draws them.
+class GraphicsComponent : public IComponent
+{
+public:
+    GraphicsComponent();
+
+    // A new registered component in the same layer with a copy of the sprite and animation.
+    IComponent* Clone() const override;
+    // Reads the sprite name, the animation and the layer name; a registered component whose layer
+    // changes moves to the new layer's list.
+    void Serialize(TextSerializer& reader, const std::string& blockName) override;
+    void Write(TextWriter& writer, const std::string& blockName) const override;
+    std::string GetName() const override { return "Graphics"; }
+
+    Sprite m_pSprite;
+    Animation m_pAnimation;
+    int m_zOrder = 0;
+    std::string m_zOrderString;
+};
 
 } // namespace Framework

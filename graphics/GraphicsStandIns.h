@@ -1,14 +1,14 @@
 #pragma once
 
 #include "data/RawBlockComponent.h"
+#include "graphics/Parallax.h"
+#include "graphics/SetDefaultAnimation.h"
 
 namespace Framework
 {
 
 KIBBET_STANDIN_COMPONENT(CustomShape, "CustomShape")
-KIBBET_STANDIN_COMPONENT(Parallax, "Parallax")
 KIBBET_STANDIN_COMPONENT(Emitter, "Emitter")
-KIBBET_STANDIN_COMPONENT(SetDefaultAnimation, "SetDefaultAnimation")
 KIBBET_STANDIN_COMPONENT(FontComponent, "FontComponent")
 
 } // namespace Framework

@@ -3,6 +3,11 @@
 #include <stb_image.h>
 #include <stb_image_write.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+
 namespace Framework
 {
 
@@ -21,6 +26,118 @@ bool LoadImageFile(const std::string& path, Image& out)
     out.Pixels.assign(data, data + static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
     stbi_image_free(data);
     return true;
+}
+
+namespace
+{
+uint32_t Read32(const std::vector<unsigned char>& data, size_t at)
+{
+    return static_cast<uint32_t>(data[at]) | (static_cast<uint32_t>(data[at + 1]) << 8) |
+           (static_cast<uint32_t>(data[at + 2]) << 16) | (static_cast<uint32_t>(data[at + 3]) << 24);
+}
+
+uint16_t Read16(const std::vector<unsigned char>& data, size_t at)
+{
+    return static_cast<uint16_t>(data[at] | (data[at + 1] << 8));
+}
+
+// A 32-bit bitmap entry: an info header, then rows bottom-up in BGRA (the height counts the mask too).
+bool DecodeIcoBitmap(const std::vector<unsigned char>& data, size_t offset, size_t size, Image& out)
+{
+    if (size < 40 || Read32(data, offset) < 40)
+    {
+        return false;
+    }
+    int32_t width = static_cast<int32_t>(Read32(data, offset + 4));
+    int32_t height = static_cast<int32_t>(Read32(data, offset + 8)) / 2;
+    uint16_t bits = Read16(data, offset + 14);
+    size_t header = Read32(data, offset);
+    if (bits != 32 || width <= 0 || height <= 0 || width > 1024 || height > 1024)
+    {
+        return false;
+    }
+    size_t pixels = static_cast<size_t>(width) * static_cast<size_t>(height) * 4;
+    if (header + pixels > size)
+    {
+        return false;
+    }
+    out.Width = width;
+    out.Height = height;
+    out.Pixels.resize(pixels);
+    for (int32_t row = 0; row < height; ++row)
+    {
+        const unsigned char* src = &data[offset + header + static_cast<size_t>(height - 1 - row) * width * 4];
+        unsigned char* dst = &out.Pixels[static_cast<size_t>(row) * width * 4];
+        for (int32_t x = 0; x < width; ++x)
+        {
+            dst[x * 4 + 0] = src[x * 4 + 2];
+            dst[x * 4 + 1] = src[x * 4 + 1];
+            dst[x * 4 + 2] = src[x * 4 + 0];
+            dst[x * 4 + 3] = src[x * 4 + 3];
+        }
+    }
+    return true;
+}
+} // namespace
+
+bool LoadIcoFile(const std::string& path, Image& out)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::vector<unsigned char> data((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (data.size() < 6 || Read16(data, 0) != 0 || Read16(data, 2) != 1)
+    {
+        return false;
+    }
+    size_t count = Read16(data, 4);
+    size_t best = count;
+    unsigned bestArea = 0;
+    for (size_t i = 0; i < count && 6 + i * 16 + 16 <= data.size(); ++i)
+    {
+        size_t entry = 6 + i * 16;
+        unsigned w = data[entry] == 0 ? 256u : data[entry];
+        unsigned h = data[entry + 1] == 0 ? 256u : data[entry + 1];
+        if (w * h > bestArea)
+        {
+            bestArea = w * h;
+            best = i;
+        }
+    }
+    if (best == count)
+    {
+        return false;
+    }
+    size_t entry = 6 + best * 16;
+    size_t size = Read32(data, entry + 8);
+    size_t offset = Read32(data, entry + 12);
+    if (offset > data.size() || size > data.size() - offset || size < 8)
+    {
+        return false;
+    }
+    static const unsigned char kPngSignature[8] = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
+    if (std::equal(kPngSignature, kPngSignature + 8, data.begin() + static_cast<std::ptrdiff_t>(offset)))
+    {
+        int width = 0;
+        int height = 0;
+        int channels = 0;
+        unsigned char* pixels =
+            stbi_load_from_memory(&data[offset], static_cast<int>(size), &width, &height, &channels, 4);
+        if (pixels == nullptr)
+        {
+            return false;
+        }
+        out.Width = width;
+        out.Height = height;
+        out.Pixels.assign(pixels, pixels + static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+        stbi_image_free(pixels);
+        return true;
+    }
+    return DecodeIcoBitmap(data, offset, size, out);
+}
+
+bool ReadImageSize(const std::string& path, int& width, int& height)
+{
+    int channels = 0;
+    return stbi_info(path.c_str(), &width, &height, &channels) != 0;
 }
 
 bool SavePng(const std::string& path, const Image& image)

@@ -16,6 +16,10 @@ struct Image
 
 // Decodes a PNG (or another format the decoder knows) into RGBA8; false, and out untouched, on failure.
 bool LoadImageFile(const std::string& path, Image& out);
+// Reads the largest picture of a Windows icon (".ico") file, stored as PNG or as a 32-bit bitmap.
+bool LoadIcoFile(const std::string& path, Image& out);
+// Reads only the size of a picture file; false when it is not a picture the decoder knows.
+bool ReadImageSize(const std::string& path, int& width, int& height);
 // Writes RGBA8 pixels as a PNG; false on failure.
 bool SavePng(const std::string& path, const Image& image);
 

@@ -1,4 +1,6 @@
 #include "engine/Log.h"
+#include "platform/Image.h"
+#include "platform/SdlEventHub.h"
 #include "platform/Window.h"
 
 #include <SDL.h>
@@ -11,10 +13,28 @@ namespace
 // Longest dropped path kept, in bytes, so receivers can rely on a bound.
 constexpr size_t kMaxDropPath = 511;
 
+void SetIcon(SDL_Window* window, const std::string& path)
+{
+    Image icon;
+    if (!LoadIcoFile(path, icon))
+    {
+        LogOnce("window icon " + path + " could not be read; the default icon stays");
+        return;
+    }
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(icon.Pixels.data(), icon.Width, icon.Height, 32,
+                                                              icon.Width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (surface != nullptr)
+    {
+        SDL_SetWindowIcon(window, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
 class SdlWindow : public IWindow
 {
 public:
-    SdlWindow(const std::string& title, int width, int height, bool fullscreen)
+    SdlWindow(const std::string& title, int width, int height, const std::string& iconPath)
+        : m_Width(width), m_Height(height)
     {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
         {
@@ -22,13 +42,13 @@ public:
             return;
         }
         m_VideoStarted = true;
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+        SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+        SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
         Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL;
-        if (fullscreen)
-        {
-            flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-        }
-        m_Window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                                    flags);
+        m_Window =
+            SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
         if (m_Window == nullptr)
         {
             Log(std::string("no window: ") + SDL_GetError());
@@ -38,6 +58,7 @@ public:
         SDL_ShowCursor(SDL_DISABLE);
         SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
         SDL_StartTextInput();
+        SetIcon(m_Window, iconPath);
     }
 
     ~SdlWindow() override
@@ -72,6 +93,7 @@ public:
         SDL_Event event;
         while (SDL_PollEvent(&event) != 0)
         {
+            DispatchSdlEvent(event);
             Translate(event, events);
         }
         return events;
@@ -84,6 +106,49 @@ public:
 
     void* NativeHandle() const override { return m_Window; }
 
+    void ClientSize(int& width, int& height) const override
+    {
+        width = m_Width;
+        height = m_Height;
+        if (m_Window != nullptr)
+        {
+            SDL_GetWindowSize(m_Window, &width, &height);
+        }
+    }
+
+    void SetFullscreen(bool fullscreen) override
+    {
+        if (m_Window != nullptr)
+        {
+            SDL_SetWindowFullscreen(m_Window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        }
+    }
+
+    void Minimize() override
+    {
+        if (m_Window != nullptr)
+        {
+            SDL_MinimizeWindow(m_Window);
+        }
+    }
+
+    void Restore() override
+    {
+        if (m_Window != nullptr)
+        {
+            SDL_RestoreWindow(m_Window);
+            SDL_RaiseWindow(m_Window);
+        }
+    }
+
+    void SetClientSize(int width, int height) override
+    {
+        if (m_Window != nullptr)
+        {
+            SDL_SetWindowSize(m_Window, width, height);
+        }
+    }
+
 private:
     void Translate(const SDL_Event& event, std::vector<WindowEvent>& events)
     {
@@ -93,6 +158,14 @@ private:
         case SDL_QUIT:
             out.Type = WindowEvent::Kind::Quit;
             events.push_back(out);
+            break;
+        case SDL_KEYDOWN:
+            // Alt+F4 ends the program even where no window manager turns it into a close request.
+            if (event.key.keysym.scancode == SDL_SCANCODE_F4 && (event.key.keysym.mod & KMOD_ALT) != 0)
+            {
+                out.Type = WindowEvent::Kind::Quit;
+                events.push_back(out);
+            }
             break;
         case SDL_TEXTINPUT:
             // One message per character, as the window's character messages came.
@@ -126,8 +199,6 @@ private:
             }
             break;
         case SDL_DROPBEGIN:
-            m_DropInProgress = false;
-            break;
         case SDL_DROPCOMPLETE:
             m_DropInProgress = false;
             break;
@@ -146,6 +217,8 @@ private:
     }
 
     SDL_Window* m_Window = nullptr;
+    int m_Width;
+    int m_Height;
     bool m_VideoStarted = false;
     bool m_DropInProgress = false;
 };
@@ -153,22 +226,40 @@ private:
 class HeadlessWindow : public IWindow
 {
 public:
+    HeadlessWindow(int width, int height) : m_Width(width), m_Height(height) {}
     bool Exists() const override { return false; }
     void Show() override {}
     std::vector<WindowEvent> Pump() override { return {}; }
     bool HasFocus() const override { return true; }
     void* NativeHandle() const override { return nullptr; }
+    void ClientSize(int& width, int& height) const override
+    {
+        width = m_Width;
+        height = m_Height;
+    }
+    void SetFullscreen(bool fullscreen) override { (void)fullscreen; }
+    void Minimize() override {}
+    void Restore() override {}
+    void SetClientSize(int width, int height) override
+    {
+        m_Width = width;
+        m_Height = height;
+    }
+
+private:
+    int m_Width;
+    int m_Height;
 };
 } // namespace
 
-std::unique_ptr<IWindow> CreateSdlWindow(const std::string& title, int width, int height, bool fullscreen)
+std::unique_ptr<IWindow> CreateSdlWindow(const std::string& title, int width, int height, const std::string& iconPath)
 {
-    return std::make_unique<SdlWindow>(title, width, height, fullscreen);
+    return std::make_unique<SdlWindow>(title, width, height, iconPath);
 }
 
-std::unique_ptr<IWindow> CreateHeadlessWindow()
+std::unique_ptr<IWindow> CreateHeadlessWindow(int width, int height)
 {
-    return std::make_unique<HeadlessWindow>();
+    return std::make_unique<HeadlessWindow>(width, height);
 }
 
 } // namespace Framework

@@ -44,11 +44,21 @@ public:
     virtual bool HasFocus() const = 0;
     // The platform window (an SDL_Window*), or null.
     virtual void* NativeHandle() const = 0;
+    // The client area's size in pixels; the size asked for when there is no window.
+    virtual void ClientSize(int& width, int& height) const = 0;
+    // Borderless full screen on the desktop (the desktop's video mode never changes), or back to a window.
+    virtual void SetFullscreen(bool fullscreen) = 0;
+    virtual void Minimize() = 0;
+    // Brings a minimised window back and gives it the focus.
+    virtual void Restore() = 0;
+    // Sets a new client size (windowed only).
+    virtual void SetClientSize(int width, int height) = 0;
 };
 
-// A window of the given client size; on failure it logs and behaves as no window.
-std::unique_ptr<IWindow> CreateSdlWindow(const std::string& title, int width, int height, bool fullscreen);
+// A resizable window of the given client size (at least 320 x 240), ready for an OpenGL 3.3 core
+// context, with the icon read from iconPath when it loads; on failure it logs and behaves as no window.
+std::unique_ptr<IWindow> CreateSdlWindow(const std::string& title, int width, int height, const std::string& iconPath);
 // No window at all; reports focus so focus rules behave as in a focused game.
-std::unique_ptr<IWindow> CreateHeadlessWindow();
+std::unique_ptr<IWindow> CreateHeadlessWindow(int width = 1280, int height = 720);
 
 } // namespace Framework

@@ -18,7 +18,7 @@ class FactoryTest : public EngineTest
 protected:
     void SetUp() override { Start(SourcePath("tests/data/mini")); }
     Factory& factory() { return *core.m_Factory; }
-    size_t Sprites() const { return core.m_Graphics->m_Sprites.size(); }
+    size_t Sprites() const { return core.m_Graphics->RegisteredSpriteCount(); }
     size_t Bodies() const { return core.m_Physics->m_Bodies.size(); }
     void LoadLevel(const std::string& name) { core.m_GameLogic->m_LevelManager.ChangeLevel(name); }
 };

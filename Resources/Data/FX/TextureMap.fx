@@ -1,0 +1,54 @@
+// Kibbet's effect file: GLSL 3.30 core, one section per entry point. A section starts at a line
+// "@entry NAME" and runs to the next such line. The vertex shader multiplies the position, as a row
+// vector, by the camera matrix. Colour channels: g is the fade (1 no fade, 0 black), a the opacity;
+// for sprites b says how strongly the fade applies (shapes send 0 and ignore the fade).
+
+@entry VS_Main
+#version 330 core
+layout(location = 0) in vec3 POSITION;
+layout(location = 1) in vec4 COLOR;
+layout(location = 2) in vec2 TEXCOORD;
+uniform mat4 ViewProjection;
+out vec4 vColour;
+out vec2 vTexCoord;
+void main()
+{
+    gl_Position = vec4(POSITION, 1.0) * ViewProjection;
+    vColour = COLOR;
+    vTexCoord = TEXCOORD;
+}
+
+@entry PS_Main
+#version 330 core
+in vec4 vColour;
+in vec2 vTexCoord;
+uniform sampler2D Texture;
+out vec4 FragColour;
+void main()
+{
+    vec4 texel = texture(Texture, vTexCoord);
+    float fade = mix(1.0, vColour.g, vColour.b);
+    FragColour = vec4(texel.rgb * fade, texel.a * vColour.a);
+}
+
+@entry PS_Degub_Main
+#version 330 core
+in vec4 vColour;
+in vec2 vTexCoord;
+out vec4 FragColour;
+void main()
+{
+    FragColour = clamp(vColour, 0.0, 1.0);
+}
+
+@entry PS_Particle
+#version 330 core
+in vec4 vColour;
+in vec2 vTexCoord;
+uniform sampler2D Texture;
+out vec4 FragColour;
+void main()
+{
+    vec4 texel = texture(Texture, vTexCoord);
+    FragColour = vec4(texel.rgb * vColour.g, texel.a * vColour.a);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/IComponent.h"
+
+#include <string>
+
+namespace Framework
+{
+
+// Chooses and starts the owner's default animation when the owner is initialised.
+class SetDefaultAnimation : public IComponent
+{
+public:
+    // Makes m_Default the default animation of the owner's "Graphics" component and plays it.
+    void Initialize() override;
+    // A copy that keeps m_Default, so objects placed from a type keep the type's default animation.
+    IComponent* Clone() const override;
+    void Destroy() override {}
+    void Serialize(TextSerializer& reader, const std::string& blockName) override;
+    void Write(TextWriter& writer, const std::string& blockName) const override;
+    std::string GetName() const override { return "SetDefaultAnimation"; }
+
+    std::string m_Default;
+};
+
+} // namespace Framework

@@ -1,0 +1,379 @@
+#include "engine/Log.h"
+#include "platform/Image.h"
+#include "platform/RenderDevice.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+namespace Framework
+{
+
+namespace
+{
+const std::array<const char*, 4> kEntryPoints = {"VS_Main", "PS_Main", "PS_Degub_Main", "PS_Particle"};
+
+// Splits the effect file into its "@entry NAME" sections.
+std::map<std::string, std::string> SplitEffect(const std::string& text)
+{
+    std::map<std::string, std::string> sections;
+    std::istringstream in(text);
+    std::string line;
+    std::string current;
+    while (std::getline(in, line))
+    {
+        if (line.rfind("@entry ", 0) == 0)
+        {
+            current = line.substr(7);
+            while (!current.empty() && (current.back() == '\r' || current.back() == ' '))
+            {
+                current.pop_back();
+            }
+            continue;
+        }
+        if (!current.empty())
+        {
+            sections[current] += line + "\n";
+        }
+    }
+    return sections;
+}
+
+GLuint CompileStage(GLenum stage, const std::string& name, const std::string& source)
+{
+    GLuint shader = glCreateShader(stage);
+    const char* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+    GLint ok = GL_FALSE;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &ok);
+    if (ok != GL_TRUE)
+    {
+        char log[2048] = {};
+        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
+        Log("shader " + name + " did not compile: " + log);
+        glDeleteShader(shader);
+        return 0;
+    }
+    return shader;
+}
+
+class GlRenderDevice : public IRenderDevice
+{
+public:
+    explicit GlRenderDevice(SDL_Window* window) : m_Window(window) {}
+
+    ~GlRenderDevice() override
+    {
+        if (m_Context == nullptr)
+        {
+            return;
+        }
+        for (GLuint texture : m_Textures)
+        {
+            glDeleteTextures(1, &texture);
+        }
+        for (GLuint program : m_Programs)
+        {
+            glDeleteProgram(program);
+        }
+        glDeleteBuffers(1, &m_Buffer);
+        glDeleteVertexArrays(1, &m_Vao);
+        glDeleteFramebuffers(1, &m_Fbo);
+        glDeleteTextures(1, &m_FboTexture);
+        SDL_GL_DeleteContext(m_Context);
+    }
+
+    bool Create(int backBufferWidth, int backBufferHeight) override
+    {
+        if (m_Window == nullptr)
+        {
+            Log("render device: there is no window to draw into");
+            return false;
+        }
+        m_Context = SDL_GL_CreateContext(m_Window);
+        if (m_Context == nullptr)
+        {
+            Log(std::string("render device: no OpenGL 3.3 context: ") + SDL_GetError());
+            return false;
+        }
+        if (epoxy_gl_version() < 33)
+        {
+            Log("render device: OpenGL 3.3 is needed");
+            SDL_GL_DeleteContext(m_Context);
+            m_Context = nullptr;
+            return false;
+        }
+        SDL_GL_SetSwapInterval(0);
+        glGenVertexArrays(1, &m_Vao);
+        glBindVertexArray(m_Vao);
+        glGenFramebuffers(1, &m_Fbo);
+        glGenTextures(1, &m_FboTexture);
+        ResizeBackBuffer(backBufferWidth, backBufferHeight);
+        glDisable(GL_DEPTH_TEST);
+        // Sprites are wound clockwise on screen; the other side is never drawn.
+        glEnable(GL_CULL_FACE);
+        glFrontFace(GL_CW);
+        glCullFace(GL_BACK);
+        glEnable(GL_BLEND);
+        glBlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        return glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    }
+
+    bool CompileShaders(const std::string& effectPath) override
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        std::ifstream file(effectPath);
+        if (!file)
+        {
+            Log("shader file " + effectPath + " could not be read");
+            return false;
+        }
+        std::stringstream text;
+        text << file.rdbuf();
+        std::map<std::string, std::string> sections = SplitEffect(text.str());
+        std::array<GLuint, 4> stages{};
+        bool ok = true;
+        for (size_t i = 0; i < kEntryPoints.size() && ok; ++i)
+        {
+            auto found = sections.find(kEntryPoints[i]);
+            if (found == sections.end())
+            {
+                Log(std::string("shader ") + kEntryPoints[i] + " is missing from " + effectPath);
+                ok = false;
+                break;
+            }
+            stages[i] = CompileStage(i == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER, kEntryPoints[i], found->second);
+            ok = stages[i] != 0;
+        }
+        for (size_t p = 0; p < 3 && ok; ++p)
+        {
+            GLuint program = glCreateProgram();
+            glAttachShader(program, stages[0]);
+            glAttachShader(program, stages[p + 1]);
+            glLinkProgram(program);
+            GLint linked = GL_FALSE;
+            glGetProgramiv(program, GL_LINK_STATUS, &linked);
+            if (linked != GL_TRUE)
+            {
+                char log[2048] = {};
+                glGetProgramInfoLog(program, sizeof log, nullptr, log);
+                Log(std::string("shader ") + kEntryPoints[p + 1] + " did not link: " + log);
+                glDeleteProgram(program);
+                ok = false;
+                break;
+            }
+            m_Programs[p] = program;
+            m_MatrixSlots[p] = glGetUniformLocation(program, "ViewProjection");
+            glUseProgram(program);
+            GLint sampler = glGetUniformLocation(program, "Texture");
+            if (sampler >= 0)
+            {
+                glUniform1i(sampler, 0);
+            }
+        }
+        for (GLuint stage : stages)
+        {
+            if (stage != 0)
+            {
+                glDeleteShader(stage);
+            }
+        }
+        return ok;
+    }
+
+    bool LoadTexture(const std::string& path) override
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        Image image;
+        if (!LoadImageFile(path, image))
+        {
+            Log("texture " + path + " could not be read");
+            return false;
+        }
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     image.Pixels.data());
+        glGenerateMipmap(GL_TEXTURE_2D);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        m_Textures.push_back(texture);
+        return true;
+    }
+
+    size_t TextureCount() const override { return m_Textures.size(); }
+
+    bool CreateVertexBuffer(size_t maxVertices) override
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        m_MaxVertices = maxVertices;
+        glBindVertexArray(m_Vao);
+        glGenBuffers(1, &m_Buffer);
+        glBindBuffer(GL_ARRAY_BUFFER, m_Buffer);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(maxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
+        glEnableVertexAttribArray(0);
+        glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(0));
+        glEnableVertexAttribArray(1);
+        glVertexAttribPointer(1, 4, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(12));
+        glEnableVertexAttribArray(2);
+        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(28));
+        return glGetError() == GL_NO_ERROR;
+    }
+
+    void ResizeBackBuffer(int width, int height) override
+    {
+        if (m_Context == nullptr)
+        {
+            return;
+        }
+        m_Width = std::max(width, 1);
+        m_Height = std::max(height, 1);
+        glBindTexture(GL_TEXTURE_2D, m_FboTexture);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, m_Width, m_Height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
+        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, m_FboTexture, 0);
+    }
+
+    void SetViewport(const ViewportRect& viewport) override { m_Viewport = viewport; }
+
+    void BeginFrame(const Mat4& viewProjection) override
+    {
+        if (m_Context == nullptr)
+        {
+            return;
+        }
+        // Uploaded transposed: the shader reads it column by column and multiplies a row vector.
+        for (int r = 0; r < 4; ++r)
+        {
+            for (int c = 0; c < 4; ++c)
+            {
+                m_Matrix[static_cast<size_t>(c * 4 + r)] = viewProjection.m[r][c];
+            }
+        }
+        glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        // The viewport is measured from the top; OpenGL measures from the bottom.
+        glViewport(static_cast<GLint>(std::lround(m_Viewport.Left)),
+                   static_cast<GLint>(std::lround(static_cast<float>(m_Height) - m_Viewport.Top - m_Viewport.Height)),
+                   static_cast<GLsizei>(std::lround(m_Viewport.Width)),
+                   static_cast<GLsizei>(std::lround(m_Viewport.Height)));
+        glBindVertexArray(m_Vao);
+        glBindBuffer(GL_ARRAY_BUFFER, m_Buffer);
+    }
+
+    void Draw(PixelShader shader, int texture, Primitive primitive, const Vertex* vertices, size_t count) override
+    {
+        size_t index = static_cast<size_t>(shader == PixelShader::Main ? 0 : shader == PixelShader::Debug ? 1 : 2);
+        if (m_Context == nullptr || m_Buffer == 0 || m_Programs[index] == 0 || count == 0)
+        {
+            return;
+        }
+        count = std::min(count, m_MaxVertices);
+        glUseProgram(m_Programs[index]);
+        glUniformMatrix4fv(m_MatrixSlots[index], 1, GL_FALSE, m_Matrix.data());
+        if (texture >= 0 && static_cast<size_t>(texture) < m_Textures.size())
+        {
+            glActiveTexture(GL_TEXTURE0);
+            glBindTexture(GL_TEXTURE_2D, m_Textures[static_cast<size_t>(texture)]);
+        }
+        // Orphaning the buffer lets the driver keep drawing from the old contents while we write.
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_MaxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
+        glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
+        glDrawArrays(primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, 0, static_cast<GLsizei>(count));
+    }
+
+    void Present() override
+    {
+        if (m_Context == nullptr)
+        {
+            return;
+        }
+        int windowWidth = 0;
+        int windowHeight = 0;
+        SDL_GL_GetDrawableSize(m_Window, &windowWidth, &windowHeight);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+        glViewport(0, 0, windowWidth, windowHeight);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+        // Scale the back buffer into the window keeping its shape; the rest stays black.
+        float scale = std::min(static_cast<float>(windowWidth) / static_cast<float>(m_Width),
+                               static_cast<float>(windowHeight) / static_cast<float>(m_Height));
+        int w = static_cast<int>(std::lround(static_cast<float>(m_Width) * scale));
+        int h = static_cast<int>(std::lround(static_cast<float>(m_Height) * scale));
+        int x = (windowWidth - w) / 2;
+        int y = (windowHeight - h) / 2;
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Fbo);
+        glBlitFramebuffer(0, 0, m_Width, m_Height, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+        SDL_GL_SwapWindow(m_Window);
+        glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
+    }
+
+    bool ReadBackBuffer(Image& out) override
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        out.Width = m_Width;
+        out.Height = m_Height;
+        out.Pixels.assign(static_cast<size_t>(m_Width) * static_cast<size_t>(m_Height) * 4, 0);
+        std::vector<unsigned char> rows(out.Pixels.size());
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Fbo);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, m_Width, m_Height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+        size_t stride = static_cast<size_t>(m_Width) * 4;
+        for (int y = 0; y < m_Height; ++y)
+        {
+            std::copy_n(&rows[static_cast<size_t>(m_Height - 1 - y) * stride], stride,
+                        &out.Pixels[static_cast<size_t>(y) * stride]);
+        }
+        return true;
+    }
+
+private:
+    SDL_Window* m_Window;
+    SDL_GLContext m_Context = nullptr;
+    GLuint m_Vao = 0;
+    GLuint m_Buffer = 0;
+    GLuint m_Fbo = 0;
+    GLuint m_FboTexture = 0;
+    int m_Width = 1;
+    int m_Height = 1;
+    size_t m_MaxVertices = 0;
+    std::array<GLuint, 3> m_Programs{};
+    std::array<GLint, 3> m_MatrixSlots{-1, -1, -1};
+    std::array<float, 16> m_Matrix{};
+    std::vector<GLuint> m_Textures;
+    ViewportRect m_Viewport;
+};
+} // namespace
+
+std::unique_ptr<IRenderDevice> CreateGlRenderDevice(void* nativeWindow)
+{
+    return std::make_unique<GlRenderDevice>(static_cast<SDL_Window*>(nativeWindow));
+}
+
+} // namespace Framework

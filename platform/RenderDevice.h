@@ -1,0 +1,114 @@
+#pragma once
+
+#include "engine/Vector.h"
+#include "graphics/Vertex.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Framework
+{
+
+struct Image;
+
+// Which pixel shader of the effect file a draw uses.
+enum class PixelShader
+{
+    Main,     // sprites and shapes: "PS_Main"
+    Debug,    // debug lines: "PS_Degub_Main"
+    Particle, // particles: "PS_Particle"
+};
+
+enum class Primitive
+{
+    Triangles,
+    Lines,
+};
+
+// A viewport in back-buffer pixels, measured from the top-left corner.
+struct ViewportRect
+{
+    float Left = 0.0f;
+    float Top = 0.0f;
+    float Width = 0.0f;
+    float Height = 0.0f;
+};
+
+// What the Graphics system draws with: an OpenGL device, or a recording one that draws nothing and keeps
+// the last frame's draw calls so tests can see exactly what would be drawn. A failed step is logged by the
+// device and leaves it drawing nothing; the game goes on.
+class IRenderDevice
+{
+public:
+    IRenderDevice() = default;
+    virtual ~IRenderDevice() = default;
+    IRenderDevice(const IRenderDevice&) = delete;
+    IRenderDevice& operator=(const IRenderDevice&) = delete;
+
+    // Creates the context and a back buffer of this size; false on failure.
+    virtual bool Create(int backBufferWidth, int backBufferHeight) = 0;
+    // Compiles the four entry points of the effect file; false (errors on standard error) on failure.
+    virtual bool CompileShaders(const std::string& effectPath) = 0;
+    // Appends a texture read from a picture file; false, and nothing appended, on failure.
+    virtual bool LoadTexture(const std::string& path) = 0;
+    virtual size_t TextureCount() const = 0;
+    // Creates the dynamic vertex buffer that every draw goes through; false on failure.
+    virtual bool CreateVertexBuffer(size_t maxVertices) = 0;
+    // Gives the back buffer a new size.
+    virtual void ResizeBackBuffer(int width, int height) = 0;
+    virtual void SetViewport(const ViewportRect& viewport) = 0;
+    // Clears the back buffer to opaque black and sets the camera matrix (row-major, row vectors).
+    virtual void BeginFrame(const Mat4& viewProjection) = 0;
+    // Draws count vertices (at most the buffer's size) with a texture (-1: none).
+    virtual void Draw(PixelShader shader, int texture, Primitive primitive, const Vertex* vertices, size_t count) = 0;
+    // Shows the back buffer in the window, scaled to fit with bars if the shapes differ.
+    virtual void Present() = 0;
+    // Copies the back buffer, rows from the top; false when there is none.
+    virtual bool ReadBackBuffer(Image& out) = 0;
+};
+
+// One draw call as the recording device kept it.
+struct RecordedDraw
+{
+    PixelShader Shader = PixelShader::Main;
+    int Texture = -1;
+    Primitive Kind = Primitive::Triangles;
+    std::vector<Vertex> Vertices;
+};
+
+// Draws nothing; keeps the draw calls since the last BeginFrame and the device state.
+class RecordingRenderDevice : public IRenderDevice
+{
+public:
+    bool Create(int backBufferWidth, int backBufferHeight) override;
+    bool CompileShaders(const std::string& effectPath) override;
+    // Accepts any file whose picture size can be read, as the real device would load it.
+    bool LoadTexture(const std::string& path) override;
+    size_t TextureCount() const override { return Textures.size(); }
+    bool CreateVertexBuffer(size_t maxVertices) override;
+    void ResizeBackBuffer(int width, int height) override;
+    void SetViewport(const ViewportRect& viewport) override { Viewport = viewport; }
+    void BeginFrame(const Mat4& viewProjection) override;
+    void Draw(PixelShader shader, int texture, Primitive primitive, const Vertex* vertices, size_t count) override;
+    void Present() override { ++Presents; }
+    bool ReadBackBuffer(Image& out) override;
+
+    bool Created = false;
+    int BackBufferWidth = 0;
+    int BackBufferHeight = 0;
+    size_t MaxVertices = 0;
+    std::vector<std::string> Textures;
+    ViewportRect Viewport;
+    Mat4 ViewProjection;
+    std::vector<RecordedDraw> Draws;
+    int Frames = 0;
+    int Presents = 0;
+    // Makes the named step fail, to test how the game copes: "create", "shaders", "buffer".
+    std::string FailStep;
+};
+
+// An OpenGL 3.3 core device drawing into the SDL window (an SDL_Window*, not owned).
+std::unique_ptr<IRenderDevice> CreateGlRenderDevice(void* nativeWindow);
+
+} // namespace Framework

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace Framework
+{
+
+// The user's pictures folder: XDG_PICTURES_DIR from the environment or from the user's
+// "user-dirs.dirs", else ~/Pictures; created if missing. Empty when there is no home folder.
+std::string PicturesFolder();
+// The first "<folder>/<prefix>NNNN.png" that does not exist yet, counting from 0001; empty if folder is.
+std::string NextScreenshotPath(const std::string& folder, const std::string& prefix);
+
+} // namespace Framework
