@@ -1,0 +1,1 @@
+../../../../../Resources/Data/FX/TextureMap.fx

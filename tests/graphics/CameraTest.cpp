@@ -1,0 +1,194 @@
+#include "tests/TestSupport.h"
+
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "graphics/Camera.h"
+#include "graphics/Parallax.h"
+
+using namespace Framework;
+
+namespace
+{
+class CameraTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        Start(SourcePath("tests/data/gfx"));
+        CAMERA = Camera{};
+        CAMERA.InitCamera(1280, 720);
+        hero = core.m_Factory->CreateObject("Back", "Kibbet");
+        other = core.m_Factory->CreateObject("Glass", "Other");
+    }
+    void TearDown() override
+    {
+        CAMERA = Camera{};
+        EngineTest::TearDown();
+    }
+    void Place(GameObjectComposition* object, float x, float y) { object->GetTransform()->Position = {x, y}; }
+
+    GameObjectComposition* hero = nullptr;
+    GameObjectComposition* other = nullptr;
+};
+} // namespace
+
+TEST_F(CameraTest, FollowsTheHeroHeldBelowTheCentre)
+{
+    EXPECT_EQ(CAMERA.m_ViewOffset.x, 640.0f) << "the world origin starts at the view centre";
+    Place(hero, 1000, 300);
+    CAMERA.SetCameraTarget(nullptr);
+    EXPECT_EQ(CAMERA.m_Target, hero);
+    EXPECT_EQ(CAMERA.m_ViewOffset.x, -360.0f);
+    EXPECT_EQ(CAMERA.m_ViewOffset.y, -140.0f);
+    EXPECT_EQ(CAMERA.ScreenCentre().x, 1000.0f);
+    EXPECT_EQ(CAMERA.ScreenCentre().y, 500.0f);
+
+    Place(hero, 1010, 300);
+    CAMERA.UpdateCamera();
+    EXPECT_EQ(CAMERA.ScreenCentre().x, 1010.0f) << "no smoothing";
+}
+
+TEST_F(CameraTest, AnotherTargetSitsAtTheExactCentre)
+{
+    Place(other, 50, 60);
+    CAMERA.SetCameraTarget(other);
+    EXPECT_EQ(CAMERA.m_TargetOffset.y, 0.0f);
+    EXPECT_EQ(CAMERA.ScreenCentre().x, 50.0f);
+    EXPECT_EQ(CAMERA.ScreenCentre().y, 60.0f);
+}
+
+TEST_F(CameraTest, LocksKeepTheFollowedPointAboveAndRightOfTheMinimum)
+{
+    CAMERA.SetCameraLocks(-100.0f, 400.0f);
+    Place(hero, -500, 300);
+    CAMERA.SetCameraTarget(hero);
+    EXPECT_EQ(CAMERA.ScreenCentre().x, -100.0f);
+    EXPECT_EQ(CAMERA.ScreenCentre().y, 600.0f) << "followed as if at y 400, 200 below the centre";
+    CAMERA.ClearCameraLocks();
+    CAMERA.UpdateCamera();
+    EXPECT_EQ(CAMERA.ScreenCentre().x, -500.0f);
+}
+
+TEST_F(CameraTest, ParallaxMovesByItsFactorOfTheCameraMovement)
+{
+    GameObjectComposition* background = core.m_Factory->CreateObject("Glass", "Sky");
+    auto* parallax = new Parallax();
+    parallax->m_Parallax = true;
+    parallax->m_OffsetX = 0.5f;
+    parallax->m_OffsetY = 1.0f;
+    background->AddComponent("Parallax", parallax);
+    parallax->Initialize();
+    parallax->Initialize();
+    ASSERT_EQ(CAMERA.m_ParallaxObjects.size(), 1u) << "joins once";
+
+    Place(hero, 0, 0);
+    CAMERA.SetCameraTarget(hero);
+    Place(background, 0, 0);
+    Place(hero, 10, 20);
+    CAMERA.UpdateCamera();
+    EXPECT_EQ(background->GetTransform()->Position.x, 5.0f);
+    EXPECT_EQ(background->GetTransform()->Position.y, 20.0f) << "a factor of 1 keeps it fixed on screen";
+
+    parallax->m_Parallax = false;
+    Place(hero, 30, 20);
+    CAMERA.UpdateCamera();
+    EXPECT_EQ(background->GetTransform()->Position.x, 5.0f);
+
+    core.m_Factory->DestroyObject(background);
+    core.m_Factory->Update(0);
+    EXPECT_TRUE(CAMERA.m_ParallaxObjects.empty());
+}
+
+TEST_F(CameraTest, ObjectTypesNeverMoveWithTheCamera)
+{
+    // The object type "Sky" is built in memory here as the factory would, without initialising it.
+    auto type = std::make_unique<GameObjectComposition>("Sky");
+    auto* parallax = new Parallax();
+    parallax->m_Parallax = true;
+    parallax->m_OffsetX = 1.0f;
+    type->AddComponent("Parallax", parallax);
+    EXPECT_TRUE(CAMERA.m_ParallaxObjects.empty());
+}
+
+TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
+{
+    float velocity = 300.0f;
+    CAMERA.HeroVelocityX = [&](const GameObjectComposition&) { return velocity; };
+    Place(hero, 0, 0);
+    CAMERA.SetCameraTarget(hero);
+    float x = 0.0f;
+    auto step = [&](float dx)
+    {
+        x += dx;
+        Place(hero, x, 0);
+        CAMERA.UpdateCamera();
+        CAMERA.UpdateLookAhead(0.1f);
+    };
+    for (int i = 0; i < 9; ++i)
+    {
+        step(10.0f);
+    }
+    EXPECT_EQ(CAMERA.m_LookAhead, 0.0f) << "the timer builds for a second first";
+    while (CAMERA.m_LookAhead == 0.0f)
+    {
+        step(10.0f);
+    }
+    EXPECT_EQ(CAMERA.m_LookAhead, 0.5f);
+    step(10.0f);
+    EXPECT_EQ(CAMERA.m_LookAhead, 1.0f) << "half a unit per frame toward the motion";
+    for (int i = 0; i < 300; ++i)
+    {
+        step(10.0f);
+    }
+    EXPECT_EQ(CAMERA.m_LookAhead, 100.0f) << "clamped";
+
+    for (int i = 0; i < 4; ++i)
+    {
+        step(0.0f);
+    }
+    EXPECT_EQ(CAMERA.m_LookAhead, 100.0f) << "the timer runs down at twice the rate first";
+    for (int i = 0; i < 10; ++i)
+    {
+        step(0.0f);
+    }
+    EXPECT_LT(CAMERA.m_LookAhead, 100.0f);
+    EXPECT_GT(CAMERA.m_LookAhead, 85.0f) << "one unit per frame";
+}
+
+TEST_F(CameraTest, LookAheadIgnoresOtherTargetsAndThePause)
+{
+    CAMERA.HeroVelocityX = [](const GameObjectComposition&) { return 1.0f; };
+    CAMERA.m_LookAheadTimer = 2.0f;
+    CAMERA.SetCameraTarget(other);
+    CAMERA.m_PrevViewOffset = {9999, 9999};
+    CAMERA.UpdateLookAhead(0.1f);
+    EXPECT_EQ(CAMERA.m_LookAhead, 0.0f);
+    EXPECT_EQ(CAMERA.m_LookAheadTimer, 2.0f);
+
+    CAMERA.SetCameraTarget(hero);
+    core.Paused = true;
+    CAMERA.m_PrevViewOffset = {9999, 9999};
+    CAMERA.UpdateLookAhead(0.1f);
+    EXPECT_EQ(CAMERA.m_LookAhead, 0.0f);
+}
+
+TEST_F(CameraTest, ViewProjectionMapsTheViewToClipSpace)
+{
+    Place(hero, 0, 0);
+    CAMERA.SetCameraTarget(other); // other is at the origin
+    CAMERA.RebuildViewProjection();
+    const Mat4& m = CAMERA.m_ViewProjection;
+    auto clip = [&](float x, float y)
+    {
+        return Vec2{x * m.m[0][0] + y * m.m[1][0] + m.m[2][0] + m.m[3][0],
+                    x * m.m[0][1] + y * m.m[1][1] + m.m[2][1] + m.m[3][1]};
+    };
+    EXPECT_NEAR(clip(0, 0).x, 0.0f, 1e-6f);
+    EXPECT_NEAR(clip(0, 0).y, 0.0f, 1e-6f);
+    EXPECT_NEAR(clip(640, 360).x, 1.0f, 1e-6f);
+    EXPECT_NEAR(clip(-640, 360).y, 1.0f, 1e-6f);
+    float depth = 6.0f * m.m[2][2] / 1.0f + m.m[3][2] - 5.0f * m.m[2][2];
+    EXPECT_GT(depth, 0.0f);
+    EXPECT_LT(depth, 1.0f) << "sprites at z = 1 lie inside the depth range";
+}

@@ -1,0 +1,356 @@
+#include "tests/TestSupport.h"
+
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "graphics/Camera.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsComponent.h"
+#include "graphics/SetDefaultAnimation.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+using namespace Framework;
+
+namespace
+{
+class GraphicsTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        CAMERA = Camera{};
+        Start(SourcePath("tests/data/gfx"), "Level_Render", true);
+    }
+    void TearDown() override
+    {
+        EngineTest::TearDown();
+        CAMERA = Camera{};
+    }
+    Graphics& graphics() { return *core.m_Graphics; }
+    RecordingRenderDevice& device() { return static_cast<RecordingRenderDevice&>(graphics().Device()); }
+    GameObjectComposition* Find(const std::string& key) { return core.m_Factory->FindObject(key); }
+    // Draws one frame and returns the textures drawn, in order.
+    std::vector<int> Frame(float dt = 0.017f)
+    {
+        graphics().Update(dt);
+        std::vector<int> layers;
+        for (const RecordedDraw& draw : device().Draws)
+        {
+            layers.push_back(draw.Texture);
+        }
+        return layers;
+    }
+    const RecordedDraw* DrawOf(int layer)
+    {
+        for (const RecordedDraw& draw : device().Draws)
+        {
+            if (draw.Texture == layer)
+            {
+                return &draw;
+            }
+        }
+        return nullptr;
+    }
+};
+} // namespace
+
+TEST_F(GraphicsTest, TexturesAreLayersInListingOrderAndEachLayerIsOneDraw)
+{
+    ASSERT_EQ(device().Textures.size(), 4u);
+    EXPECT_NE(device().Textures[0].find("0_Back.png"), std::string::npos);
+    EXPECT_EQ(graphics().m_ParticleLayer, 3);
+    EXPECT_EQ(Frame(), (std::vector<int>{0, 1, 2})) << "layer 4 has no texture: \"Far\" is never drawn";
+    EXPECT_EQ(device().Presents, 1);
+    EXPECT_EQ(DrawOf(1)->Vertices.size(), 12u) << "two sprites in the hero layer";
+    EXPECT_EQ(device().MaxVertices, 12000u);
+}
+
+TEST_F(GraphicsTest, WritesSixClockwiseVerticesPerSpriteWithTheColourChannels)
+{
+    Transform* t = Find("Hero")->GetTransform();
+    t->Position = {150, 0};
+    t->Scale = {2, 1};
+    graphics().m_SpriteChannelB = 0.25f;
+    graphics().m_SpriteAlpha = 3.0f;
+    Frame();
+    const RecordedDraw* draw = DrawOf(1);
+    ASSERT_NE(draw, nullptr);
+    ASSERT_EQ(draw->Vertices.size(), 12u);
+    // Corners top right, bottom right, bottom left, bottom left, top left, top right; the hero is 200 x 100
+    // and shows its first frame, the whole texture.
+    const float xs[6] = {350, 350, -50, -50, -50, 350};
+    const float ys[6] = {50, -50, -50, -50, 50, 50};
+    const float us[6] = {1, 1, 0, 0, 0, 1};
+    const float vs[6] = {0, 1, 1, 1, 0, 0};
+    for (int i = 0; i < 6; ++i)
+    {
+        const Vertex& v = draw->Vertices[i];
+        EXPECT_FLOAT_EQ(v.x, xs[i]) << i;
+        EXPECT_FLOAT_EQ(v.y, ys[i]) << i;
+        EXPECT_FLOAT_EQ(v.z, 1.0f);
+        EXPECT_FLOAT_EQ(v.u, us[i]) << i;
+        EXPECT_FLOAT_EQ(v.v, vs[i]) << i;
+        EXPECT_EQ(v.r, 0.0f);
+        EXPECT_EQ(v.g, graphics().m_FadeValue);
+        EXPECT_EQ(v.b, 0.25f);
+        EXPECT_EQ(v.a, 1.0f) << "alpha is clamped to 0..1 every frame";
+    }
+    EXPECT_EQ(draw->Shader, PixelShader::Main);
+}
+
+TEST_F(GraphicsTest, RotationTurnsTheCornersAboutTheOwner)
+{
+    Transform* t = Find("Glass")->GetTransform();
+    t->Position = {10, 20};
+    t->Rotation = 1.5707964f;
+    Frame();
+    const Vertex& topRight = DrawOf(2)->Vertices[0];
+    EXPECT_NEAR(topRight.x, 10 - 50, 1e-3);
+    EXPECT_NEAR(topRight.y, 20 + 50, 1e-3);
+}
+
+TEST_F(GraphicsTest, CullingKeepsObjectsWithinTheViewPlusTheirRadius)
+{
+    // The view centre is the world origin (no hero); half the view is 640 wide. The glass is 100 x 100.
+    Transform* t = Find("Glass")->GetTransform();
+    t->Position = {700, 0};
+    t->Scale = {1.2f, 1.2f}; // r = 60
+    Frame();
+    EXPECT_NE(DrawOf(2), nullptr);
+    t->Scale = {1.18f, 1.18f}; // r = 59
+    Frame();
+    EXPECT_EQ(DrawOf(2), nullptr);
+    t->Position = {0, 384 + 59};
+    Frame();
+    EXPECT_NE(DrawOf(2), nullptr) << "exactly on the edge is kept";
+    t->Position = {0, 384 + 60};
+    Frame();
+    EXPECT_EQ(DrawOf(2), nullptr) << "the culling rectangle is 384 high";
+}
+
+TEST_F(GraphicsTest, OnlyDrawnSpritesAnimate)
+{
+    GameObjectComposition* hero = Find("Hero");
+    Animation& anim = hero->GetGraphics()->m_pAnimation;
+    EXPECT_EQ(anim.m_Current, "walkRight") << "set by SetDefaultAnimation";
+    hero->GetTransform()->Position = {5000, 0};
+    for (int i = 0; i < 10; ++i)
+    {
+        Frame(0.05f);
+    }
+    EXPECT_EQ(anim.m_Frame, 0u);
+    hero->GetTransform()->Position = {0, 0};
+    Frame(0.05f);
+    Frame(0.05f);
+    EXPECT_EQ(anim.m_Frame, 1u);
+    EXPECT_FLOAT_EQ(hero->GetGraphics()->m_pSprite.UVs.m_UVTopRight.x, 0.5f) << "the LeftHalf frame";
+}
+
+TEST_F(GraphicsTest, LeftAnimationsAreMirrored)
+{
+    const Sprite& sprite = Find("HeroLeft")->GetGraphics()->m_pSprite;
+    EXPECT_EQ(sprite.UVs.m_UVTopRight.x, 0.0f);
+    EXPECT_EQ(sprite.UVs.m_UVTopLeft.x, 1.0f);
+    EXPECT_EQ(sprite.UVs.m_UVBottomRight.x, 0.0f);
+    EXPECT_EQ(sprite.UVs.m_UVTopRight.y, 0.0f) << "v stays";
+}
+
+TEST_F(GraphicsTest, ALayerBeyondTheBufferIsDrawnInSeveralBatches)
+{
+    for (int i = 0; i < 2500; ++i)
+    {
+        core.m_Factory->CreateObject("Glass", "");
+    }
+    Frame();
+    size_t draws = 0;
+    size_t vertices = 0;
+    for (const RecordedDraw& draw : device().Draws)
+    {
+        if (draw.Texture == 2)
+        {
+            ++draws;
+            vertices += draw.Vertices.size();
+            EXPECT_LE(draw.Vertices.size(), 12000u);
+        }
+    }
+    EXPECT_EQ(draws, 2u);
+    EXPECT_EQ(vertices, 2501u * 6);
+}
+
+TEST_F(GraphicsTest, FadeOutFallsLinearlyAndStays)
+{
+    graphics().StartFade(2, 2.0f);
+    graphics().UpdateFade(0.5f);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 0.75f);
+    graphics().UpdateFade(1.0f);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 0.25f);
+    graphics().UpdateFade(1.0f);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 0.0f);
+    graphics().UpdateFade(1.0f);
+    EXPECT_EQ(graphics().m_FadeMode, 0);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 0.0f);
+
+    graphics().StartFade(1, 1.0f);
+    graphics().UpdateFade(0.25f);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 0.25f);
+    graphics().UpdateFade(2.0f);
+    EXPECT_FLOAT_EQ(graphics().m_FadeValue, 1.0f);
+
+    graphics().ResetFade();
+    EXPECT_EQ(graphics().m_FadeValue, 0.0f);
+    graphics().UpdateFade(0.1f);
+    EXPECT_EQ(graphics().m_FadeValue, 0.0f) << "stays until a fade starts";
+}
+
+TEST(ViewportTest, KeepsSixteenByNineWithBars)
+{
+    ViewportRect full = Graphics::ComputeViewport(1920, 1080, 1.7777f);
+    EXPECT_EQ(full.Width, 1920.0f);
+    EXPECT_EQ(full.Height, 1080.0f);
+    EXPECT_EQ(Graphics::ComputeViewport(1600, 900, 1.7777f).Left, 0.0f);
+
+    ViewportRect tall = Graphics::ComputeViewport(1920, 1200, 1.7777f);
+    EXPECT_EQ(tall.Width, 1920.0f);
+    EXPECT_NEAR(tall.Height, 1080.05f, 0.01f);
+    EXPECT_NEAR(tall.Top, 59.98f, 0.01f);
+    EXPECT_EQ(tall.Left, 0.0f);
+
+    ViewportRect wide = Graphics::ComputeViewport(2560, 1080, 1.7777f);
+    EXPECT_NEAR(wide.Width, 1919.9f, 0.1f);
+    EXPECT_NEAR(wide.Left, 320.0f, 0.1f);
+    EXPECT_EQ(wide.Top, 0.0f);
+
+    ViewportRect none = Graphics::ComputeViewport(1280, 0, 1.7777f);
+    EXPECT_EQ(none.Width, 0.0f) << "a minimised window gives an empty viewport, not a division by zero";
+}
+
+TEST_F(GraphicsTest, ResizeAndResolutionFollowTheWindowAndFullScreen)
+{
+    EXPECT_TRUE(graphics().m_Fullscreen) << "the game starts in full screen";
+    graphics().Resize(1920, 1200);
+    EXPECT_EQ(device().BackBufferWidth, 1920);
+    EXPECT_NEAR(device().Viewport.Top, 59.98f, 0.01f);
+    graphics().SetResolution(1600, 900);
+    EXPECT_EQ(device().BackBufferWidth, 1600) << "in full screen a new resolution applies at once";
+    graphics().ToggleFullscreen();
+    EXPECT_FALSE(graphics().m_Fullscreen);
+    graphics().Resize(1000, 1000);
+    graphics().SetResolution(1280, 720);
+    EXPECT_EQ(device().BackBufferWidth, 1000) << "windowed: only the window's size change resizes";
+    graphics().Resize(0, 0);
+    EXPECT_EQ(device().BackBufferWidth, 1280) << "zeros take the client size";
+}
+
+TEST_F(GraphicsTest, PrototypesAreNeverDrawnAndClonesJoinTheirLayer)
+{
+    size_t before = graphics().RegisteredSpriteCount();
+    GraphicsComponent* prototype = core.m_Factory->ObjectTypes.at("Glass")->GetGraphics();
+    EXPECT_EQ(prototype->m_zOrder, 2);
+    GameObjectComposition* copy = core.m_Factory->CreateObject("Glass", "Copy");
+    EXPECT_EQ(graphics().RegisteredSpriteCount(), before + 1);
+    EXPECT_EQ(graphics().m_SpriteLayers[2].back(), copy->GetGraphics());
+    EXPECT_EQ(copy->GetGraphics()->m_pAnimation.m_TargetSprite, &copy->GetGraphics()->m_pSprite);
+
+    core.m_Factory->DestroyObject(copy);
+    core.m_Factory->Update(0);
+    EXPECT_EQ(graphics().RegisteredSpriteCount(), before);
+}
+
+TEST_F(GraphicsTest, WrittenComponentsReadBackAndNewLayersMoveTheSprite)
+{
+    GraphicsComponent* hero = Find("Hero")->GetGraphics();
+    std::ostringstream out;
+    TextWriter writer(out);
+    writer.BeginBlock("");
+    hero->Write(writer, "Graphics");
+    writer.EndBlock();
+    std::string text = out.str();
+    EXPECT_NE(text.find("\"m_zOrder\" : \"Char_1\""), std::string::npos);
+
+    GameObjectComposition* glass = core.m_Factory->CreateObject("Glass", "Moved");
+    GraphicsComponent* component = glass->GetGraphics();
+    TextSerializer reader = TextSerializer::FromText(text);
+    component->Serialize(reader, "Graphics");
+    EXPECT_EQ(component->m_pSprite.Name, "Hero");
+    EXPECT_EQ(component->m_pAnimation.m_UVmap, hero->m_pAnimation.m_UVmap);
+    EXPECT_EQ(component->m_zOrder, 1);
+    auto& layer1 = graphics().m_SpriteLayers[1];
+    auto& layer2 = graphics().m_SpriteLayers[2];
+    EXPECT_NE(std::find(layer1.begin(), layer1.end(), component), layer1.end());
+    EXPECT_EQ(std::find(layer2.begin(), layer2.end(), component), layer2.end());
+}
+
+TEST_F(GraphicsTest, SetDefaultAnimationCopiesKeepTheDefault)
+{
+    auto* type =
+        dynamic_cast<SetDefaultAnimation*>(core.m_Factory->ObjectTypes.at("Hero")->GetComponent("SetDefaultAnimation"));
+    ASSERT_NE(type, nullptr);
+    std::unique_ptr<IComponent> copy(type->Clone());
+    EXPECT_EQ(static_cast<SetDefaultAnimation*>(copy.get())->m_Default, "walkRight");
+    EXPECT_EQ(Find("Hero")->GetGraphics()->m_pAnimation.m_DefaultName, "walkRight");
+}
+
+TEST_F(GraphicsTest, DebugLinesAreDrawnOnceAndTheQueueEmptied)
+{
+    std::vector<Vec3> square = {{0, 0, 1}, {10, 0, 1}, {10, 10, 1}, {0, 10, 1}};
+    DrawDebugPolygon(square, nullptr);
+    Frame();
+    const RecordedDraw& lines = device().Draws.back();
+    EXPECT_EQ(lines.Kind, Primitive::Lines);
+    EXPECT_EQ(lines.Shader, PixelShader::Debug);
+    EXPECT_EQ(lines.Vertices.size(), 8u);
+    EXPECT_EQ(lines.Vertices[1].x, 10.0f);
+    EXPECT_EQ(lines.Vertices[0].r, 255.0f);
+    EXPECT_TRUE(DebugLineQueue.empty());
+    Frame();
+    EXPECT_NE(device().Draws.back().Kind, Primitive::Lines);
+}
+
+namespace
+{
+// A headless engine over a resource folder made for one test.
+class GraphicsFailureTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        dir = std::filesystem::temp_directory_path() / ("kibbet_gfx_" + std::to_string(::getpid()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir / "Textures");
+        std::filesystem::copy(SourcePath("tests/data/gfx/Data"), dir / "Data",
+                              std::filesystem::copy_options::recursive);
+    }
+    void TearDown() override
+    {
+        EngineTest::TearDown();
+        std::filesystem::remove_all(dir);
+    }
+    RecordingRenderDevice& device() { return static_cast<RecordingRenderDevice&>(core.m_Graphics->Device()); }
+    std::filesystem::path dir;
+};
+} // namespace
+
+TEST_F(GraphicsFailureTest, NoTexturesMeansTheGameRunsAndDrawsNothing)
+{
+    Start(dir.string(), "Level_Render", true);
+    core.m_Graphics->Update(0.017f);
+    EXPECT_TRUE(device().Draws.empty());
+    EXPECT_EQ(device().Frames, 0);
+    EXPECT_NE(core.m_Factory->FindObject("Hero"), nullptr);
+}
+
+TEST_F(GraphicsFailureTest, ABrokenTextureIsSkippedAndLaterOnesMoveDown)
+{
+    std::filesystem::copy(SourcePath("tests/data/gfx/Textures/0_Back.png"), dir / "Textures/0_A.png");
+    std::ofstream(dir / "Textures/1_Broken.png") << "not a picture";
+    std::filesystem::copy(SourcePath("tests/data/gfx/Textures/1_Chars.png"), dir / "Textures/2_C.png");
+    Start(dir.string(), "Level_Render", true);
+    ASSERT_EQ(device().Textures.size(), 2u);
+    EXPECT_NE(device().Textures[1].find("2_C.png"), std::string::npos);
+    core.m_Graphics->Update(0.017f);
+    EXPECT_EQ(device().Draws.size(), 2u) << "layers 0 and 1 only";
+}
