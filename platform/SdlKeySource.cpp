@@ -102,6 +102,9 @@ class SdlKeySource : public IKeySource, public ISdlEventListener
 public:
     explicit SdlKeySource(const IWindow* window) : m_Window(window)
     {
+        // The Input system applies the focus rule itself; SDL must not drop controller changes meanwhile,
+        // or a button released while unfocused would read as held when the focus returns.
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER | SDL_INIT_EVENTS) == 0)
         {
             m_ControllersStarted = true;
