@@ -353,6 +353,14 @@ public:
         return true;
     }
 
+    void Finish() override
+    {
+        if (m_Context != nullptr)
+        {
+            glFinish();
+        }
+    }
+
 private:
     SDL_Window* m_Window;
     SDL_GLContext m_Context = nullptr;

@@ -66,6 +66,8 @@ public:
     virtual void Present() = 0;
     // Copies the back buffer, rows from the top; false when there is none.
     virtual bool ReadBackBuffer(Image& out) = 0;
+    // Waits until everything sent so far is drawn (for measurements).
+    virtual void Finish() {}
 };
 
 // One draw call as the recording device kept it.
