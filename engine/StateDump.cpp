@@ -6,6 +6,7 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/GraphicsComponent.h"
 
 #include <cstdio>
 #include <string>
@@ -84,7 +85,12 @@ void DumpState(const Core& core, std::ostream& out)
             out << (first ? "" : ",") << Quote(entry.first);
             first = false;
         }
-        out << "]}\n";
+        out << "]";
+        if (const GraphicsComponent* graphics = object->GetGraphics())
+        {
+            out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        out << "}\n";
     }
 }
 

@@ -2,9 +2,11 @@
 
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
+#include "input/Input.h"
 #include "platform/Image.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 using namespace Framework;
 
@@ -123,4 +125,20 @@ TEST_F(RenderTest, ScreenshotWritesTheBackBuffer)
     EXPECT_EQ(saved.Width, 1280);
     EXPECT_EQ(saved.Pixels, picture.Pixels);
     std::remove(path.c_str());
+}
+
+TEST_F(RenderTest, F12WritesANumberedPictureIntoThePicturesFolder)
+{
+    std::string folder = ::testing::TempDir() + "kibbet_pictures_" + std::to_string(::getpid());
+    std::filesystem::remove_all(folder);
+    setenv("XDG_PICTURES_DIR", folder.c_str(), 1);
+    core.m_Input->IsKeyTriggered(0x7B);
+    core.m_Input->m_Keyboard[0x7B] = 3; // F12 went down in the last input update
+    Render();
+    core.m_Input->m_Keyboard[0x7B] = 2; // held: no second picture
+    Render();
+    unsetenv("XDG_PICTURES_DIR");
+    EXPECT_TRUE(std::filesystem::exists(folder + "/Kibbet_0001.png"));
+    EXPECT_FALSE(std::filesystem::exists(folder + "/Kibbet_0002.png"));
+    std::filesystem::remove_all(folder);
 }
