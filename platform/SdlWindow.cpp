@@ -30,6 +30,32 @@ void SetIcon(SDL_Window* window, const std::string& path)
     }
 }
 
+// The code points of a UTF-8 text; a malformed byte stands for itself.
+std::vector<uint32_t> DecodeUtf8(const char* text)
+{
+    std::vector<uint32_t> out;
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
+    while (*p != 0)
+    {
+        int extra = *p >= 0xF0 ? 3 : *p >= 0xE0 ? 2 : *p >= 0xC0 ? 1 : 0;
+        uint32_t code = extra == 0 ? *p : (*p & (0x3F >> extra));
+        int i = 1;
+        for (; i <= extra && (p[i] & 0xC0) == 0x80; ++i)
+        {
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        if (i <= extra)
+        {
+            out.push_back(*p); // cut short: keep the byte and go on after it
+            ++p;
+            continue;
+        }
+        out.push_back(code);
+        p += extra + 1;
+    }
+    return out;
+}
+
 class SdlWindow : public IWindow
 {
 public:
@@ -169,10 +195,10 @@ private:
             break;
         case SDL_TEXTINPUT:
             // One message per character, as the window's character messages came.
-            for (const char* p = event.text.text; *p != '\0'; ++p)
+            for (uint32_t character : DecodeUtf8(event.text.text))
             {
                 out.Type = WindowEvent::Kind::Character;
-                out.Character = static_cast<unsigned char>(*p);
+                out.Character = character;
                 events.push_back(out);
             }
             break;

@@ -97,7 +97,7 @@ TEST_F(WindowsSystemTest, TextMouseAndDropsBecomeMessages)
 {
     SDL_Event text{};
     text.type = SDL_TEXTINPUT;
-    std::strcpy(text.text.text, "hi");
+    std::strcpy(text.text.text, "hi\xC3\xA9");
     Push(text);
     SDL_Event motion{};
     motion.type = SDL_MOUSEMOTION;
@@ -112,7 +112,7 @@ TEST_F(WindowsSystemTest, TextMouseAndDropsBecomeMessages)
     complete.type = SDL_DROPCOMPLETE;
     Push(complete);
     core.m_Windows->Update(0);
-    EXPECT_EQ(probe->Characters, (std::vector<uint32_t>{'h', 'i'}));
+    EXPECT_EQ(probe->Characters, (std::vector<uint32_t>{'h', 'i', 0xE9})) << "one message per character";
     EXPECT_EQ(probe->Drops, (std::vector<std::string>{"/levels/first.json"})) << "the first file of a drop only";
     EXPECT_EQ(std::count(probe->Ids.begin(), probe->Ids.end(), MouseMove), 1);
     EXPECT_FALSE(core.Quit);

@@ -202,3 +202,22 @@ TEST(AnimationDataTest, EmptyMapsAndListsReadBackEmpty)
     reader.ReadString("after", after);
     EXPECT_EQ(after, "x") << "the reader stays in step after an empty list";
 }
+
+TEST(AnimationDataTest, ATruncatedAnimationStopsReading)
+{
+    for (const char* text : {"{ \"G\" : { \"m_pAnimation\" : { \"m_IsPlaying\" : true , \"m_Loop\" : false , "
+                             "\"m_Speed\" : 1 , \"m_UVmap\" : { \"a\" : [ \"x\" ,",
+                             "{ \"G\" : { \"m_pAnimation\" : { \"m_IsPlaying\" : true , \"m_Loop\" : false , "
+                             "\"m_Speed\" : 1 , \"m_UVmap\" : { \"a\" : [ \"x\" ] ,"})
+    {
+        TextSerializer reader = TextSerializer::FromText(text);
+        reader.MoveToStart(); // the unfinished block is not indexed
+        reader.ReadToken();
+        reader.EnterBlock("G");
+        Animation anim;
+        anim.Serialize(reader);
+        ASSERT_EQ(anim.m_UVmap["a"].size(), 1u);
+        EXPECT_EQ(anim.m_UVmap["a"].front(), "x");
+        EXPECT_FALSE(reader.IsGood());
+    }
+}

@@ -354,3 +354,45 @@ TEST_F(GraphicsFailureTest, ABrokenTextureIsSkippedAndLaterOnesMoveDown)
     core.m_Graphics->Update(0.017f);
     EXPECT_EQ(device().Draws.size(), 2u) << "layers 0 and 1 only";
 }
+
+TEST(GraphicsDeviceFailureTest, AFailedDeviceStepIsLoggedAndTheGameGoesOn)
+{
+    SetResourceRoot(SourcePath("tests/data/gfx"));
+    for (const char* step : {"create", "shaders", "buffer"})
+    {
+        auto owned = std::make_unique<RecordingRenderDevice>();
+        owned->FailStep = step;
+        RecordingRenderDevice* device = owned.get();
+        Graphics graphics(nullptr, nullptr, std::move(owned), true);
+        ::testing::internal::CaptureStderr();
+        graphics.Initialize();
+        graphics.Load();
+        DrawDebugPolygon({{0, 0, 0}, {1, 1, 0}}, nullptr);
+        for (int i = 0; i < 3; ++i)
+        {
+            graphics.Update(0.017f);
+        }
+        std::string log = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(log.find("goes on without drawing"), std::string::npos) << step;
+        EXPECT_TRUE(device->Draws.empty()) << step;
+        EXPECT_TRUE(DebugLineQueue.empty()) << "debug lines never pile up";
+        EXPECT_FALSE(graphics.SaveScreenshot(::testing::TempDir() + "never.png"));
+    }
+    SetResourceRoot("Resources");
+    CAMERA = Camera{};
+}
+
+TEST(GraphicsDeviceFailureTest, ASpriteWithoutOwnerIsNotDrawn)
+{
+    SetResourceRoot(SourcePath("tests/data/gfx"));
+    Graphics graphics(nullptr);
+    graphics.Initialize();
+    graphics.Load();
+    IComponent* orphan = graphics.CreateComponent(0);
+    graphics.Update(0.017f);
+    EXPECT_TRUE(static_cast<RecordingRenderDevice&>(graphics.Device()).Draws.empty());
+    graphics.DestroyComponent(orphan);
+    EXPECT_EQ(graphics.RegisteredSpriteCount(), 0u);
+    SetResourceRoot("Resources");
+    CAMERA = Camera{};
+}

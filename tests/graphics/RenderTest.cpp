@@ -7,6 +7,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 using namespace Framework;
 
@@ -141,4 +143,50 @@ TEST_F(RenderTest, F12WritesANumberedPictureIntoThePicturesFolder)
     EXPECT_TRUE(std::filesystem::exists(folder + "/Kibbet_0001.png"));
     EXPECT_FALSE(std::filesystem::exists(folder + "/Kibbet_0002.png"));
     std::filesystem::remove_all(folder);
+}
+
+TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_fx_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::copy(SourcePath("tests/data/gfx"), dir, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    fs::remove(dir / "Data/FX/TextureMap.fx");
+    std::ifstream original(SourcePath("Resources/Data/FX/TextureMap.fx"));
+    std::stringstream text;
+    text << original.rdbuf();
+    std::string broken = text.str();
+    broken.replace(broken.find("FragColour = vec4(texel.rgb * fade"), 10, "FragColour = nonsense(");
+    std::ofstream(dir / "Data/FX/TextureMap.fx") << broken;
+
+    CAMERA = Camera{};
+    Core core;
+    CORE = &core;
+    Options options;
+    options.Windowed = true;
+    options.ResourceDir = dir.string();
+    options.Level = "Level_Render";
+    ::testing::internal::CaptureStderr();
+    BuildSystems(core, options, std::string());
+    for (auto& system : core.Systems)
+    {
+        system->Initialize();
+    }
+    for (auto& system : core.Systems)
+    {
+        system->Load();
+    }
+    core.m_Graphics->Update(0.017f);
+    std::string log = ::testing::internal::GetCapturedStderr();
+    core.DestroySystems();
+    CORE = nullptr;
+    CAMERA = Camera{};
+    SetResourceRoot("Resources");
+    fs::remove_all(dir);
+    if (log.find("no OpenGL") != std::string::npos || log.find("no window") != std::string::npos)
+    {
+        GTEST_SKIP() << "no OpenGL context with this video driver";
+    }
+    EXPECT_NE(log.find("shader PS_Main did not compile"), std::string::npos) << log;
+    EXPECT_NE(log.find("goes on without drawing"), std::string::npos) << log;
 }
