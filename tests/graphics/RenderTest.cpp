@@ -190,3 +190,23 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     EXPECT_NE(log.find("shader PS_Main did not compile"), std::string::npos) << log;
     EXPECT_NE(log.find("goes on without drawing"), std::string::npos) << log;
 }
+
+TEST(ScreenshotFlagTest, TheLastFrameOfARunIsWrittenAsAPicture)
+{
+    std::string path = ::testing::TempDir() + "kibbet_flag_shot_" + std::to_string(::getpid()) + ".png";
+    std::string command = std::string("SDL_VIDEODRIVER=offscreen ") + KIBBET_BINARY +
+                          " --windowed --fixed-step --frames 3 --resources " + SourcePath("tests/data/gfx") +
+                          " --level Level_Render --screenshot " + path + " 2>/dev/null";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    Image shot;
+    if (!LoadImageFile(path, shot))
+    {
+        GTEST_SKIP() << "no picture: no OpenGL context with the offscreen driver";
+    }
+    EXPECT_EQ(shot.Width, 1280);
+    EXPECT_EQ(shot.Height, 720);
+    const unsigned char* back = &shot.Pixels[(360 * 1280 + 490) * 4];
+    EXPECT_GT(back[0], 250);
+    EXPECT_LT(back[1], 5);
+    std::remove(path.c_str());
+}
