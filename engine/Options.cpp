@@ -36,7 +36,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
 {
     ParseResult result;
     Options& o = result.Values;
-    auto fail = [&](const std::string& message) {
+    auto fail = [&](const std::string& message)
+    {
         result.ExitCode = 2;
         result.Message = message + "\n" + UsageText();
         return result;
@@ -44,7 +45,8 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     for (size_t i = 0; i < args.size(); ++i)
     {
         const std::string& arg = args[i];
-        auto value = [&](std::string& out) {
+        auto value = [&](std::string& out)
+        {
             if (i + 1 >= args.size())
             {
                 return false;

@@ -11,14 +11,14 @@ namespace Framework
 // Developer flags; with none the program behaves exactly as the game is meant to.
 struct Options
 {
-    bool Headless = false;      // no window, no GPU, no sound device
-    bool Windowed = false;      // start in a window instead of full screen
-    uint64_t Frames = 0;        // quit after this many frames (0: run until quit)
-    bool FixedStep = false;     // the clock advances 17 ms per frame, no waiting
+    bool Headless = false;        // no window, no GPU, no sound device
+    bool Windowed = false;        // start in a window instead of full screen
+    uint64_t Frames = 0;          // quit after this many frames (0: run until quit)
+    bool FixedStep = false;       // the clock advances 17 ms per frame, no waiting
     std::optional<unsigned> Seed; // seed of the random generator (default: the time)
-    std::string ResourceDir;    // the Resources folder (default: found beside the executable)
-    std::string Level;          // start in this level instead of the start-up sequence
-    bool DumpState = false;     // after the loop, print the state as JSON lines
+    std::string ResourceDir;      // the Resources folder (default: found beside the executable)
+    std::string Level;            // start in this level instead of the start-up sequence
+    bool DumpState = false;       // after the loop, print the state as JSON lines
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

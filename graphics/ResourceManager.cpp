@@ -46,33 +46,41 @@ void ReadTable(const std::string& file, const std::string& blockName, Table& tab
 
 ResourceManager::ResourceManager(Core* core) : m_Core(core)
 {
-    ReadTable("UV.json", "UV_Map", m_UVMap, [](TextSerializer& reader) {
-        UVRect uv;
-        reader.EnterBlock(std::string());
-        reader.ReadVec2("m_UVTopRight", uv.m_UVTopRight.x, uv.m_UVTopRight.y);
-        reader.ReadToken();
-        reader.ReadVec2("m_UVBottomRight", uv.m_UVBottomRight.x, uv.m_UVBottomRight.y);
-        reader.ReadToken();
-        reader.ReadVec2("m_UVBottomLeft", uv.m_UVBottomLeft.x, uv.m_UVBottomLeft.y);
-        reader.ReadToken();
-        reader.ReadVec2("m_UVTopLeft", uv.m_UVTopLeft.x, uv.m_UVTopLeft.y);
-        reader.ReadToken();
-        return uv;
-    });
-    ReadTable("Dimensions.json", "dimensions", m_Dimensions, [](TextSerializer& reader) {
-        SpriteSize size;
-        reader.ReadUnsignedPair(std::string(), size.Width, size.Height);
-        return size;
-    });
-    ReadTable("ZOrders.json", "Z_Order_Map", m_ZOrders, [](TextSerializer& reader) {
-        reader.ReadToken();
-        return TextSerializer::StringToInt(reader.CurrentToken);
-    });
-    ReadTable("CustomShapes.json", "CustomShapeMap", m_CustomShapes, [](TextSerializer& reader) {
-        std::string value;
-        reader.ReadString(std::string(), value);
-        return value;
-    });
+    ReadTable("UV.json", "UV_Map", m_UVMap,
+              [](TextSerializer& reader)
+              {
+                  UVRect uv;
+                  reader.EnterBlock(std::string());
+                  reader.ReadVec2("m_UVTopRight", uv.m_UVTopRight.x, uv.m_UVTopRight.y);
+                  reader.ReadToken();
+                  reader.ReadVec2("m_UVBottomRight", uv.m_UVBottomRight.x, uv.m_UVBottomRight.y);
+                  reader.ReadToken();
+                  reader.ReadVec2("m_UVBottomLeft", uv.m_UVBottomLeft.x, uv.m_UVBottomLeft.y);
+                  reader.ReadToken();
+                  reader.ReadVec2("m_UVTopLeft", uv.m_UVTopLeft.x, uv.m_UVTopLeft.y);
+                  reader.ReadToken();
+                  return uv;
+              });
+    ReadTable("Dimensions.json", "dimensions", m_Dimensions,
+              [](TextSerializer& reader)
+              {
+                  SpriteSize size;
+                  reader.ReadUnsignedPair(std::string(), size.Width, size.Height);
+                  return size;
+              });
+    ReadTable("ZOrders.json", "Z_Order_Map", m_ZOrders,
+              [](TextSerializer& reader)
+              {
+                  reader.ReadToken();
+                  return TextSerializer::StringToInt(reader.CurrentToken);
+              });
+    ReadTable("CustomShapes.json", "CustomShapeMap", m_CustomShapes,
+              [](TextSerializer& reader)
+              {
+                  std::string value;
+                  reader.ReadString(std::string(), value);
+                  return value;
+              });
     // "MaxZ" draws in the topmost layer, the one of "Char_0".
     m_ZOrders["MaxZ"] = m_ZOrders["Char_0"];
 }

@@ -27,8 +27,8 @@ public:
         {
             flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
         }
-        m_Window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                                    flags);
+        m_Window =
+            SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height, flags);
         if (m_Window == nullptr)
         {
             Log(std::string("no window: ") + SDL_GetError());
