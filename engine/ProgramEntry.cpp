@@ -14,6 +14,7 @@
 #include "input/Input.h"
 #include "physics/Physics.h"
 #include "platform/Clock.h"
+#include "platform/SoundDevice.h"
 #include "platform/Window.h"
 
 #include <cstdlib>
@@ -44,7 +45,8 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
         options.Headless ? CreateHeadlessWindow() : CreateSdlWindow("A Kibbet", 1280, 720, !options.Windowed);
     auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
     auto graphics = std::make_unique<Graphics>(&core);
-    auto audio = std::make_unique<Audio>(&core);
+    // Headless runs never open the sound card; a game without one runs silently as well.
+    auto audio = std::make_unique<Audio>(&core, options.Headless ? CreateSilentSoundDevice() : CreateSdlSoundDevice());
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);
