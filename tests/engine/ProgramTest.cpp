@@ -74,7 +74,8 @@ TEST(Program, HeadlessRunOfALevelDumpsItsObjects)
     ASSERT_EQ(run.Lines.size(), 3u);
     EXPECT_EQ(run.Lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false}}");
     EXPECT_EQ(run.Lines[1], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
-                            "\"sx\":1,\"sy\":1,\"components\":[\"Body\",\"Graphics\",\"Transform\"]}");
+                            "\"sx\":1,\"sy\":1,\"velocity\":{\"x\":0,\"y\":0},"
+                            "\"components\":[\"Body\",\"Graphics\",\"Transform\"]}");
     EXPECT_NE(run.Lines[2].find("\"key\":\"Pollen\""), std::string::npos);
     EXPECT_NE(run.Lines[2].find("\"x\":400"), std::string::npos);
 }
