@@ -119,16 +119,23 @@ void Physics::DetectContacts()
     {
         return;
     }
-    const std::set<GameObjectComposition*>* pending = nullptr;
+    const std::set<GameObjectComposition*>* marked = nullptr;
     if (m_Core != nullptr && m_Core->m_Factory != nullptr)
     {
-        pending = &m_Core->m_Factory->PendingDestruction;
+        marked = &m_Core->m_Factory->PendingDestruction;
     }
-    // A polygon the test cannot handle (too few vertices, a zero-length edge) sits out every pair.
+    // Looked up once per body rather than once per pair. A polygon the test cannot handle (too few
+    // vertices, a zero-length edge) sits out every pair.
+    std::vector<char> pending(n);
     std::vector<char> usable(n);
     for (size_t i = 0; i < n; ++i)
     {
+        pending[i] = marked != nullptr && !marked->empty() && marked->count(m_Bodies[i]->Owner) != 0 ? 1 : 0;
         usable[i] = IsUsablePolygon(m_Bodies[i]->m_Polygon.m_Vertices) ? 1 : 0;
+        if (usable[i] == 0)
+        {
+            ReportUnusablePolygon(m_Bodies[i]);
+        }
     }
     for (size_t i = 0; i + 1 < n; ++i)
     {
@@ -140,13 +147,12 @@ void Physics::DetectContacts()
             {
                 continue;
             }
-            if (pending != nullptr && (pending->count(a->Owner) != 0 || pending->count(b->Owner) != 0))
+            if (pending[i] != 0 || pending[j] != 0)
             {
                 continue;
             }
             if (usable[i] == 0 || usable[j] == 0)
             {
-                ReportUnusablePolygon(usable[i] == 0 ? a : b);
                 continue;
             }
             ContactRecord record;
