@@ -242,3 +242,19 @@ TEST_F(PhysicsTest, AContactLastsOneSubStepAndIsFoundAgainInTheNext)
     physics().Update(kStep);
     EXPECT_EQ(Published(), 2u);
 }
+
+TEST_F(PhysicsTest, OnlyTheObjectNamedExactlyKibbetIsTheHero)
+{
+    GameObjectComposition* ground = MakeObject("Ground", 0, 0, 0, Box(0, 0, 10, 1));
+    GameObjectComposition* lookalike = MakeObject("kibbet", 0, 0, 2, Box(4, 0.5f, 5, 1.5f));
+    GameObjectComposition* hero = MakeObject("Kibbet", 0, 0, 2, Box(6, 0.5f, 7, 1.5f));
+    EXPECT_FALSE(IsHeroContact({BodyOf(ground), BodyOf(lookalike), {}, 0.0f}));
+    EXPECT_TRUE(IsHeroContact({BodyOf(ground), BodyOf(hero), {}, 0.0f}));
+    EXPECT_TRUE(IsHeroContact({BodyOf(hero), BodyOf(ground), {}, 0.0f}));
+    EXPECT_FALSE(IsHeroContact({nullptr, nullptr, {}, 0.0f}));
+
+    BodyOf(lookalike)->m_Velocity = {0, -100, 0};
+    CollideOnce();
+    EXPECT_EQ(At(lookalike)->Position.y, 0.0f) << "the comparison is case-sensitive";
+    EXPECT_EQ(At(hero)->Position.y, 0.5f);
+}
