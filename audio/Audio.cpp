@@ -113,6 +113,15 @@ SoundRecord* Audio::Lookup(const std::string& name) const
 
 void Audio::Start(SoundRecord& record)
 {
+    if (record.m_Sound == 0)
+    {
+        // A file that could not be read starts nothing and leaves the music stream to what it plays.
+        if (!record.m_IsMusic)
+        {
+            ChannelSlots[static_cast<size_t>(record.m_Slot)] = Voice{};
+        }
+        return;
+    }
     if (record.m_IsMusic)
     {
         // The one stream now holds this track; whatever it played before stops.

@@ -56,13 +56,15 @@ TEST(SdlSound, PlaysRealFilesAndReportsWhenTheyStop)
     EXPECT_FALSE(audio.IsSoundPlaying("BGM_Hum"));
 }
 
-TEST(SdlSound, AChannelGivenToAnotherSoundIsNotTakenForTheFirst)
+TEST(SdlSound, UnreadableFilesAndReusedChannelsDoNotConfuseOtherSounds)
 {
     auto folder = std::filesystem::temp_directory_path() / ("kibbet-sdl-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     std::filesystem::copy_file(kSounds + "/SFX_Beep.wav", folder / "SFX_A.wav");
     std::filesystem::copy_file(kSounds + "/SFX_Beep.wav", folder / "SFX_B.wav");
     std::ofstream(folder / "SFX_Broken.wav") << "not a sound";
+    std::ofstream(folder / "BGM_Broken.mp3") << "not a track";
+    std::filesystem::copy_file(kSounds + "/BGM_Hum.mp3", folder / "BGM_Hum.mp3");
     {
         Audio audio(nullptr, CreateSdlSoundDevice());
         EXPECT_TRUE(audio.IsAudible()) << "SDL_AUDIODRIVER=dummy must be set (CMake sets it for every test)";
@@ -72,6 +74,13 @@ TEST(SdlSound, AChannelGivenToAnotherSoundIsNotTakenForTheFirst)
         EXPECT_NE(errors.find("SFX_Broken.wav could not be read"), std::string::npos);
         audio.PlaySound("SFX_Broken");
         EXPECT_FALSE(audio.IsSoundPlaying("SFX_Broken"));
+
+        // A track that cannot be read does not take the music stream from the one that plays.
+        audio.PlaySound("BGM_Hum");
+        audio.PlaySound("BGM_Broken");
+        EXPECT_FALSE(audio.IsSoundPlaying("BGM_Broken"));
+        EXPECT_TRUE(audio.IsSoundPlaying("BGM_Hum"));
+        audio.StopSound("BGM_Hum");
 
         audio.PlaySound("SFX_A");
         int channel = audio.ChannelSlots[static_cast<size_t>(audio.FindSound("SFX_A")->m_Slot)].Channel;
