@@ -88,6 +88,7 @@ std::vector<Body*> Physics::CollectActiveBodies()
 
     std::vector<Body*> active;
     active.reserve(m_Bodies.size());
+    int heroesOutside = 0;
     for (Body* body : m_Bodies)
     {
         const Transform* t = TransformOf(body);
@@ -103,10 +104,19 @@ std::vector<Body*> Physics::CollectActiveBodies()
             active.push_back(body);
             continue;
         }
-        if (body->Owner->Name == "Kibbet" && m_Core != nullptr && m_Core->m_GameLogic != nullptr &&
-            !m_Core->m_GameLogic->m_RespawnPanActive)
+        if (body->Owner->Name == "Kibbet")
         {
-            m_Core->m_GameLogic->HeroDied();
+            ++heroesOutside;
+        }
+    }
+    // The death runs after the scan: it may create objects (the game-over screen), and a body made
+    // while the list is walked would otherwise invalidate the walk.
+    GameLogic* logic = m_Core != nullptr ? m_Core->m_GameLogic : nullptr;
+    for (int i = 0; i < heroesOutside && logic != nullptr; ++i)
+    {
+        if (!logic->m_RespawnPanActive)
+        {
+            logic->HeroDied();
         }
     }
     return active;
