@@ -107,4 +107,3 @@ void BM_BuildVertexStream(benchmark::State& state)
 
 BENCHMARK(BM_DrawSpritesGl)->Arg(2000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BuildVertexStream)->Arg(2000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMicrosecond);
-BENCHMARK_MAIN();

@@ -206,9 +206,9 @@ std::vector<GameObjectComposition*> Factory::AllLiveObjects() const
     {
         objects.push_back(entry.first);
     }
-    std::sort(objects.begin(), objects.end(), [](const GameObjectComposition* a, const GameObjectComposition* b) {
-        return a->Key != b->Key ? a->Key < b->Key : a->ObjectId < b->ObjectId;
-    });
+    std::sort(objects.begin(), objects.end(),
+              [](const GameObjectComposition* a, const GameObjectComposition* b)
+              { return a->Key != b->Key ? a->Key < b->Key : a->ObjectId < b->ObjectId; });
     return objects;
 }
 
@@ -301,8 +301,8 @@ void Factory::LoadLevel(const std::string& path)
             const ComponentKind* kind = FindComponentKind(componentName);
             if (kind != nullptr)
             {
-                bool colonFirst = componentName == "Body" || componentName == "Graphics" ||
-                                  componentName == "CustomShape";
+                bool colonFirst =
+                    componentName == "Body" || componentName == "Graphics" || componentName == "CustomShape";
                 if (colonFirst)
                 {
                     reader.ReadToken();

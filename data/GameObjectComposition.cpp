@@ -81,10 +81,10 @@ IComponent* GameObjectComposition::GetComponent(const std::string& typeName) con
     return it == Components.end() ? nullptr : it->second.get();
 }
 
-#define KIBBET_TYPED_ACCESSOR(Method, ClassName, TypeName)                                                           \
-    ClassName* GameObjectComposition::Method() const                                                                 \
-    {                                                                                                                \
-        return static_cast<ClassName*>(GetComponent(TypeName));                                                      \
+#define KIBBET_TYPED_ACCESSOR(Method, ClassName, TypeName)                                                             \
+    ClassName* GameObjectComposition::Method() const                                                                   \
+    {                                                                                                                  \
+        return static_cast<ClassName*>(GetComponent(TypeName));                                                        \
     }
 
 KIBBET_TYPED_ACCESSOR(GetTransform, Transform, "Transform")

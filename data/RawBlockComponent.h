@@ -21,18 +21,18 @@ public:
 };
 
 // Declares a stand-in component class named after its type that no system owns.
-#define KIBBET_STANDIN_COMPONENT(ClassName, TypeName)                                                                \
-    class ClassName : public RawBlockComponent                                                                       \
-    {                                                                                                                \
-    public:                                                                                                          \
-        IComponent* Clone() const override                                                                           \
-        {                                                                                                            \
-            auto* copy = new ClassName();                                                                            \
-            copy->m_Tokens = m_Tokens;                                                                               \
-            return copy;                                                                                             \
-        }                                                                                                            \
-        void Destroy() override {}                                                                                   \
-        std::string GetName() const override { return TypeName; }                                                   \
+#define KIBBET_STANDIN_COMPONENT(ClassName, TypeName)                                                                  \
+    class ClassName : public RawBlockComponent                                                                         \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        IComponent* Clone() const override                                                                             \
+        {                                                                                                              \
+            auto* copy = new ClassName();                                                                              \
+            copy->m_Tokens = m_Tokens;                                                                                 \
+            return copy;                                                                                               \
+        }                                                                                                              \
+        void Destroy() override {}                                                                                     \
+        std::string GetName() const override { return TypeName; }                                                      \
     };
 
 } // namespace Framework
@@ -42,18 +42,18 @@ namespace Framework
 
 // Declares a stand-in component class whose kind a system creates and keeps in its live list:
 // clones are asked of the same system so they are live at once, and Destroy hands them back.
-#define KIBBET_SYSTEM_STANDIN_COMPONENT(ClassName, TypeName)                                                         \
-    class ClassName : public RawBlockComponent                                                                       \
-    {                                                                                                                \
-    public:                                                                                                          \
-        IComponent* Clone() const override                                                                           \
-        {                                                                                                            \
-            ClassName* copy = System != nullptr ? static_cast<ClassName*>(System->CreateComponent(0))                \
-                                                : new ClassName();                                                   \
-            copy->m_Tokens = m_Tokens;                                                                               \
-            return copy;                                                                                             \
-        }                                                                                                            \
-        std::string GetName() const override { return TypeName; }                                                   \
+#define KIBBET_SYSTEM_STANDIN_COMPONENT(ClassName, TypeName)                                                           \
+    class ClassName : public RawBlockComponent                                                                         \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        IComponent* Clone() const override                                                                             \
+        {                                                                                                              \
+            ClassName* copy =                                                                                          \
+                System != nullptr ? static_cast<ClassName*>(System->CreateComponent(0)) : new ClassName();             \
+            copy->m_Tokens = m_Tokens;                                                                                 \
+            return copy;                                                                                               \
+        }                                                                                                              \
+        std::string GetName() const override { return TypeName; }                                                      \
     };
 
 } // namespace Framework

@@ -317,7 +317,8 @@ void TextSerializer::SkipBlock()
     int depth = 0;
     bool opened = false;
     // The current token may already be the block's opening brace.
-    auto count = [&](const std::string& token) {
+    auto count = [&](const std::string& token)
+    {
         for (char c : token)
         {
             if (c == '{' || c == '[')

@@ -17,6 +17,7 @@
 #include "platform/InputRecording.h"
 #include "platform/RenderDevice.h"
 #include "platform/SdlKeySource.h"
+#include "platform/SoundDevice.h"
 #include "platform/Window.h"
 
 #include <cstdlib>
@@ -54,7 +55,8 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
         device = CreateGlRenderDevice(windowView->NativeHandle());
     }
     auto graphics = std::make_unique<Graphics>(&core, windowView, std::move(device), options.Windowed);
-    auto audio = std::make_unique<Audio>(&core);
+    // Headless runs never open the sound card; a game without one runs silently as well.
+    auto audio = std::make_unique<Audio>(&core, options.Headless ? CreateSilentSoundDevice() : CreateSdlSoundDevice());
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);

@@ -7,6 +7,7 @@
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/GraphicsComponent.h"
+#include "physics/Body.h"
 
 #include <cstdio>
 #include <string>
@@ -77,6 +78,11 @@ void DumpState(const Core& core, std::ostream& out)
             out << ",\"x\":" << Number(t->Position.x) << ",\"y\":" << Number(t->Position.y)
                 << ",\"rotation\":" << Number(t->Rotation) << ",\"sx\":" << Number(t->Scale.x)
                 << ",\"sy\":" << Number(t->Scale.y);
+        }
+        if (const Body* body = object->GetBody())
+        {
+            out << ",\"velocity\":{\"x\":" << Number(body->m_Velocity.x) << ",\"y\":" << Number(body->m_Velocity.y)
+                << "}";
         }
         out << ",\"components\":[";
         bool first = true;

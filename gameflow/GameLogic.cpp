@@ -39,6 +39,11 @@ void GameLogic::Update(float dt)
     (void)dt;
 }
 
+void GameLogic::HeroDied()
+{
+    // The death and respawn flow belongs to the game flow and is filled in with it.
+}
+
 IComponent* GameLogic::CreateComponent(int key)
 {
     (void)key;

@@ -29,12 +29,18 @@ public:
     std::string GetName() const override { return "Game_Logic"; }
     Core* GetCore() const override { return m_Core; }
 
+    // The hero has died (for now only by leaving the region the physics simulates); starts the death
+    // and respawn flow. Virtual so tests can watch the physics call it.
+    virtual void HeroDied();
+
     // Starts the game in this level instead of the start-up sequence (developer flag --level).
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }
 
     std::vector<GameLogicComponent*> m_LogicComponents;
     LevelManager m_LevelManager;
     bool m_PauseAllowed = true;
+    // True while the camera pans back to the checkpoint after a death; the hero cannot die again then.
+    bool m_RespawnPanActive = false;
 
 private:
     Core* m_Core;

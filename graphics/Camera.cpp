@@ -5,6 +5,7 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "graphics/Parallax.h"
+#include "physics/Body.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,7 +137,8 @@ void Camera::UpdateLookAhead(float dt)
     {
         if (m_LookAheadTimer > 1.0f)
         {
-            float velocityX = HeroVelocityX ? HeroVelocityX(*m_Target) : 0.0f;
+            const Body* body = m_Target->GetBody();
+            float velocityX = body != nullptr ? body->m_Velocity.x : 0.0f;
             if (velocityX > 0.0001f)
             {
                 m_LookAhead += 0.5f;

@@ -2,7 +2,6 @@
 
 #include "engine/Vector.h"
 
-#include <functional>
 #include <vector>
 
 namespace Framework
@@ -56,8 +55,6 @@ public:
     Mat4 m_Projection;
     Mat4 m_ViewProjection;
     std::vector<GameObjectComposition*> m_ParallaxObjects;
-    // The hero's horizontal velocity for the look-ahead; the physics provides it (0 until it does).
-    std::function<float(const GameObjectComposition&)> HeroVelocityX;
 };
 
 // The global camera.

@@ -45,14 +45,22 @@ public:
     // The platform window (an SDL_Window*), or null.
     virtual void* NativeHandle() const = 0;
     // The client area's size in pixels; the size asked for when there is no window.
-    virtual void ClientSize(int& width, int& height) const = 0;
+    virtual void ClientSize(int& width, int& height) const
+    {
+        width = 1280;
+        height = 720;
+    }
     // Borderless full screen on the desktop (the desktop's video mode never changes), or back to a window.
-    virtual void SetFullscreen(bool fullscreen) = 0;
-    virtual void Minimize() = 0;
+    virtual void SetFullscreen(bool fullscreen) { (void)fullscreen; }
+    virtual void Minimize() {}
     // Brings a minimised window back and gives it the focus.
-    virtual void Restore() = 0;
+    virtual void Restore() {}
     // Sets a new client size (windowed only).
-    virtual void SetClientSize(int width, int height) = 0;
+    virtual void SetClientSize(int width, int height)
+    {
+        (void)width;
+        (void)height;
+    }
 };
 
 // A resizable window of the given client size (at least 320 x 240), ready for an OpenGL 3.3 core

@@ -5,6 +5,7 @@
 #include "data/Transform.h"
 #include "graphics/Camera.h"
 #include "graphics/Parallax.h"
+#include "physics/Body.h"
 
 using namespace Framework;
 
@@ -113,8 +114,9 @@ TEST_F(CameraTest, ObjectTypesNeverMoveWithTheCamera)
 
 TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
 {
-    float velocity = 300.0f;
-    CAMERA.HeroVelocityX = [&](const GameObjectComposition&) { return velocity; };
+    auto* body = new Body();
+    body->m_Velocity.x = 300.0f;
+    hero->AddComponent("Body", body);
     Place(hero, 0, 0);
     CAMERA.SetCameraTarget(hero);
     float x = 0.0f;
@@ -158,7 +160,9 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
 
 TEST_F(CameraTest, LookAheadIgnoresOtherTargetsAndThePause)
 {
-    CAMERA.HeroVelocityX = [](const GameObjectComposition&) { return 1.0f; };
+    auto* body = new Body();
+    body->m_Velocity.x = 1.0f;
+    hero->AddComponent("Body", body);
     CAMERA.m_LookAheadTimer = 2.0f;
     CAMERA.SetCameraTarget(other);
     CAMERA.m_PrevViewOffset = {9999, 9999};
