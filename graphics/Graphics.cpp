@@ -365,7 +365,10 @@ void Graphics::HandleFocus()
         return;
     }
     bool focused = m_Window->HasFocus();
-    if (m_Fullscreen && !focused)
+    // A new window gets the focus a moment after it is shown; until it has had it once, there is no
+    // focus to lose, and minimising then would hide the game as it starts.
+    m_HadFocus = m_HadFocus || focused;
+    if (m_Fullscreen && !focused && m_HadFocus)
     {
         // Leaving full screen keeps the desktop usable while the game is in the background.
         m_Window->SetFullscreen(false);

@@ -108,6 +108,7 @@ private:
     bool m_StartWindowed;
     // Set once every device step has succeeded; without it nothing is drawn.
     bool m_DeviceReady = false;
+    bool m_HadFocus = false;
     std::vector<Vertex> m_Batch;
     Vec2 m_ViewCentre;
 };

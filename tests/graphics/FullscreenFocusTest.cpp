@@ -52,6 +52,11 @@ TEST(FullscreenFocusTest, LosingFocusInFullScreenMinimisesAndReturningRestores)
 
     window.Focus = false;
     graphics.HandleFocus();
+    EXPECT_FALSE(window.Minimized) << "a window that never had the focus has none to lose";
+    window.Focus = true;
+    graphics.HandleFocus();
+    window.Focus = false;
+    graphics.HandleFocus();
     EXPECT_TRUE(window.Minimized);
     EXPECT_FALSE(window.Fullscreen);
     EXPECT_TRUE(graphics.m_RestoreFullscreen);
