@@ -23,6 +23,8 @@ namespace Framework
 namespace
 {
 constexpr int kF12 = 0x7B;
+// Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
+const std::string kTransform = "Transform";
 } // namespace
 
 Graphics::Graphics(Core* core, IWindow* window, std::unique_ptr<IRenderDevice> device, bool startWindowed)
@@ -165,7 +167,8 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
     const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
     for (GraphicsComponent* component : sprites)
     {
-        Transform* transform = component->Owner != nullptr ? component->Owner->GetTransform() : nullptr;
+        Transform* transform =
+            component->Owner != nullptr ? static_cast<Transform*>(component->Owner->GetComponent(kTransform)) : nullptr;
         if (transform == nullptr)
         {
             continue;
@@ -206,12 +209,15 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             // More visible sprites than the buffer holds: draw what is there and go on with a new batch.
             Flush(PixelShader::Main, layer, Primitive::Triangles);
         }
-        m_Batch.push_back(quad[0]);
-        m_Batch.push_back(quad[1]);
-        m_Batch.push_back(quad[2]);
-        m_Batch.push_back(quad[2]);
-        m_Batch.push_back(quad[3]);
-        m_Batch.push_back(quad[0]);
+        size_t at = m_Batch.size();
+        m_Batch.resize(at + 6);
+        Vertex* out = &m_Batch[at];
+        out[0] = quad[0];
+        out[1] = quad[1];
+        out[2] = quad[2];
+        out[3] = quad[2];
+        out[4] = quad[3];
+        out[5] = quad[0];
     }
     Flush(PixelShader::Main, layer, Primitive::Triangles);
 }
