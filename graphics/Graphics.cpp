@@ -71,6 +71,7 @@ void Graphics::CreateDevice()
         Log("graphics: no render device; the game goes on without drawing");
         return;
     }
+    m_DeviceCreated = true;
     m_Device->SetViewport(
         ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
     if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
@@ -121,13 +122,14 @@ void Graphics::Update(float dt)
         CAMERA.UpdateCamera();
         CAMERA.RebuildViewProjection();
     }
-    if (m_DeviceReady)
+    // A device without textures or shaders still clears and shows its black frame.
+    if (m_DeviceCreated)
     {
         m_Device->BeginFrame(CAMERA.m_ViewProjection);
     }
     DrawLayers(dt);
     DrawDebugLines();
-    if (m_DeviceReady)
+    if (m_DeviceCreated)
     {
         m_Device->Present();
     }
@@ -335,7 +337,7 @@ void Graphics::Resize(unsigned width, unsigned height)
         m_BackBufferWidth = static_cast<unsigned>(std::max(w, 0));
         m_BackBufferHeight = static_cast<unsigned>(std::max(h, 0));
     }
-    if (!m_DeviceReady)
+    if (!m_DeviceCreated)
     {
         return;
     }
@@ -395,7 +397,7 @@ void Graphics::HandleFocus()
 bool Graphics::SaveScreenshot(const std::string& path)
 {
     Image image;
-    if (!m_DeviceReady || !m_Device->ReadBackBuffer(image))
+    if (!m_DeviceCreated || !m_Device->ReadBackBuffer(image))
     {
         Log("screenshot: there is no picture to save (no drawing device)");
         return false;

@@ -106,6 +106,8 @@ private:
     IWindow* m_Window;
     std::unique_ptr<IRenderDevice> m_Device;
     bool m_StartWindowed;
+    // Set once the device exists: frames are cleared and shown.
+    bool m_DeviceCreated = false;
     // Set once every device step has succeeded; without it nothing is drawn.
     bool m_DeviceReady = false;
     bool m_HadFocus = false;
