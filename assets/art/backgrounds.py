@@ -1,0 +1,138 @@
+"""Parallax backgrounds for the two moods (meadow, forest) and the boss-arena backdrop.
+
+Hills and tree rows repeat seamlessly left to right, so a level can lay copies side by side.
+"""
+
+import math
+import random
+
+from kit import (INK, WHITE, CREAM, HONEY, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK, STONE, STONE_DARK, ROSE,
+                 Sprite, doc, ellipse, circle, path, rect, group, linear, radial, blob, fmt, single)
+
+SKY_SIZE = (1600, 900)
+SKY_RENDER = (1280, 720)
+
+
+def sky(mood):
+    w, h = SKY_SIZE
+    if mood == "meadow":
+        defs = linear("sk", [(0, "#58b7ee"), (0.55, "#a9ddf5"), (1, "#ffeec4")])
+        b = rect(0, 0, w, h, "url(#sk)", "none", 0)
+        b += circle(1240, 190, 150, "#fff6cf", "none", 0, 'opacity="0.35"')
+        b += circle(1240, 190, 86, "#fff2b0", "#ffd66b", 6)
+        for cx, cy, s in ((260, 170, 1.0), (700, 110, 0.7), (980, 300, 0.8), (1450, 420, 0.6), (420, 420, 0.55)):
+            b += path(blob(cx, cy, 150 * s, 48 * s, 16, 0.35, seed=cx * 0.01), "#ffffff", "#cfe3f2", 4, 'opacity="0.95"')
+    elif mood == "forest":
+        defs = linear("sk", [(0, "#2f6f77"), (0.6, "#7fb59a"), (1, "#f3e3b0")])
+        b = rect(0, 0, w, h, "url(#sk)", "none", 0)
+        for i in range(5):
+            x = 200 + i * 300
+            b += path(f"M{x} -20 L{x + 140} -20 L{x + 420} {h} L{x + 220} {h} Z", "#fff8d0", "none", 0, 'opacity="0.10"')
+        rnd = random.Random(4)
+        for _ in range(40):
+            b += circle(fmt(rnd.uniform(0, w)), fmt(rnd.uniform(80, h - 100)), fmt(rnd.uniform(2, 5)), "#fff6b0", "none", 0,
+                        f'opacity="{fmt(rnd.uniform(0.3, 0.8))}"')
+    else:  # arena: a glade walled by big trunks under a dusky sky
+        defs = linear("sk", [(0, "#5a4a8a"), (0.5, "#e0897a"), (1, "#ffd59a")]) + linear(
+            "tr", [(0, "#4a2e22"), (1, "#6e4530")], x2=1, y2=0)
+        b = rect(0, 0, w, h, "url(#sk)", "none", 0)
+        b += circle(800, 560, 200, "#fff0c0", "none", 0, 'opacity="0.5"')
+        b += path(f"M0 {h} L0 640 Q300 560 560 640 Q800 700 1040 630 Q1300 560 {w} 640 L{w} {h} Z", "#7a5a6a", "none", 0)
+        for x, tw in ((60, 140), (300, 90), (1230, 100), (1440, 150)):
+            b += path(f"M{x} {h} L{x + tw * 0.2} 0 L{x + tw * 0.8} 0 L{x + tw} {h} Z", "url(#tr)", INK, 5)
+            b += path(f"M{x + tw * 0.4} 200 q10 60 0 120 M{x + tw * 0.55} 500 q-10 60 0 120", "none", "#2e1c14", 4)
+        for x, y, r in ((150, 40, 200), (420, 0, 160), (1300, 20, 190), (1560, 80, 180), (800, -80, 240)):
+            b += path(blob(x, y, r, r * 0.6, 16, 0.3, seed=x), "#3d5a34", INK, 5)
+        b += path(f"M0 {h} L0 800 Q400 760 800 790 Q1200 820 {w} 780 L{w} {h} Z", "#5b8a3a", INK, 5)
+    return doc(w, h, b, defs, px=SKY_RENDER)
+
+
+def periodic(w, terms, x):
+    return sum(a * math.sin(2 * math.pi * (k * x / w) + p) for a, k, p in terms)
+
+
+def ridge(w, h, base, terms, step=16):
+    pts = [(x, base + periodic(w, terms, x)) for x in range(0, w + step, step)]
+    d = f"M0 {h + 4} L" + " L".join(f"{fmt(x)} {fmt(y)}" for x, y in pts) + f" L{w} {h + 4} Z"
+    return d
+
+
+def hills(mood):
+    w, h = 2048, 480
+    if mood == "meadow":
+        defs = linear("h1", [(0, "#a6d98a"), (1, "#7cb87a")]) + linear("h2", [(0, "#8cc86a"), (1, "#5f9f55")])
+        b = path(ridge(w, h, 200, [(50, 2, 0.3), (30, 5, 1.1), (12, 9, 2.0)]), "url(#h1)", "#4f7f52", 4, 'opacity="0.9"')
+        b += path(ridge(w, h, 300, [(40, 3, 2.2), (22, 7, 0.4), (8, 13, 1.0)]), "url(#h2)", "#3f7040", 4)
+        rnd = random.Random(8)
+        for i in range(14):
+            x = (i + rnd.random() * 0.5) * w / 14
+            y = 300 + periodic(w, [(40, 3, 2.2), (22, 7, 0.4), (8, 13, 1.0)], x) + 6
+            b += path(f"M{fmt(x)} {fmt(y)} l0 -26", "none", "#3f7040", 4)
+            b += circle(fmt(x), fmt(y - 34), 16, "#6aa85a", "#3f7040", 3)
+    else:
+        defs = linear("h1", [(0, "#5c8a8a"), (1, "#3f6b6e")]) + linear("h2", [(0, "#4a7a62"), (1, "#2f5a48")])
+        b = path(ridge(w, h, 160, [(70, 2, 1.3), (40, 6, 0.2), (18, 11, 2.4)]), "url(#h1)", "#2e4f52", 4, 'opacity="0.9"')
+        back = ""
+        for i in range(32):
+            x = i * w / 32
+            y = 300 + periodic(w, [(30, 4, 0.7), (14, 9, 1.9)], x)
+            back += path(f"M{fmt(x - 30)} {fmt(y + 40)} L{fmt(x)} {fmt(y - 90 - (i % 3) * 20)} L{fmt(x + 30)} {fmt(y + 40)} Z",
+                         "#2f5a48", "#21423a", 3)
+        b += back
+        b += path(ridge(w, h, 340, [(20, 3, 0.2), (10, 8, 1.5)]), "url(#h2)", "#21423a", 4)
+    return doc(w, h, b, defs)
+
+
+def trees(mood):
+    w, h = 2048, 640
+    rnd = random.Random(21 if mood == "meadow" else 34)
+    items = []
+    if mood == "meadow":
+        defs = linear("tk", [(0, BARK), (1, BARK_DARK)], x2=1, y2=0) + radial("cn", "#a9dc6a", "#4f9a35", 0.35, 0.3, 0.8)
+        for i in range(7):
+            items.append(("tree", (i + rnd.uniform(0.1, 0.6)) * w / 7, rnd.uniform(0.8, 1.15)))
+        for i in range(11):
+            items.append(("bush", (i + rnd.uniform(0, 1)) * w / 11, rnd.uniform(0.6, 1.0)))
+    else:
+        defs = linear("tk", [(0, "#5a3a2c"), (1, "#3a241a")], x2=1, y2=0) + linear("cn", [(0, "#4f8a4a"), (1, "#24503a")])
+        for i in range(9):
+            items.append(("pine", (i + rnd.uniform(0.1, 0.7)) * w / 9, rnd.uniform(0.8, 1.2)))
+        for i in range(10):
+            items.append(("fern", (i + rnd.uniform(0, 1)) * w / 10, rnd.uniform(0.6, 1.0)))
+
+    def draw(kind, x, s):
+        if kind == "tree":
+            out = path(f"M{fmt(x - 16 * s)} {h} L{fmt(x - 10 * s)} {fmt(h - 260 * s)} L{fmt(x + 10 * s)} {fmt(h - 260 * s)} "
+                       f"L{fmt(x + 16 * s)} {h} Z", "url(#tk)", INK, 4)
+            out += path(blob(x, h - 330 * s, 120 * s, 100 * s, 14, 0.3, seed=x), "url(#cn)", INK, 4)
+            out += circle(fmt(x - 40 * s), fmt(h - 360 * s), 6, ROSE, INK, 2) + circle(fmt(x + 36 * s), fmt(h - 310 * s), 6, ROSE, INK, 2)
+            return out
+        if kind == "bush":
+            return path(blob(x, h - 30 * s, 90 * s, 55 * s, 12, 0.3, seed=x * 0.3), "#5fa845", INK, 4)
+        if kind == "pine":
+            out = rect(x - 12 * s, h - 200 * s, 24 * s, 200 * s, "url(#tk)", INK, 4)
+            for k in range(4):
+                y = h - 160 * s - k * 90 * s
+                wd = (130 - k * 26) * s
+                out += path(f"M{fmt(x - wd)} {fmt(y)} L{fmt(x)} {fmt(y - 150 * s)} L{fmt(x + wd)} {fmt(y)} Z", "url(#cn)", INK, 4)
+            return out
+        return path(blob(x, h - 24 * s, 80 * s, 44 * s, 12, 0.4, seed=x * 0.7), "#2f6b3a", INK, 4)
+
+    b = ""
+    for kind, x, s in items:
+        for dx in (-w, 0, w):
+            b += draw(kind, x + dx, s)
+    return doc(w, h, b, defs)
+
+
+def sprites():
+    out = [
+        single("Sky_Meadow", "Sky", SKY_SIZE, sky("meadow"), "meadow sky (parallax factor near 1)", render=SKY_RENDER),
+        single("Sky_Forest", "Sky", SKY_SIZE, sky("forest"), "forest sky with light shafts", render=SKY_RENDER),
+        single("Arena_Backdrop", "Sky", SKY_SIZE, sky("arena"), "boss-arena backdrop (`1BG`, `2BG`)", render=SKY_RENDER),
+        single("Hills_Meadow", "Far", (2048, 480), hills("meadow"), "far meadow hills, repeats left to right"),
+        single("Hills_Forest", "Far", (2048, 480), hills("forest"), "far forest ridges and pines, repeats"),
+        single("Trees_Meadow", "Near", (2048, 640), trees("meadow"), "near meadow trees and bushes, repeats"),
+        single("Trees_Forest", "Near", (2048, 640), trees("forest"), "near forest pines and ferns, repeats"),
+    ]
+    return out
