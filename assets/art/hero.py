@@ -73,7 +73,7 @@ def kibbet(sx=1.0, sy=1.0, wing_a=20.0, wing_b=35.0, leg=0.0, legs=True, spread=
     r = 30
     base = cy + r * sy - 2
     body = ""
-    body += wing(cx - 10, cy - 16, wing_b - 8, 32, far=True)
+    body += wing(cx - 10, cy - 16, wing_b - 8, 38, far=True)
     # tail: a fluffy curl behind
     body += path(f"M{cx - 24} {cy + 8} Q{cx - 46} {cy + 2} {cx - 42} {cy - 16} Q{cx - 36} {cy - 26} {cx - 30} {cy - 14} "
                  f"Q{cx - 34} {cy - 4} {cx - 22} {cy - 2} Z", "url(#fur)", INK, 2.8)
@@ -92,9 +92,10 @@ def kibbet(sx=1.0, sy=1.0, wing_a=20.0, wing_b=35.0, leg=0.0, legs=True, spread=
     torso += path(f"M{cx - 6} {cy - 27} q4 -5 8 0 q4 -5 8 0", "none", INK, 2.2)
     torso += face(cx + 2, cy - 6, eyes, look, mouth)
     body += group(torso, cx=cx, cy=base, sx=sx, sy=sy)
-    body += wing(cx - 6, cy - 14, wing_a, 38)
+    body += wing(cx - 6, cy - 14, wing_a, 44)
     if tilt:
         body = group(body, rot=tilt, cx=cx, cy=cy)
+    body = group(body, cx=56, cy=60, sx=1.1, sy=1.1)
     return doc(S, S, body, defs())
 
 

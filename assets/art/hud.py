@@ -217,7 +217,7 @@ def how_to_play():
     # keyboard column
     y = 100
     b += arrow_key(30, y, 48, "left") + arrow_key(84, y, 48, "right") + keycap(146, y, 48, 48, "A") + keycap(200, y, 48, 48, "D")
-    b += font.text("MOVE", 380, y + 26, 24, **tx, anchor="middle")
+    b += font.text("MOVE", 400, y + 26, 24, **tx)
     y += 80
     b += keycap(30, y, 150, 48, "SPACE") + keycap(188, y, 48, 48, "W") + arrow_key(242, y, 48, "up")
     b += font.text("JUMP", 400, y + 26, 24, **tx)
@@ -225,13 +225,13 @@ def how_to_play():
     b += font.text("JUMP AGAIN IN THE AIR: FLY", 250, y + 14, 20, **tx)
     y += 50
     b += keycap(30, y, 48, 48, "M") + keycap(84, y, 48, 48, "S") + keycap(138, y, 84, 48, "CTRL", 18)
-    b += font.text("ROLL", 380, y + 26, 24, **tx)
+    b += font.text("ROLL", 400, y + 26, 24, **tx)
     y += 80
     b += keycap(30, y, 76, 48, "ESC", 20)
-    b += font.text("PAUSE", 250, y + 26, 24, **tx)
+    b += font.text("PAUSE", 400, y + 26, 24, **tx)
     y += 70
     b += keycap(30, y, 96, 40, "ENTER", 16) + keycap(132, y, 96, 40, "SPACE", 16)
-    b += font.text("SELECT", 380, y + 22, 20, **tx)
+    b += font.text("SELECT", 400, y + 22, 20, **tx)
     # controller column
     b += mini_pad(650, 90)
     y = 260
