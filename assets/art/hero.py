@@ -149,8 +149,8 @@ def frames():
     add("jumpStartRight", [kibbet(sy=0.82, sx=1.14, wing_a=10, spread=1.3, mouth="smile"),
                            kibbet(sy=1.12, sx=0.9, wing_a=60, lift=6, spread=0.5, mouth="open"),
                            kibbet(sy=1.06, sx=0.95, wing_a=80, lift=10, spread=0.4, mouth="open")], "JumpStart")
-    add("glideRight", [kibbet(wing_a=95, wing_b=100, lift=8, spread=0.3, mouth="open", look=1),
-                       kibbet(wing_a=100, wing_b=108, lift=9, spread=0.3, mouth="open", look=1, dy=1)], "Glide")
+    add("glideRight", [kibbet(wing_a=-2, wing_b=40, lift=8, spread=0.3, mouth="smile", look=1, tilt=4),
+                       kibbet(wing_a=8, wing_b=48, lift=9, spread=0.3, mouth="smile", look=1, dy=1, tilt=4)], "Glide")
     add("landRight", [kibbet(sy=1.05, sx=0.96, wing_a=70, lift=4, spread=0.6, mouth="o"),
                       kibbet(sy=0.84, sx=1.14, wing_a=15, spread=1.3, eyes="squint"),
                       kibbet(sy=0.96, sx=1.03, wing_a=20)], "Land")

@@ -109,23 +109,48 @@ def waterfall(step):
     return doc(w, h, b, defs)
 
 
+def puffs(w, h, base_y, seed):
+    """Circles along an arc forming a cloud outline, biggest in the middle."""
+    rnd = random.Random(seed)
+    out = []
+    n = 6
+    for i in range(n):
+        t = (i + 0.5) / n
+        r = h * (0.22 + 0.2 * math.sin(math.pi * t)) * rnd.uniform(0.9, 1.1)
+        x = w * (0.1 + 0.8 * t)
+        y = base_y - r * 0.55 - h * 0.1 * math.sin(math.pi * t)
+        out.append((x, y, r))
+    return out
+
+
 def cloud(w, h, rain, step=0, dark=False):
-    fill_a, fill_b = ("#f4f7ff", "#cdd8ef") if not dark else ("#c9d2e6", "#8d9bbb")
-    defs = linear("cl", [(0, fill_a), (1, fill_b)])
+    fill_a, fill_b = ("#ffffff", "#d9e4f5") if not dark else ("#d3dbeb", "#8f9dbd")
+    defs = linear("cl", [(0, fill_a), (1, fill_b)], x1=0, y1=0, x2=0, y2=h, user=True)
+    base_y = h * (0.62 if rain else 0.82)
+    circles = puffs(w, h * (0.8 if rain else 1.0), base_y, 7 if rain else 3)
+    bottom = rect(w * 0.1, base_y - h * 0.18, w * 0.8, h * 0.18, "url(#cl)", "none", 0, rx=h * 0.09)
     b = ""
-    cy = h * (0.42 if rain else 0.5)
-    b += path(blob(w / 2, cy, w * 0.44, h * (0.3 if rain else 0.36), 18, 0.28, seed=1.7), "url(#cl)", INK, 3)
-    for i in range(3):
-        b += path(f"M{fmt(w * (0.25 + i * 0.22))} {fmt(cy - h * 0.05)} q{fmt(w * 0.06)} -{fmt(h * 0.12)} {fmt(w * 0.12)} 0", "none",
-                  WHITE, 3, 'opacity="0.8"')
+    for x, y, r in circles:
+        b += circle(x, y, r + 2, INK, INK, 3)
+    b += rect(w * 0.1, base_y - h * 0.18, w * 0.8, h * 0.18, INK, INK, 6, rx=h * 0.09)
+    for x, y, r in circles:
+        b += circle(x, y, r - 1, "url(#cl)", "none", 0)
+    b += bottom
+    for x, y, r in circles[1:-2:2]:
+        b += path(f"M{fmt(x - r * 0.5)} {fmt(y - r * 0.35)} q{fmt(r * 0.3)} -{fmt(r * 0.35)} {fmt(r * 0.7)} -{fmt(r * 0.2)}",
+                  "none", WHITE, 3.5, 'opacity="0.8"')
     if rain:
         for i in range(7):
             x = w * (0.16 + i * 0.11)
-            y = h * 0.74 + ((i * 13 + step * 11) % 22)
-            b += path(f"M{fmt(x)} {fmt(y)} q-3 8 0 11 q3 -3 0 -11 Z", WATER, INK, 1.6)
-        b += ellipse(w * 0.62, cy + 4, 6, 4, "#7d8aa8", "none", 0)
-        b += path(f"M{fmt(w * 0.4)} {fmt(cy + 2)} q5 4 10 0 M{fmt(w * 0.55)} {fmt(cy + 2)} q5 4 10 0", "none", INK, 2.4)
+            y = h * 0.7 + ((i * 13 + step * 11) % 24)
+            b += path(f"M{fmt(x)} {fmt(y)} q-3.5 9 0 12 q3.5 -3 0 -12 Z", "#7fc6f0", INK, 1.6)
+        b += path(f"M{fmt(w * 0.42)} {fmt(base_y - h * 0.2)} q6 5 12 0 M{fmt(w * 0.56)} {fmt(base_y - h * 0.2)} q6 5 12 0",
+                  "none", INK, 2.6)
+        b += ellipse(w * 0.52, base_y - h * 0.08, 5, 3.4, INK_SOFT_MOUTH, "none", 0)
     return doc(w, h, b, defs)
+
+
+INK_SOFT_MOUTH = "#5a3825"
 
 
 def plank_platform(w, h, kind):
