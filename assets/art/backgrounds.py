@@ -6,8 +6,10 @@ Hills and tree rows repeat seamlessly left to right, so a level can lay copies s
 import math
 import random
 
+import world
+
 from kit import (INK, WHITE, CREAM, HONEY, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK, STONE, STONE_DARK, ROSE,
-                 Sprite, doc, ellipse, circle, path, rect, group, linear, radial, blob, fmt, single)
+                 Sprite, doc, ellipse, circle, path, rect, group, linear, radial, blob, embed, fmt, single, puffy)
 
 SKY_SIZE = (1600, 900)
 SKY_RENDER = (1280, 720)
@@ -20,8 +22,9 @@ def sky(mood):
         b = rect(0, 0, w, h, "url(#sk)", "none", 0)
         b += circle(1240, 190, 150, "#fff6cf", "none", 0, 'opacity="0.35"')
         b += circle(1240, 190, 86, "#fff2b0", "#ffd66b", 6)
-        for cx, cy, s in ((260, 170, 1.0), (700, 110, 0.7), (980, 300, 0.8), (1450, 420, 0.6), (420, 420, 0.55)):
-            b += path(blob(cx, cy, 150 * s, 48 * s, 16, 0.35, seed=cx * 0.01), "#ffffff", "#cfe3f2", 4, 'opacity="0.95"')
+        b += circle(1240, 190, 118, "#fff6cf", "none", 0, 'opacity="0.45"')
+        for i, (cx, cy, s) in enumerate(((260, 170, 1.0), (700, 110, 0.7), (980, 300, 0.8), (1450, 420, 0.6), (420, 420, 0.55))):
+            b += embed(world.cloud(300, 130, False, seed=i), f"c{i}", cx - 150 * s, cy - 65 * s, 300 * s, 130 * s)
     elif mood == "forest":
         defs = linear("sk", [(0, "#2f6f77"), (0.6, "#7fb59a"), (1, "#f3e3b0")])
         b = rect(0, 0, w, h, "url(#sk)", "none", 0)
@@ -104,11 +107,16 @@ def trees(mood):
         if kind == "tree":
             out = path(f"M{fmt(x - 16 * s)} {h} L{fmt(x - 10 * s)} {fmt(h - 260 * s)} L{fmt(x + 10 * s)} {fmt(h - 260 * s)} "
                        f"L{fmt(x + 16 * s)} {h} Z", "url(#tk)", INK, 4)
-            out += path(blob(x, h - 330 * s, 120 * s, 100 * s, 14, 0.3, seed=x), "url(#cn)", INK, 4)
+            rnd2 = random.Random(int(x * 10) % 9973)
+            cl = [(x + 100 * s * math.cos(a) * rnd2.uniform(0.8, 1.0), h - 330 * s + 70 * s * math.sin(a) * rnd2.uniform(0.8, 1.0),
+                   55 * s * rnd2.uniform(0.85, 1.15)) for a in [i * 2 * math.pi / 7 for i in range(7)]]
+            cl.append((x, h - 340 * s, 80 * s))
+            out += puffy(cl, "url(#cn)", 4)
             out += circle(fmt(x - 40 * s), fmt(h - 360 * s), 6, ROSE, INK, 2) + circle(fmt(x + 36 * s), fmt(h - 310 * s), 6, ROSE, INK, 2)
             return out
         if kind == "bush":
-            return path(blob(x, h - 30 * s, 90 * s, 55 * s, 12, 0.3, seed=x * 0.3), "#5fa845", INK, 4)
+            cl = [(x - 55 * s, h - 20 * s, 38 * s), (x, h - 40 * s, 50 * s), (x + 55 * s, h - 22 * s, 36 * s)]
+            return puffy(cl, "#5fa845", 4)
         if kind == "pine":
             out = rect(x - 12 * s, h - 200 * s, 24 * s, 200 * s, "url(#tk)", INK, 4)
             for k in range(4):

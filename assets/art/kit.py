@@ -210,3 +210,14 @@ def embed(svg, prefix, x, y, w, h):
         f'<svg x="{fmt(x)}" y="{fmt(y)}" width="{fmt(w)}" height="{fmt(h)}" viewBox="{vb}" '
         f'preserveAspectRatio="none">{inner}</svg>'
     )
+
+
+def puffy(circles, fill, width=3.0, stroke=INK, highlight=True):
+    """A cluster of circles drawn as one shape: outline pass underneath, fill pass on top."""
+    out = "".join(circle(x, y, r + width / 2, stroke, "none", 0) for x, y, r in circles)
+    out += "".join(circle(x, y, r - width / 2, fill, "none", 0) for x, y, r in circles)
+    if highlight:
+        for x, y, r in circles[::2]:
+            out += path(f"M{fmt(x - r * 0.55)} {fmt(y - r * 0.25)} q{fmt(r * 0.25)} -{fmt(r * 0.4)} {fmt(r * 0.65)} -{fmt(r * 0.35)}",
+                        "none", "#ffffff", max(2.0, r * 0.08), 'opacity="0.35"')
+    return out

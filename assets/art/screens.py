@@ -20,9 +20,15 @@ def scene(mood, prefix):
     """A landscape of sky, hills and trees filling the screen."""
     b = embed(backgrounds.sky(mood), prefix + "s", 0, 0, W, H)
     b += embed(backgrounds.hills(mood), prefix + "h", -200, 330, 2048 * 0.8, 480 * 0.8)
-    b += embed(backgrounds.trees(mood), prefix + "t", -400, 400, 2048 * 0.85, 640 * 0.85)
+    b += embed(backgrounds.trees(mood), prefix + "t", -300, 690 - 640 * 0.85, 2048 * 0.85, 640 * 0.85)
     b += path(f"M0 {H} L0 660 Q320 630 640 650 Q960 670 {W} 640 L{W} {H} Z", "#6ab04a" if mood == "meadow" else "#3f6e34",
               INK, 4)
+    for i in range(24):
+        x = 20 + i * 54 + (i * 37) % 20
+        y = 662 + 8 * math.sin(i * 1.3)
+        b += path(f"M{x} {fmt(y)} l4 -14 l4 12 l5 -16 l3 18", "#8fd05a" if mood == "meadow" else "#5f9a3f", INK, 2)
+        if i % 3 == 0 and mood == "meadow":
+            b += circle(x + 20, fmt(y + 22), 6, ROSE if i % 2 else WHITE, INK, 2) + circle(x + 20, fmt(y + 22), 2.5, HONEY, "none", 0)
     return b
 
 
@@ -31,7 +37,11 @@ def title(txt, y=92, size=64):
 
 
 def panel(x, y, w, h):
-    return rect(x, y, w, h, "#fff3d6", "#fff3d6", 3, rx=36, extra='fill-opacity="0.55" stroke-opacity="0.8"')
+    """A soft cream board with a honey rim, behind the menu items."""
+    b = rect(x + 6, y + 10, w, h, INK, "none", 0, rx=40, extra='opacity="0.25"')
+    b += rect(x, y, w, h, "#fff6e0", HONEY_DEEP, 8, rx=40, extra='fill-opacity="0.82"')
+    b += rect(x + 14, y + 14, w - 28, h - 28, "none", "#ffe3a0", 3, rx=30, extra='stroke-dasharray="2 12"')
+    return b
 
 
 def page(mood, txt, prefix, extra=""):

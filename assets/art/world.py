@@ -123,11 +123,11 @@ def puffs(w, h, base_y, seed):
     return out
 
 
-def cloud(w, h, rain, step=0, dark=False):
+def cloud(w, h, rain, step=0, dark=False, seed=None):
     fill_a, fill_b = ("#ffffff", "#d9e4f5") if not dark else ("#d3dbeb", "#8f9dbd")
     defs = linear("cl", [(0, fill_a), (1, fill_b)], x1=0, y1=0, x2=0, y2=h, user=True)
     base_y = h * (0.62 if rain else 0.82)
-    circles = puffs(w, h * (0.8 if rain else 1.0), base_y, 7 if rain else 3)
+    circles = puffs(w, h * (0.8 if rain else 1.0), base_y, seed if seed is not None else (7 if rain else 3))
     bottom = rect(w * 0.1, base_y - h * 0.18, w * 0.8, h * 0.18, "url(#cl)", "none", 0, rx=h * 0.09)
     b = ""
     for x, y, r in circles:
