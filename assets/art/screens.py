@@ -7,6 +7,7 @@ import math
 import backgrounds
 import font
 import hero
+import world
 from kit import (INK, INK_SOFT, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK,
                  BARK_LIGHT, ROSE, MINT, Sprite, doc, ellipse, circle, path, rect, group, radial, linear, blob, embed,
                  fmt, single)
@@ -130,7 +131,7 @@ def loading():
     b = rect(0, 0, W, H, "url(#bg)", "none", 0)
     for i in range(30):
         b += circle((i * 97) % W, (i * 53) % 300 + 20, 2 + i % 3, WHITE, "none", 0, 'opacity="0.6"')
-    b += path(blob(640, 430, 260, 70, 16, 0.3, seed=2), "#fff8ee", "#d9c9b0", 5)
+    b += embed(world.cloud(560, 180, False, seed=5), "cl", 360, 330, 560, 180)
     b += embed(hero.kibbet(eyes="closed", mouth="smile", wing_a=10), "k", 540, 250, 200, 200)
     b += font.text("Z", 760, 250, 36, fill=CREAM) + font.text("Z", 800, 205, 26, fill=CREAM)
     b += font.text("LOADING...", 640, 600, 56, fill="url(#gold)", weight=8.5, outline_weight=14.5)

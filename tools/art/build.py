@@ -157,6 +157,8 @@ def build(args):
         import sheet
 
         pages = sheet.contact_sheets(sprites, pngs, os.path.join(WORK, "sheet"), render_all)
+        sizes = {f: sp.size for sp in sprites for f in sp.frames}
+        pages += sheet.scene_previews(pngs, os.path.join(WORK, "sheet"), sizes)
         for p in pages:
             print("contact sheet:", os.path.relpath(p, ROOT))
 
