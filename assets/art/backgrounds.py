@@ -130,7 +130,11 @@ def trees(mood):
     for kind, x, s in items:
         for dx in (-w, 0, w):
             b += draw(kind, x + dx, s)
-    return doc(w, h, b, defs)
+    # A little haze pushes the row back behind the play field.
+    haze = "#dff0ff" if mood == "meadow" else "#a9c9b8"
+    defs += (f'<filter id="haze" x="0" y="0" width="1" height="1"><feFlood flood-color="{haze}" flood-opacity="0.16" result="f"/>'
+             f'<feComposite in="f" in2="SourceGraphic" operator="atop"/></filter>')
+    return doc(w, h, f'<g filter="url(#haze)">{b}</g>', defs)
 
 
 def sprites():

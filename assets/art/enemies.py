@@ -50,6 +50,7 @@ def wasp(w, h, body_col, stripe, wing_phase, angry, crown=False):
                   f"L{cx + 30} {cy - 22} L{cx + 30} {cy - 9} Z", HONEY, INK, 2.2)
         b += circle(cx + 20, cy - 14, 2, BLUSH, INK, 1)
     view_h = h / s
+    b = group(b, cx=44, cy=42, sx=1.2, sy=1.2)
     return doc(w, h, group(b, ty=(view_h - 80) / 2), defs, vb=f"0 0 84 {fmt(view_h)}")
 
 
