@@ -99,7 +99,7 @@ def bear(arm_f=60, arm_b=70, leg=0.0, stride=1.0, mouth="closed", eyes="open", t
     if stars:
         for i in range(3):
             a = math.radians(i * 120 + 30)
-            sxp, syp = hx + 40 * math.cos(a), hy - 56 + 12 * math.sin(a)
+            sxp, syp = hx + 40 * math.cos(a), hy - 46 + 10 * math.sin(a)
             b += path(star_path(sxp, syp, 10, 4.5), HONEY, INK, 2)
     body = b
     if tilt:

@@ -49,9 +49,7 @@ def wasp(w, h, body_col, stripe, wing_phase, angry, crown=False):
         b += path(f"M{cx + 10} {cy - 10} L{cx + 9} {cy - 22} L{cx + 15} {cy - 16} L{cx + 20} {cy - 25} L{cx + 24} {cy - 16} "
                   f"L{cx + 30} {cy - 22} L{cx + 30} {cy - 9} Z", HONEY, INK, 2.2)
         b += circle(cx + 20, cy - 14, 2, BLUSH, INK, 1)
-    view_h = h / s
-    b = group(b, cx=44, cy=42, sx=1.2, sy=1.2)
-    return doc(w, h, group(b, ty=(view_h - 80) / 2), defs, vb=f"0 0 84 {fmt(view_h)}")
+    return doc(w, h, b, defs, vb="-4 -10 84 80")
 
 
 def wasp_sprite(name, prefix, w, h, body_col, stripe, crown=False, note=""):
@@ -76,9 +74,9 @@ def porcupine(step, bristle):
     n = 13
     for i in range(n):
         a = 200 + i * (150 / (n - 1))
-        ln = 38 + 16 * bristle + 5 * ((i * 7) % 3)
+        ln = 32 + 14 * bristle + 4 * ((i * 7) % 3)
         x1, y1 = cx + 30 * math.cos(math.radians(a)), cy + 22 * math.sin(math.radians(a))
-        x2, y2 = cx + ln * math.cos(math.radians(a)) * 1.25, cy + ln * math.sin(math.radians(a)) * (0.95 + 0.25 * bristle)
+        x2, y2 = cx + ln * math.cos(math.radians(a)) * 1.15, cy + ln * math.sin(math.radians(a)) * (0.95 + 0.2 * bristle)
         ax, ay = cx + 26 * math.cos(math.radians(a + 7)), cy + 20 * math.sin(math.radians(a + 7))
         b += path(f"M{fmt(x1)} {fmt(y1)} L{fmt(x2)} {fmt(y2)} L{fmt(ax)} {fmt(ay)} Z", BARK_DARK, INK, 2)
         b += path(f"M{fmt(x1 + (x2 - x1) * 0.7)} {fmt(y1 + (y2 - y1) * 0.7)} L{fmt(x2)} {fmt(y2)}", "none", CREAM, 2)
@@ -122,9 +120,9 @@ def trap(close):
 
 def sprites():
     out = [
-        wasp_sprite("Wasp", "Wasp", 84, 80, WASP_YELLOW, INK, note="patrols with `moveRight`/`moveLeft`, chases with `default`/`Left`"),
-        wasp_sprite("RedWasp", "RedWasp", 84, 80, WASP_RED, INK, note="the attack wasp; same animation names as `Wasp`"),
-        wasp_sprite("KingWasp", "KingWasp", 160, 152, WASP_PURPLE, HONEY_DEEP, crown=True,
+        wasp_sprite("Wasp", "Wasp", 96, 92, WASP_YELLOW, INK, note="patrols with `moveRight`/`moveLeft`, chases with `default`/`Left`"),
+        wasp_sprite("RedWasp", "RedWasp", 96, 92, WASP_RED, INK, note="the attack wasp; same animation names as `Wasp`"),
+        wasp_sprite("KingWasp", "KingWasp", 168, 160, WASP_PURPLE, HONEY_DEEP, crown=True,
                     note="larger, crowned; same animation names as `Wasp`"),
     ]
     f = {}

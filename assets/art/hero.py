@@ -95,7 +95,7 @@ def kibbet(sx=1.0, sy=1.0, wing_a=20.0, wing_b=35.0, leg=0.0, legs=True, spread=
     body += wing(cx - 6, cy - 14, wing_a, 44)
     if tilt:
         body = group(body, rot=tilt, cx=cx, cy=cy)
-    body = group(body, cx=56, cy=60, sx=1.1, sy=1.1)
+    body = group(body, cx=56, cy=60, sx=1.04, sy=1.04, tx=0, ty=3)
     return doc(S, S, body, defs())
 
 
@@ -111,7 +111,7 @@ def roll(angle, blur=True):
     body = ""
     if blur:
         for i, o in enumerate((0.35, 0.22, 0.12)):
-            body += path(f"M{cx - 36 - i * 10} {cy - 18 + i * 10} L{cx - 52 - i * 10} {cy - 18 + i * 10}", "none", INK, 3,
+            body += path(f"M{cx - 36 - i * 3} {cy - 18 + i * 10} L{cx - 48 - i * 3} {cy - 18 + i * 10}", "none", INK, 3,
                          f'opacity="{o + 0.3}"')
     body += circle(fmt(ear_x), fmt(ear_y), 7, "url(#fur)", INK, 2.6)
     body += circle(cx, cy, r, "url(#fur)", INK, 3.2)
@@ -127,8 +127,8 @@ def die(step):
     if step == 1:
         return kibbet(eyes="x", mouth="o", wing_a=70, wing_b=80, tilt=-20, sy=1.05, lift=6)
     if step == 2:
-        return kibbet(eyes="x", mouth="wobble", wing_a=-20, wing_b=-10, tilt=-70, legs=True, spread=0.2)
-    return kibbet(eyes="x", mouth="wobble", wing_a=-30, wing_b=-20, tilt=-90, sx=1.12, sy=0.88, spread=0.1)
+        return kibbet(eyes="x", mouth="wobble", wing_a=-20, wing_b=-10, tilt=-70, legs=True, spread=0.2, dy=-8)
+    return kibbet(eyes="x", mouth="wobble", wing_a=-30, wing_b=-20, tilt=-90, sx=1.12, sy=0.88, spread=0.1, dy=-8)
 
 
 def frames():

@@ -62,7 +62,7 @@ def font_sprite():
 def head(dead):
     s = 64
     svg = hero.kibbet(eyes="x" if dead else "open", mouth="wobble" if dead else "smile", wing_a=30)
-    inner = embed(svg, "h", -6, -6, 80, 80)
+    inner = embed(svg, "h", -4, -4, 72, 72)
     if dead:
         inner = f'<g opacity="0.55" filter="url(#grey)">{inner}</g>'
         defs = ('<filter id="grey"><feColorMatrix type="saturate" values="0.15"/></filter>')

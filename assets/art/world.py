@@ -66,7 +66,7 @@ def water_column(w, h, step, strong):
     left, right = [], []
     for i in range(13):
         y = top + (h - top) * i / 12
-        spread = w * (0.26 + 0.12 * i / 12)
+        spread = w * (0.22 + 0.1 * i / 12)
         wob = amp * math.sin(i * 1.3 + step * math.pi / 2)
         left.append((cx - spread + wob, y))
         right.append((cx + spread + wob * 0.6, y))
@@ -127,7 +127,7 @@ def cloud(w, h, rain, step=0, dark=False, seed=None):
     fill_a, fill_b = ("#ffffff", "#d9e4f5") if not dark else ("#d3dbeb", "#8f9dbd")
     defs = linear("cl", [(0, fill_a), (1, fill_b)], x1=0, y1=0, x2=0, y2=h, user=True)
     base_y = h * (0.62 if rain else 0.82)
-    circles = puffs(w, h * (0.8 if rain else 1.0), base_y, seed if seed is not None else (7 if rain else 3))
+    circles = puffs(w, h * (0.66 if rain else 0.92), base_y, seed if seed is not None else (7 if rain else 3))
     bottom = rect(w * 0.1, base_y - h * 0.18, w * 0.8, h * 0.18, "url(#cl)", "none", 0, rx=h * 0.09)
     b = ""
     for x, y, r in circles:
@@ -189,8 +189,7 @@ def log(w, h, vertical=False):
         b += path(f"M{fmt(x)} {fmt(lh * 0.3)} q{fmt(lw * 0.08)} 4 {fmt(lw * 0.16)} 0", "none", BARK_DARK, 2.2)
     b += ellipse(lw - 8 - lh * 0.32, lh / 2, lh * 0.3, lh / 2 - 4, "#e9c08a", INK, 3)
     b += ellipse(lw - 8 - lh * 0.32, lh / 2, lh * 0.16, lh * 0.25, "none", BARK, 2)
-    b += path(f"M{fmt(lw * 0.45)} 6 q-6 -8 2 -4", "none", LEAF_DEEP, 3)
-    b += ellipse(lw * 0.47, 4, 7, 4, LEAF, INK, 1.6)
+    b += ellipse(lw * 0.47, 10, 7, 4, LEAF, INK, 1.6)
     if vertical:
         b = group(b, tx=0, ty=0, rot=90, cx=lh / 2, cy=lh / 2)
     return doc(w, h, b, defs)
