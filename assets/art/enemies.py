@@ -109,11 +109,19 @@ def trap(close):
         jaw = path(f"M{cx} {cy - 4} Q{cx + side * 8} {cy - 44} {cx + side * 46} {cy - 36} Q{cx + side * 38} {cy - 10} {cx} {cy - 4} Z",
                    "url(#tg)", INK, 2.8)
         jaw += path(f"M{cx + side * 4} {cy - 8} Q{cx + side * 12} {cy - 34} {cx + side * 40} {cy - 33}", "none", "url(#tr)", 6)
-        for t in range(6):
-            tx = cx + side * (14 + t * 6.5)
-            ty = cy - 36 + t * 0.6 - (6 if t < 2 else 0) + t * 0.2
-            jaw += path(f"M{fmt(tx)} {fmt(ty + 2)} l{side * 2} -9 l{side * 3} 8 Z", CREAM, INK, 1.4)
-        rot = -side * (open_a - 62) * 0.9 - side * 10
+        for k in range(6):
+            t = 0.4 + k * 0.11
+            # a point on the jaw's rim curve and its outward normal
+            px = (1 - t) ** 2 * cx + 2 * (1 - t) * t * (cx + side * 8) + t * t * (cx + side * 46)
+            py = (1 - t) ** 2 * (cy - 4) + 2 * (1 - t) * t * (cy - 44) + t * t * (cy - 36)
+            dx = 2 * (1 - t) * (side * 8) + 2 * t * (side * 38)
+            dy = 2 * (1 - t) * (-40) + 2 * t * 8
+            ln = math.hypot(dx, dy)
+            nx, ny = dy / ln * side, -dx / ln * side
+            tx, ty = dx / ln, dy / ln
+            jaw += path(f"M{fmt(px - tx * 3)} {fmt(py - ty * 3)} L{fmt(px + nx * 9)} {fmt(py + ny * 9)} "
+                        f"L{fmt(px + tx * 3)} {fmt(py + ty * 3)} Z", CREAM, INK, 1.4)
+        rot = -side * 48 * close
         b += group(jaw, rot=fmt(rot), cx=cx, cy=cy - 4)
     return doc(w, h, b, defs)
 
