@@ -153,6 +153,25 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
     for t in tile_list:
         for shape in t.shapes:
             lines.append(f"| `{shape}` | `{t.layer}` ({index[t.layer]}) | {t.size[0]} x {t.size[1]} | {t.note} |")
+    lines += [
+        "",
+        "Tips: `m_ScaleFactor` 256 shows a tile at its drawn size. Grass and moss are dense carpets, so a top band",
+        "of any height (40 to 80 units reads well) can sit on the earth polygon; list vertices clockwise on screen.",
+        "",
+        "## Notes for object and level data",
+        "",
+        "- The font glyphs are 48 x 64: letters and digits advance 48 units at scale 1 (`Char_D`, `Char_5`).",
+        "  The HUD digit objects use the same frames: `default` -> `Char_Arrow_2` (blank), `Char_0`..`Char_9`,",
+        "  `Char_Slash`.",
+        "- `Cursor_Bees` is centred on the selected label, so its two bees sit 320 units left and right of the",
+        "  label's centre; scale the cursor object with the labels it marks.",
+        "- `TeamCredits` is drawn 640 x 2400 in the `Char_0` atlas (4096 tall); its size in `Dimensions.json` is the",
+        "  window the scrolling credits show (0.073 of the atlas height), so a credits object shows it undistorted",
+        "  at scale 1.",
+        "- Skies are 1600 x 900 so a parallax sky with factor 1 covers the view with room to spare; hills and tree",
+        "  rows are 2048 wide and repeat seamlessly, so copies can stand side by side.",
+        "- Particle sprites are drawn big because emitters scale them down (0.1 to 0.5).",
+    ]
     lines += ["", "## Sprites", ""]
     for l in LAYERS:
         mine = [s for s in sprites if s.layer == l.name]
