@@ -37,16 +37,35 @@ def sky(mood):
                         f'opacity="{fmt(rnd.uniform(0.3, 0.8))}"')
     else:  # arena: a glade walled by big trunks under a dusky sky
         defs = linear("sk", [(0, "#5a4a8a"), (0.5, "#e0897a"), (1, "#ffd59a")]) + linear(
-            "tr", [(0, "#4a2e22"), (1, "#6e4530")], x2=1, y2=0)
+            "tr", [(0, "#4a2e22"), (1, "#6e4530")], x2=1, y2=0) + radial("cn", "#6f9a4a", "#2f5a2e", 0.4, 0.3, 0.8)
         b = rect(0, 0, w, h, "url(#sk)", "none", 0)
+        b += circle(800, 560, 260, "#fff0c0", "none", 0, 'opacity="0.25"')
         b += circle(800, 560, 200, "#fff0c0", "none", 0, 'opacity="0.5"')
-        b += path(f"M0 {h} L0 640 Q300 560 560 640 Q800 700 1040 630 Q1300 560 {w} 640 L{w} {h} Z", "#7a5a6a", "none", 0)
-        for x, tw in ((60, 140), (300, 90), (1230, 100), (1440, 150)):
+        hill = f"M0 {h} L0 640 Q300 560 560 640 Q800 700 1040 630 Q1300 560 {w} 640 L{w} {h} Z"
+        b += path(hill, "#7a5a6a", "none", 0)
+        for i in range(14):
+            x = 420 + i * 60
+            y = 650 + 20 * math.sin(i * 0.9)
+            b += path(f"M{x - 20} {fmt(y + 90)} L{x} {fmt(y - 50 - (i % 3) * 14)} L{x + 20} {fmt(y + 90)} Z", "#5e4558", "none", 0)
+        for x, tw in ((60, 150), (300, 96), (1230, 104), (1430, 160)):
             b += path(f"M{x} {h} L{x + tw * 0.2} 0 L{x + tw * 0.8} 0 L{x + tw} {h} Z", "url(#tr)", INK, 5)
             b += path(f"M{x + tw * 0.4} 200 q10 60 0 120 M{x + tw * 0.55} 500 q-10 60 0 120", "none", "#2e1c14", 4)
-        for x, y, r in ((150, 40, 200), (420, 0, 160), (1300, 20, 190), (1560, 80, 180), (800, -80, 240)):
-            b += path(blob(x, y, r, r * 0.6, 16, 0.3, seed=x), "#3d5a34", INK, 5)
+            b += path(f"M{x - 20} {h - 90} Q{x + tw * 0.1} {h - 120} {x + tw * 0.3} {h - 110} L{x + tw * 0.7} {h - 110} "
+                      f"Q{x + tw * 0.9} {h - 120} {x + tw + 20} {h - 90} Z", "url(#tr)", INK, 4)
+        rnd = random.Random(12)
+        canopy = []
+        for x in range(-60, w + 120, 110):
+            if 560 < x < 1040:
+                continue
+            canopy.append((x, rnd.uniform(-20, 60), rnd.uniform(90, 130)))
+        b += puffy(canopy, "url(#cn)", 5)
         b += path(f"M0 {h} L0 800 Q400 760 800 790 Q1200 820 {w} 780 L{w} {h} Z", "#5b8a3a", INK, 5)
+        for x, y, r in ((520, 812, 34), (560, 826, 22), (1080, 820, 40), (1120, 834, 24)):
+            b += ellipse(x, y, r * 1.3, r * 0.8, "#a99a9a", INK, 4) + ellipse(x - r * 0.4, y - r * 0.3, r * 0.4, r * 0.18, WHITE, "none", 0,
+                                                                              'opacity="0.35"')
+        for i in range(26):
+            b += circle(fmt(rnd.uniform(200, 1400)), fmt(rnd.uniform(250, 700)), fmt(rnd.uniform(2.5, 5)), "#fff3a0", "none", 0,
+                        f'opacity="{fmt(rnd.uniform(0.5, 0.95))}"')
     return doc(w, h, b, defs, px=SKY_RENDER)
 
 
