@@ -35,9 +35,9 @@ def feet(cx, base, phase, spread=1.0, lift=0.0):
     out = ""
     for k, shade in ((0.5, FUR_DARK), (0.0, FUR)):
         p = 2 * math.pi * (phase + k)
-        dx = 9 * math.cos(p) * spread
-        dy = -max(0.0, 6 * math.sin(p)) * spread - lift
-        out += ellipse(cx + dx + (4 if k == 0 else -4), base + dy, 8.5, 5.5, shade, INK, 2.6)
+        dx = 13 * math.cos(p) * spread
+        dy = -max(0.0, 9 * math.sin(p)) * spread - lift
+        out += ellipse(cx + dx + (4 if k == 0 else -4), base + dy, 10, 6.5, shade, INK, 2.6)
     return out
 
 
@@ -71,7 +71,7 @@ def kibbet(sx=1.0, sy=1.0, wing_a=20.0, wing_b=35.0, leg=0.0, legs=True, spread=
            mouth="smile", tilt=0.0, look=0.0, dy=0.0):
     cx, cy = 56, 62 + dy
     r = 30
-    base = cy + r * sy - 2
+    base = cy + r * sy + 1
     body = ""
     body += wing(cx - 10, cy - 16, wing_b - 8, 38, far=True)
     # tail: a fluffy curl behind
@@ -158,7 +158,7 @@ def frames():
                           kibbet(wing_a=120, wing_b=125, lift=8, spread=0.4, mouth="open", sy=1.05)], "FlyStart")
     add("flyRight", [kibbet(wing_a=a, wing_b=a + 8, lift=8, spread=0.35, mouth="open", dy=d)
                      for a, d in ((125, -2), (70, 0), (5, 2), (70, 0))], "Fly")
-    add("moveRight", [kibbet(leg=i / 6, wing_a=25 + 10 * math.sin(i * math.pi / 3), dy=-2 * abs(math.sin(i * math.pi / 3)),
+    add("moveRight", [kibbet(leg=i / 6, wing_a=25 + 10 * math.sin(i * math.pi / 3), dy=-5 * abs(math.sin(i * math.pi / 3)),
                              tilt=6, look=1.2) for i in range(6)], "Run")
     add("attackRight", [roll(i * 45) for i in range(8)], "Roll")
     add("dieRight", [die(i) for i in range(4)], "Die")
