@@ -174,8 +174,10 @@ def sprites():
 
 
 def icon(size):
-    """The window icon: Kibbet's head, drawn for the given pixel size."""
+    """The window icon: Kibbet on a honey disc, drawn for the given pixel size."""
     body = kibbet(wing_a=30)
     inner = body[body.index("<defs>"):body.rindex("</svg>")]
-    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" viewBox="14 8 88 88">'
-            f"{inner}</svg>")
+    disc = ('<circle cx="56" cy="58" r="50" fill="#ffe3a0" stroke="#3a2216" stroke-width="4"/>'
+            '<circle cx="56" cy="58" r="42" fill="#fff3d6" opacity="0.7"/>')
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{size}" height="{size}" viewBox="4 6 104 104">'
+            f"{disc}{inner}</svg>")
