@@ -4,7 +4,7 @@ import math
 import random
 
 from kit import (INK, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK, BARK_LIGHT,
-                 STONE, STONE_DARK, WATER, WATER_DEEP, WATER_FOAM, MOSS, EARTH, EARTH_DARK, ROSE, Sprite, doc, ellipse,
+                 STONE, STONE_DARK, WATER, WATER_DEEP, WATER_FOAM, MOSS, EARTH, EARTH_DARK, ROSE, Sprite, doc, ellipse, puffy,
                  circle, path, rect, group, radial, linear, blob, fmt, single)
 import enemies
 
@@ -16,11 +16,11 @@ def pollen(step):
     defs = radial("pg", "#fffbe0", HONEY_DEEP, 0.38, 0.32, 0.8) + radial("glow", HONEY, HONEY, 0.5, 0.5, 0.5)
     pulse = 1 + 0.08 * math.sin(step * math.pi / 2)
     b = circle(24, 24, 21 * pulse, HONEY, "none", 0, 'opacity="0.25"')
-    b += circle(24, 24, 13, "url(#pg)", INK, 2.4)
+    b += circle(24, 24, 15, "url(#pg)", INK, 2.4)
     for i in range(8):
         a = math.radians(i * 45 + step * 10)
-        b += circle(fmt(24 + 13 * math.cos(a)), fmt(24 + 13 * math.sin(a)), 2.6, HONEY, INK, 1.4)
-    b += circle(19.5, 19, 3.4, WHITE, "none", 0, 'opacity="0.85"')
+        b += circle(fmt(24 + 15 * math.cos(a)), fmt(24 + 15 * math.sin(a)), 2.8, HONEY, INK, 1.4)
+    b += circle(19, 18.5, 4, WHITE, "none", 0, 'opacity="0.85"')
     sx, sy = [(38, 9), (9, 12), (40, 38), (8, 36)][step % 4]
     b += path(f"M{sx} {sy - 6} L{sx + 1.5} {sy - 1.5} L{sx + 6} {sy} L{sx + 1.5} {sy + 1.5} L{sx} {sy + 6} L{sx - 1.5} {sy + 1.5} "
               f"L{sx - 6} {sy} L{sx - 1.5} {sy - 1.5} Z", WHITE, HONEY_DEEP, 1)
@@ -85,14 +85,22 @@ def water_column(w, h, step, strong):
 
 
 def water_base(step):
+    """Churning foam where falling water hits the pool; step turns the foam over."""
     w, h = 192, 96
-    defs = linear("wb", [(0, WATER_FOAM), (1, WATER)])
-    b = path(blob(96, 66, 88, 26, 16, 0.3, seed=step * 1.1), "url(#wb)", INK, 2.6)
-    for i in range(6):
-        x = 20 + i * 30 + (step * 7) % 12
-        y = 40 - 14 * abs(math.sin(i + step))
-        b += circle(fmt(x), fmt(y), 6 + (i + step) % 3 * 2, WATER_FOAM, INK, 2)
-    b += path(f"M30 70 q20 -10 40 0 q20 10 40 0 q20 -10 40 0", "none", WHITE, 3, 'opacity="0.8"')
+    defs = linear("wb", [(0, "#bfefff"), (1, WATER)]) + radial("fm", WHITE, "#d6f4ff", 0.4, 0.3, 0.8)
+    b = ellipse(96, 74, 90, 18, "url(#wb)", INK, 2.6)
+    b += path("M20 76 q18 -6 36 0 q18 6 36 0 q18 -6 36 0 q18 6 36 0", "none", WHITE, 2.5, 'opacity="0.7"')
+    rnd = random.Random(40 + step)
+    foam = []
+    for i in range(7):
+        x = 36 + i * 20 + rnd.uniform(-4, 4)
+        r = 10 + 12 * math.sin(math.pi * (i + 0.5) / 7) + rnd.uniform(-2, 2)
+        foam.append((x, 70 - r * 1.1 + rnd.uniform(-3, 3), r))
+    b += puffy(foam, "url(#fm)", 2.6)
+    for i in range(5):
+        a = math.radians(200 + i * 35 + step * 9)
+        x, y = 96 + 70 * math.cos(a), 44 + 34 * math.sin(a)
+        b += circle(fmt(x), fmt(y), 3 + (i + step) % 3, WATER_FOAM, INK, 1.6)
     return doc(w, h, b, defs)
 
 
