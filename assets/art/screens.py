@@ -40,7 +40,7 @@ def title(txt, y=92, size=64):
 def panel(x, y, w, h):
     """A soft cream board with a honey rim, behind the menu items."""
     b = rect(x + 6, y + 10, w, h, INK, "none", 0, rx=40, extra='opacity="0.25"')
-    b += rect(x, y, w, h, "#fff6e0", HONEY_DEEP, 8, rx=40, extra='fill-opacity="0.82"')
+    b += rect(x, y, w, h, "#fff6e0", HONEY_DEEP, 8, rx=40, extra='fill-opacity="0.9"')
     b += rect(x + 14, y + 14, w - 28, h - 28, "none", "#ffe3a0", 3, rx=30, extra='stroke-dasharray="2 12"')
     return b
 
