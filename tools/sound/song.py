@@ -337,4 +337,5 @@ def render(song):
         mix[-fade:] *= np.linspace(1.0, 0.0, fade)[:, None] ** 2
     rms = np.sqrt(np.mean(mix * mix))
     mix = mix * (dsp.db(song.level) / rms)
-    return dsp.soft_limit(mix, -1.5)
+    # MP3 encoding can push peaks up by a few tenths of a dB, so songs keep more headroom than effects
+    return dsp.soft_limit(mix, -2.5)
