@@ -170,14 +170,15 @@ def stats(x):
     return to_db(peak), to_db(rms)
 
 
-def level(x, rms_db, ceiling_db=-1.5):
-    """Scale to the target RMS, but never let the peak rise above the ceiling."""
+def level(x, rms_db, ceiling_db=-1.5, squeeze_db=6.0):
+    """Scale towards the target RMS; peaks that would pass the ceiling are rounded off by soft_limit,
+    but by no more than squeeze_db, so spiky sounds stay clean and end up a little quieter instead."""
     peak = np.max(np.abs(x))
     rms = np.sqrt(np.mean(np.square(x)))
     if peak <= 0 or rms <= 0:
         return x
-    gain = min(db(rms_db) / rms, db(ceiling_db) / peak)
-    return x * gain
+    gain = min(db(rms_db) / rms, db(ceiling_db + squeeze_db) / peak)
+    return soft_limit(x * gain, ceiling_db)
 
 
 def soft_limit(x, ceiling_db=-1.5):
