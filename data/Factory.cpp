@@ -1,0 +1,474 @@
+#include "data/Factory.h"
+
+#include "data/ComponentTable.h"
+#include "data/GameObjectComposition.h"
+#include "data/IComponent.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "engine/Log.h"
+#include "engine/Paths.h"
+#include "gameflow/GameLogic.h"
+#include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
+#include "graphics/Graphics.h"
+#include "physics/Physics.h"
+#include "platform/FileSystem.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace Framework
+{
+
+bool HudLoaded = false;
+
+Factory::Factory(Core* core) : m_Core(core) {}
+
+// The other systems are gone by now (the Factory is deleted last), so the remaining objects'
+// components are deleted directly instead of being handed back to their systems.
+Factory::~Factory() = default;
+
+void Factory::Initialize()
+{
+    ObjectTypes.clear();
+    std::string folder = ResourcePath("Data/Objects");
+    for (const std::string& path : ListFilesSorted(folder, ".json"))
+    {
+        PathParts parts(path);
+        ObjectTypes[parts.FileName] = LoadObjectType(path, parts.FileName);
+    }
+    if (ObjectTypes.empty())
+    {
+        Log("no object types found in " + folder);
+    }
+}
+
+std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string& path, const std::string& typeName)
+{
+    TextSerializer reader(path);
+    reader.EnterBlock("Object");
+    auto object = std::make_unique<GameObjectComposition>(std::string());
+    std::string name;
+    for (;;)
+    {
+        if (!reader.ReadToken())
+        {
+            break;
+        }
+        if (reader.TokenHas('"'))
+        {
+            name = StripQuotes(reader.CurrentToken);
+        }
+        const ComponentKind* kind = FindComponentKind(name);
+        if (kind == nullptr)
+        {
+            LogOnce("object type " + typeName + ": unknown component \"" + name + "\" ends its component list");
+        }
+        else if (kind->Source == ComponentSource::Transform)
+        {
+            object->GetTransform()->Serialize(reader, "Transform");
+        }
+        else
+        {
+            IComponent* component = nullptr;
+            ISystem* system = nullptr;
+            if (m_Core != nullptr)
+            {
+                if (kind->Source == ComponentSource::Physics)
+                {
+                    system = m_Core->m_Physics;
+                }
+                else if (kind->Source == ComponentSource::Graphics)
+                {
+                    system = m_Core->m_Graphics;
+                }
+                else if (kind->Source == ComponentSource::GameLogic)
+                {
+                    system = m_Core->m_GameLogic;
+                }
+            }
+            if (kind->Source == ComponentSource::Direct)
+            {
+                component = kind->Construct();
+            }
+            else
+            {
+                reader.ReadToken(); // the colon
+                component = system != nullptr ? system->CreatePrototypeComponent(0) : nullptr;
+            }
+            if (component != nullptr)
+            {
+                component->Serialize(reader, std::string());
+                object->AddComponent(name, component);
+            }
+            else
+            {
+                reader.SkipBlock();
+            }
+        }
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        if (reader.AtEnd() || !reader.TokenHas(','))
+        {
+            break;
+        }
+    }
+    return object;
+}
+
+void Factory::Update(float dt)
+{
+    (void)dt;
+    // Objects marked while these are destroyed wait for the next update.
+    std::set<GameObjectComposition*> pending;
+    pending.swap(PendingDestruction);
+    for (GameObjectComposition* object : pending)
+    {
+        DestroyNow(object);
+    }
+}
+
+void Factory::DestroyNow(GameObjectComposition* object)
+{
+    auto owned = m_Owned.find(object);
+    if (owned == m_Owned.end())
+    {
+        return; // not a live object (already gone, or an object type)
+    }
+    object->DestroyComponents();
+    auto entry = LiveObjects.find(object->Key);
+    if (entry != LiveObjects.end() && entry->second == object)
+    {
+        LiveObjects.erase(entry);
+    }
+    if (CAMERA.m_Target == object)
+    {
+        CAMERA.m_Target = nullptr;
+    }
+    PendingDestruction.erase(object);
+    m_Owned.erase(owned);
+}
+
+GameObjectComposition* Factory::CreateObject(const std::string& typeName, const std::string& key)
+{
+    auto type = ObjectTypes.find(typeName);
+    if (type == ObjectTypes.end() || type->second == nullptr)
+    {
+        LogOnce("object type \"" + typeName + "\" does not exist");
+        return nullptr;
+    }
+    auto object = std::make_unique<GameObjectComposition>(GameObjectComposition::CloneTag{}, *type->second);
+    GameObjectComposition* raw = object.get();
+    raw->Name = typeName;
+    raw->Key = key.empty() ? std::to_string(raw->ObjectId) : key;
+    m_Owned.emplace(raw, std::move(object));
+    auto entry = LiveObjects.find(raw->Key);
+    if (entry == LiveObjects.end() || entry->second == nullptr)
+    {
+        LiveObjects[raw->Key] = raw;
+    }
+    return raw;
+}
+
+GameObjectComposition* Factory::FindObject(const std::string& key) const
+{
+    auto entry = LiveObjects.find(key);
+    return entry == LiveObjects.end() ? nullptr : entry->second;
+}
+
+void Factory::DestroyObject(GameObjectComposition* object)
+{
+    if (object != nullptr)
+    {
+        PendingDestruction.insert(object);
+    }
+}
+
+void Factory::DestroyAllObjects()
+{
+    PendingDestruction.clear();
+    for (GameObjectComposition* object : AllLiveObjects())
+    {
+        DestroyNow(object);
+    }
+    LiveObjects.clear();
+    HudLoaded = false;
+}
+
+std::vector<GameObjectComposition*> Factory::AllLiveObjects() const
+{
+    std::vector<GameObjectComposition*> objects;
+    objects.reserve(m_Owned.size());
+    for (const auto& entry : m_Owned)
+    {
+        objects.push_back(entry.first);
+    }
+    std::sort(objects.begin(), objects.end(),
+              [](const GameObjectComposition* a, const GameObjectComposition* b)
+              { return a->Key != b->Key ? a->Key < b->Key : a->ObjectId < b->ObjectId; });
+    return objects;
+}
+
+void Factory::LoadLevel(const std::string& path)
+{
+    LevelPath = path;
+    ILevel* level = nullptr;
+    if (m_Core != nullptr && m_Core->m_GameLogic != nullptr)
+    {
+        level = m_Core->m_GameLogic->m_LevelManager.m_CurrentLevel;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec))
+    {
+        LogOnce("level file " + path + " not found: the level starts empty");
+    }
+
+    TextSerializer reader(path);
+    reader.MoveToStart();
+    reader.ReadToken();
+    std::string track;
+    reader.ReadString("TrackName", track);
+    if (track != "_" && level != nullptr)
+    {
+        level->m_TrackName = track;
+    }
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    Vec2 lock;
+    reader.ReadVec2("CameraLock", lock.x, lock.y);
+    if (level != nullptr)
+    {
+        level->m_CameraLock = lock;
+    }
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    reader.ReadToken();
+    reader.ReadToken();
+    reader.ReadToken();
+    ObjectIdCounter = TextSerializer::StringToUnsigned(reader.CurrentToken);
+    reader.EnterBlock("Objects");
+
+    for (;;)
+    {
+        if (!reader.ReadToken() || !reader.TokenHas('"'))
+        {
+            break;
+        }
+        std::string key = StripQuotes(reader.CurrentToken);
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+            if (reader.TokenHas('"'))
+            {
+                reader.ReadToken();
+            }
+            if (reader.TokenHas(':'))
+            {
+                reader.ReadToken();
+            }
+        }
+        std::string typeName;
+        reader.ReadString("objType", typeName);
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        GameObjectComposition* object = CreateObject(typeName, key);
+        if (object == nullptr)
+        {
+            LogOnce("level " + path + ": entry \"" + key + "\" names the missing object type \"" + typeName +
+                    "\" and is skipped");
+        }
+
+        std::string componentName;
+        for (;;)
+        {
+            if (!reader.ReadToken())
+            {
+                break;
+            }
+            if (reader.TokenHas('"'))
+            {
+                componentName = StripQuotes(reader.CurrentToken);
+            }
+            const ComponentKind* kind = FindComponentKind(componentName);
+            if (kind != nullptr)
+            {
+                bool colonFirst =
+                    componentName == "Body" || componentName == "Graphics" || componentName == "CustomShape";
+                if (colonFirst)
+                {
+                    reader.ReadToken();
+                }
+                IComponent* component = object != nullptr ? object->GetComponent(componentName) : nullptr;
+                if (component == nullptr)
+                {
+                    if (object != nullptr)
+                    {
+                        LogOnce("level " + path + ": object \"" + key + "\" has no " + componentName +
+                                " component; its block is skipped");
+                    }
+                    reader.SkipBlock();
+                }
+                else if (kind->Source == ComponentSource::Transform)
+                {
+                    component->Serialize(reader, "Transform");
+                }
+                else
+                {
+                    component->Serialize(reader, std::string());
+                }
+            }
+            if (reader.IsGood())
+            {
+                reader.ReadToken();
+            }
+            if (reader.AtEnd() || !reader.TokenHas(','))
+            {
+                break;
+            }
+        }
+
+        if (object != nullptr)
+        {
+            if (IComponent* logic = object->GetComponent("GameLogic"))
+            {
+                logic->Initialize();
+            }
+            GameObjectComposition*& slot = LiveObjects[key];
+            if (slot != nullptr && slot != object)
+            {
+                // Two entries with one key: the later takes it and the earlier is not left behind,
+                // still drawn and simulated but unreachable.
+                GameObjectComposition* earlier = slot;
+                slot = object;
+                DestroyNow(earlier);
+            }
+            slot = object;
+            object->Key = key;
+            object->InitializeComponents();
+        }
+
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        if (reader.AtEnd() || !reader.TokenHas(','))
+        {
+            break;
+        }
+    }
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    CAMERA.SetCameraTarget(FindObject("Kibbet"));
+}
+
+void Factory::LoadHUD()
+{
+    if (HudLoaded)
+    {
+        return;
+    }
+    struct HudEntry
+    {
+        std::string TypeName;
+        Vec2 Position;
+        float Rotation = 0.0f;
+        Vec2 Scale;
+    };
+    std::map<std::string, HudEntry> entries;
+    std::string path = ResourcePath("Data/Level_HUD.json");
+    TextSerializer reader(path);
+    reader.MoveToStart();
+    reader.ReadToken();
+    reader.EnterBlock("Objects");
+    for (;;)
+    {
+        if (!reader.ReadToken())
+        {
+            break;
+        }
+        std::string name = reader.TokenHas('"') ? StripQuotes(reader.CurrentToken) : reader.CurrentToken;
+        reader.ReadToken();
+        reader.EnterBlock(std::string());
+        HudEntry entry;
+        reader.ReadString("ObjectType", entry.TypeName);
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        Transform placement;
+        placement.Serialize(reader, "Transform");
+        entry.Position = placement.Position;
+        entry.Rotation = placement.Rotation;
+        entry.Scale = placement.Scale;
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        entries[name] = std::move(entry);
+        if (reader.IsGood())
+        {
+            reader.ReadToken();
+        }
+        if (reader.AtEnd() || !reader.TokenHas(','))
+        {
+            break;
+        }
+    }
+    for (auto& [name, entry] : entries)
+    {
+        auto type = ObjectTypes.find(entry.TypeName);
+        if (type == ObjectTypes.end() || type->second == nullptr)
+        {
+            LogOnce("heads-up display entry \"" + name + "\" names the missing object type \"" + entry.TypeName + "\"");
+            continue;
+        }
+        // The object type itself takes the placement, so later clones of it start there too.
+        Transform* typeTransform = type->second->GetTransform();
+        typeTransform->Position = entry.Position;
+        typeTransform->Rotation = entry.Rotation;
+        typeTransform->Scale = entry.Scale;
+        if (GameObjectComposition* object = CreateObject(entry.TypeName, name))
+        {
+            object->Key = name;
+        }
+    }
+    HudLoaded = true;
+}
+
+void Factory::UnloadHUD()
+{
+    for (GameObjectComposition* object : AllLiveObjects())
+    {
+        if (object->Key.find("HUD_") != std::string::npos)
+        {
+            DestroyObject(object);
+        }
+    }
+    Update(0.0f);
+    HudLoaded = false;
+}
+
+void Factory::DestroySampleObjects()
+{
+    for (GameObjectComposition* object : AllLiveObjects())
+    {
+        if (object->Name == "SampleObject")
+        {
+            DestroyObject(object);
+        }
+    }
+    Update(0.0f);
+}
+
+} // namespace Framework

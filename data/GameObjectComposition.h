@@ -1,0 +1,110 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace Framework
+{
+
+class IComponent;
+class IMessage;
+class Transform;
+class Body;
+class GraphicsComponent;
+class GameLogicComponent;
+class Parallax;
+class HideTrigger;
+class CollectTrigger;
+class AudioTrigger;
+class WinTrigger;
+class DeathTrigger;
+class CheckpointTrigger;
+class ScrollComponent;
+class PauseComponent;
+class GameCompleteTrigger;
+class Emitter;
+class SetDefaultAnimation;
+class LevelStartTrigger;
+class TrapTrigger;
+class ReverseVelocityTrigger;
+class GeyserCollideTrigger;
+class MovingPlatformTrigger;
+class FontComponent;
+class Enemy;
+class AttackTrigger;
+class SoundTrigger;
+class MoveRightTrigger;
+class WaterSpawnerTrigger;
+class KibbetBounceTrigger;
+
+// Ids handed to objects: cloning increments it first and takes the new value; level loading sets it.
+extern uint32_t ObjectIdCounter;
+
+// A game object: components keyed by type name, the type it was made from, its key and id.
+// Owned by the Factory. Components are held in byte-wise order of their type names, which is the
+// order of initialisation and of message delivery.
+class GameObjectComposition
+{
+public:
+    // An object type: holds a Transform at the origin with scale 1; takes the counter's current value.
+    explicit GameObjectComposition(const std::string& typeName);
+    // A live object cloned from another: new id, cloned components, all initialised.
+    struct CloneTag
+    {
+    };
+    GameObjectComposition(CloneTag, const GameObjectComposition& source);
+    // Deletes every component still held (live objects are emptied with DestroyComponents first).
+    ~GameObjectComposition();
+    GameObjectComposition(const GameObjectComposition&) = delete;
+    GameObjectComposition& operator=(const GameObjectComposition&) = delete;
+
+    // Stores a component under its type name (replacing and deleting an earlier one) and sets its owner.
+    void AddComponent(const std::string& typeName, IComponent* component);
+    // Initialize on every component in map order.
+    void InitializeComponents();
+    // Hands each component back: system-made ones to their system, the rest are deleted; empties the map.
+    void DestroyComponents();
+    // Delivers a message to every component in map order.
+    void SendMessage(IMessage* message);
+    std::string GetName() const { return Name; }
+    // The component stored under a type name, or null.
+    IComponent* GetComponent(const std::string& typeName) const;
+
+    Transform* GetTransform() const;
+    Body* GetBody() const;
+    GraphicsComponent* GetGraphics() const;
+    GameLogicComponent* GetGameLogic() const;
+    Parallax* GetParallax() const;
+    HideTrigger* GetHideTrigger() const;
+    CollectTrigger* GetCollectTrigger() const;
+    AudioTrigger* GetAudioTrigger() const;
+    WinTrigger* GetWinTrigger() const;
+    DeathTrigger* GetDeathTrigger() const;
+    CheckpointTrigger* GetCheckpointTrigger() const;
+    ScrollComponent* GetScrollComponent() const;
+    PauseComponent* GetPauseComponent() const;
+    GameCompleteTrigger* GetGameCompleteTrigger() const;
+    Emitter* GetEmitter() const;
+    SetDefaultAnimation* GetSetDefaultAnimation() const;
+    LevelStartTrigger* GetLevelStartTrigger() const;
+    TrapTrigger* GetTrapTrigger() const;
+    ReverseVelocityTrigger* GetReverseVelocityTrigger() const;
+    GeyserCollideTrigger* GetGeyserCollideTrigger() const;
+    MovingPlatformTrigger* GetMovingPlatformTrigger() const;
+    FontComponent* GetFontComponent() const;
+    Enemy* GetEnemy() const;
+    AttackTrigger* GetAttackTrigger() const;
+    SoundTrigger* GetSoundTrigger() const;
+    MoveRightTrigger* GetMoveRightTrigger() const;
+    WaterSpawnerTrigger* GetWaterSpawnerTrigger() const;
+    KibbetBounceTrigger* GetKibbetBounceTrigger() const;
+
+    std::map<std::string, std::unique_ptr<IComponent>> Components;
+    std::string Name;
+    std::string Key;
+    uint32_t ObjectId = 0;
+};
+
+} // namespace Framework

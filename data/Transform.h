@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/IComponent.h"
+#include "engine/Vector.h"
+
+namespace Framework
+{
+
+// Places an object in the world: position of its centre, rotation in radians about the axis out
+// of the screen, and scale. Every object has exactly one; no system owns it.
+class Transform : public IComponent
+{
+public:
+    IComponent* Clone() const override;
+    void Destroy() override {}
+    // Reads "Position", "Rotation" and "Scale" in that order.
+    void Serialize(TextSerializer& reader, const std::string& blockName) override;
+    void Write(TextWriter& writer, const std::string& blockName) const override;
+    std::string GetName() const override { return "Transform"; }
+
+    // Scale, then rotation about z, then translation; rows for row vectors multiplied on the left.
+    Mat4 WorldMatrix() const;
+
+    Vec2 Position{0.0f, 0.0f};
+    float Rotation = 0.0f;
+    Vec2 Scale{1.0f, 1.0f};
+};
+
+} // namespace Framework

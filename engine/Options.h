@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Framework
+{
+
+// Developer flags; with none the program behaves exactly as the game is meant to.
+struct Options
+{
+    bool Headless = false;        // no window, no GPU, no sound device
+    bool Windowed = false;        // start in a window instead of full screen
+    uint64_t Frames = 0;          // quit after this many frames (0: run until quit)
+    bool FixedStep = false;       // the clock advances 17 ms per frame, no waiting
+    std::optional<unsigned> Seed; // seed of the random generator (default: the time)
+    std::string ResourceDir;      // the Resources folder (default: found beside the executable)
+    std::string Level;            // start in this level instead of the start-up sequence
+    bool DumpState = false;       // after the loop, print the state as JSON lines
+};
+
+// Result of parsing: options, or an exit code with a message when the program must stop at once.
+struct ParseResult
+{
+    Options Values;
+    std::optional<int> ExitCode;
+    std::string Message;
+};
+
+// Parses argv (without the program name). Unknown flags or missing values give exit code 2.
+ParseResult ParseOptions(const std::vector<std::string>& args);
+// The text printed for --help and for a bad command line.
+std::string UsageText();
+
+} // namespace Framework

@@ -1,0 +1,76 @@
+#include "engine/Paths.h"
+
+#include <filesystem>
+
+namespace Framework
+{
+
+namespace
+{
+std::string& Root()
+{
+    static std::string root = "Resources";
+    return root;
+}
+} // namespace
+
+std::string NormalizeSeparators(const std::string& path)
+{
+    std::string out = path;
+    for (char& c : out)
+    {
+        if (c == '\\')
+        {
+            c = '/';
+        }
+    }
+    return out;
+}
+
+void SetResourceRoot(const std::string& dir)
+{
+    std::string root = NormalizeSeparators(dir);
+    while (root.size() > 1 && root.back() == '/')
+    {
+        root.pop_back();
+    }
+    Root() = root.empty() ? std::string("Resources") : root;
+}
+
+const std::string& ResourceRoot()
+{
+    return Root();
+}
+
+std::string ResourcePath(const std::string& relative)
+{
+    std::string rel = NormalizeSeparators(relative);
+    while (!rel.empty() && rel.front() == '/')
+    {
+        rel.erase(rel.begin());
+    }
+    return Root() + "/" + rel;
+}
+
+std::string FindResourceRootNear(const std::string& executablePath)
+{
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path dir = fs::weakly_canonical(fs::path(executablePath), ec).parent_path();
+    for (int depth = 0; depth < 4 && !dir.empty(); ++depth)
+    {
+        fs::path candidate = dir / "Resources";
+        if (fs::is_directory(candidate / "Data", ec))
+        {
+            return candidate.string();
+        }
+        if (dir == dir.parent_path())
+        {
+            break;
+        }
+        dir = dir.parent_path();
+    }
+    return {};
+}
+
+} // namespace Framework

@@ -1,0 +1,106 @@
+#include "engine/ProgramEntry.h"
+
+#include "audio/Audio.h"
+#include "data/Factory.h"
+#include "engine/Core.h"
+#include "engine/Log.h"
+#include "engine/Paths.h"
+#include "engine/StateDump.h"
+#include "engine/WindowsSystem.h"
+#include "gameflow/GameLogic.h"
+#include "graphics/Graphics.h"
+#include "graphics/ParticleSpawners.h"
+#include "graphics/ResourceManager.h"
+#include "input/Input.h"
+#include "physics/Physics.h"
+#include "platform/Clock.h"
+#include "platform/SoundDevice.h"
+#include "platform/Window.h"
+
+#include <cstdlib>
+#include <ctime>
+#include <iostream>
+
+namespace Framework
+{
+
+void BuildSystems(Core& core, const Options& options, const std::string& executablePath)
+{
+    std::string root = options.ResourceDir;
+    if (root.empty())
+    {
+        root = FindResourceRootNear(executablePath);
+        if (root.empty())
+        {
+            root = "Resources";
+            Log("no Resources folder found beside the program; using ./Resources");
+        }
+    }
+    SetResourceRoot(root);
+
+    // Creation order differs from registration order: the resource tables and the window must
+    // exist before any system is initialised.
+    auto resources = std::make_unique<ResourceManager>(&core);
+    std::unique_ptr<IWindow> window =
+        options.Headless ? CreateHeadlessWindow() : CreateSdlWindow("A Kibbet", 1280, 720, !options.Windowed);
+    auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
+    auto graphics = std::make_unique<Graphics>(&core);
+    // Headless runs never open the sound card; a game without one runs silently as well.
+    auto audio = std::make_unique<Audio>(&core, options.Headless ? CreateSilentSoundDevice() : CreateSdlSoundDevice());
+    auto physics = std::make_unique<Physics>(&core);
+    auto gameLogic = std::make_unique<GameLogic>(&core);
+    auto factory = std::make_unique<Factory>(&core);
+    auto input = std::make_unique<Input>(&core);
+
+    core.m_ResourceManager = resources.get();
+    core.m_Windows = windows.get();
+    core.m_Graphics = graphics.get();
+    core.m_Audio = audio.get();
+    core.m_Physics = physics.get();
+    core.m_GameLogic = gameLogic.get();
+    core.m_Factory = factory.get();
+    core.m_Input = input.get();
+    gameLogic->SetStartLevel(options.Level);
+
+    core.AddSystem(std::move(factory));
+    core.AddSystem(std::move(windows));
+    core.AddSystem(std::move(graphics));
+    core.AddSystem(std::move(audio));
+    core.AddSystem(std::move(physics));
+    core.AddSystem(std::move(gameLogic));
+    core.AddSystem(std::move(resources));
+    core.AddSystem(std::move(input));
+}
+
+int ProgramEntry(Core& core, const Options& options, const std::string& executablePath)
+{
+    std::srand(options.Seed ? *options.Seed : static_cast<unsigned>(std::time(nullptr)));
+    RegisterParticleKinds();
+    BuildSystems(core, options, executablePath);
+
+    RealClock realClock;
+    FixedStepClock fixedClock;
+    core.SetClock(options.FixedStep ? static_cast<IClock*>(&fixedClock) : &realClock);
+    core.SetFrameLimit(options.Frames);
+
+    for (auto& system : core.Systems)
+    {
+        system->Initialize();
+    }
+    for (auto& system : core.Systems)
+    {
+        system->Load();
+    }
+    core.GameLoop();
+
+    if (options.DumpState)
+    {
+        DumpState(core, std::cout);
+        std::cout.flush();
+    }
+    core.DestroySystems();
+    core.SetClock(nullptr);
+    return 0;
+}
+
+} // namespace Framework

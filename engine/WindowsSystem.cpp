@@ -1,0 +1,69 @@
+#include "engine/WindowsSystem.h"
+
+#include "engine/Core.h"
+#include "engine/Message.h"
+#include "platform/Window.h"
+
+namespace Framework
+{
+
+WindowsSystem::WindowsSystem(Core* core, std::string title, std::unique_ptr<IWindow> window)
+    : Title(std::move(title)), m_Core(core), m_Window(std::move(window))
+{
+    WindowHandle = m_Window != nullptr ? m_Window->NativeHandle() : nullptr;
+}
+
+WindowsSystem::~WindowsSystem() = default;
+
+void WindowsSystem::Initialize()
+{
+    if (m_Window != nullptr)
+    {
+        m_Window->Show();
+    }
+}
+
+bool WindowsSystem::HasFocus() const
+{
+    return m_Window != nullptr && m_Window->HasFocus();
+}
+
+void WindowsSystem::Update(float dt)
+{
+    (void)dt;
+    if (m_Window == nullptr)
+    {
+        return;
+    }
+    for (const WindowEvent& event : m_Window->Pump())
+    {
+        switch (event.Type)
+        {
+        case WindowEvent::Kind::Quit:
+            m_Core->Quit = true;
+            break;
+        case WindowEvent::Kind::Character:
+        {
+            MessageCharacterKey message(event.Character);
+            m_Core->BroadcastMessage(&message);
+            break;
+        }
+        case WindowEvent::Kind::MouseMove:
+        {
+            IMessage message(MouseMove);
+            m_Core->BroadcastMessage(&message);
+            break;
+        }
+        case WindowEvent::Kind::FileDrop:
+        {
+            FileDrop message(event.Path);
+            m_Core->BroadcastMessage(&message);
+            break;
+        }
+        case WindowEvent::Kind::Resize:
+            break;
+        }
+    }
+}
+
+} // namespace Framework

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "engine/Vector.h"
+
+#include <string>
+
+namespace Framework
+{
+
+// A level as the level manager drives it; its objects come from the level file.
+class ILevel
+{
+public:
+    ILevel() = default;
+    virtual ~ILevel() = default;
+    ILevel(const ILevel&) = delete;
+    ILevel& operator=(const ILevel&) = delete;
+
+    // After the level file's objects exist.
+    virtual void Load() {}
+    // After Load: drops the camera's look-ahead and calls ResetForLevel on every system.
+    virtual void Initialize();
+    virtual void PreUpdate(float dt) { (void)dt; }
+    virtual void Update(float dt) = 0;
+    virtual void PostUpdate(float dt) { (void)dt; }
+    // Before another level (or this one again) is loaded: clears the camera locks and every object.
+    virtual void Unload();
+
+    // The level's music, from the level file's "TrackName".
+    std::string m_TrackName;
+    // The camera lock, from the level file's "CameraLock".
+    Vec2 m_CameraLock;
+    // Where the hero respawns.
+    Vec2 m_Checkpoint;
+};
+
+// A level loaded from a file by name.
+class Level_Generic : public ILevel
+{
+public:
+    void Update(float dt) override { (void)dt; }
+};
+
+} // namespace Framework

@@ -1,0 +1,104 @@
+#include "gameflow/LevelManager.h"
+
+#include "data/Factory.h"
+#include "data/TextSerializer.h"
+#include "engine/Core.h"
+#include "engine/Paths.h"
+#include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
+
+namespace Framework
+{
+
+LevelManager::LevelManager() = default;
+LevelManager::~LevelManager() = default;
+
+void LevelManager::AddLevel(const std::string& name, std::unique_ptr<ILevel> level)
+{
+    m_Levels[name] = std::move(level);
+}
+
+void LevelManager::ChangeLevel(const std::string& name)
+{
+    CAMERA.m_Target = nullptr;
+    if (name != m_CurrentLevelName)
+    {
+        if (m_CurrentLevel != nullptr)
+        {
+            m_CurrentLevel->Unload();
+        }
+        std::unique_ptr<ILevel>& slot = m_Levels[name];
+        if (slot == nullptr)
+        {
+            slot = std::make_unique<Level_Generic>();
+        }
+        m_CurrentLevel = slot.get();
+        m_LevelIndex = static_cast<int>(m_LevelFiles.size());
+        for (size_t i = 0; i < m_LevelFiles.size(); ++i)
+        {
+            if (PathParts(m_LevelFiles[i]).FileName == name)
+            {
+                m_LevelIndex = static_cast<int>(i);
+                break;
+            }
+        }
+        m_CurrentLevelName = name;
+        if (CORE != nullptr && CORE->m_Factory != nullptr)
+        {
+            CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(name)));
+        }
+        m_CurrentLevel->Load();
+        m_CurrentLevel->Initialize();
+    }
+    if (CORE != nullptr && CORE->m_Factory != nullptr)
+    {
+        CORE->m_Factory->DestroySampleObjects();
+    }
+}
+
+void LevelManager::RestartLevel()
+{
+    if (m_CurrentLevel == nullptr)
+    {
+        return;
+    }
+    m_CurrentLevel->Unload();
+    if (CORE != nullptr && CORE->m_Factory != nullptr)
+    {
+        CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
+    }
+    m_CurrentLevel->Load();
+    m_CurrentLevel->Initialize();
+}
+
+void LevelManager::NextLevel()
+{
+    if (m_LevelFiles.empty())
+    {
+        return;
+    }
+    m_LevelIndex += 1;
+    if (m_LevelIndex >= static_cast<int>(m_LevelFiles.size()))
+    {
+        m_LevelIndex = m_WrapIndex < static_cast<int>(m_LevelFiles.size()) ? m_WrapIndex : 0;
+    }
+    RequestLevel(PathParts(m_LevelFiles[static_cast<size_t>(m_LevelIndex)]).FileName);
+}
+
+void LevelManager::UpdateLevel(float dt)
+{
+    if (m_CurrentLevel != nullptr)
+    {
+        m_CurrentLevel->PreUpdate(dt);
+        m_CurrentLevel->Update(dt);
+        m_CurrentLevel->PostUpdate(dt);
+    }
+    if (!m_PendingLevelName.empty())
+    {
+        std::string name = m_PendingLevelName;
+        ChangeLevel(name);
+        m_PendingLevelName.clear();
+    }
+}
+
+} // namespace Framework

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Framework
+{
+
+class ILevel;
+
+// Holds one level object per level name and carries out level changes between frames.
+class LevelManager
+{
+public:
+    LevelManager();
+    ~LevelManager();
+    LevelManager(const LevelManager&) = delete;
+    LevelManager& operator=(const LevelManager&) = delete;
+
+    // Makes the named level current now: unloads the old one, loads the file and starts the new one.
+    void ChangeLevel(const std::string& name);
+    // Reloads the current level's file and starts it again.
+    void RestartLevel();
+    // Requests the level after the current one in file order (after the last: entry m_WrapIndex).
+    void NextLevel();
+    // Runs the current level's frame, then a requested level change.
+    void UpdateLevel(float dt);
+    // Asks for a level change at the end of the next UpdateLevel.
+    void RequestLevel(const std::string& name) { m_PendingLevelName = name; }
+    std::string GetCurrentLevelName() const { return m_CurrentLevelName; }
+    // Adds a level object under a name (the fixed levels are made this way); the manager owns it.
+    void AddLevel(const std::string& name, std::unique_ptr<ILevel> level);
+
+    ILevel* m_CurrentLevel = nullptr;
+    std::string m_CurrentLevelName;
+    std::string m_PendingLevelName;
+    std::map<std::string, std::unique_ptr<ILevel>> m_Levels;
+    std::vector<std::string> m_LevelFiles;
+    int m_LevelIndex = 0;
+    int m_WrapIndex = 1;
+};
+
+} // namespace Framework

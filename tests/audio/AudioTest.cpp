@@ -1,0 +1,364 @@
+#include "tests/audio/FakeSoundDevice.h"
+
+#include "audio/Audio.h"
+#include "engine/Core.h"
+#include "engine/WindowsSystem.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace Framework;
+
+namespace
+{
+// A window whose focus the test sets.
+class FocusWindow : public IWindow
+{
+public:
+    explicit FocusWindow(bool* focused) : m_Focused(focused) {}
+    bool Exists() const override { return true; }
+    void Show() override {}
+    std::vector<WindowEvent> Pump() override { return {}; }
+    bool HasFocus() const override { return *m_Focused; }
+    void* NativeHandle() const override { return nullptr; }
+
+private:
+    bool* m_Focused;
+};
+
+// Audio over the fake mixer, loading a folder of empty sound files made for the test.
+class AudioTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_Folder = std::filesystem::temp_directory_path() / ("kibbet-audio-" + std::to_string(getpid()));
+        std::filesystem::create_directories(m_Folder);
+        auto device = std::make_unique<FakeSoundDevice>();
+        fake = device.get();
+        audio = std::make_unique<Audio>(nullptr, std::move(device));
+    }
+
+    void TearDown() override
+    {
+        audio.reset();
+        std::filesystem::remove_all(m_Folder);
+    }
+
+    void MakeFiles(const std::vector<std::string>& names)
+    {
+        for (const std::string& name : names)
+        {
+            std::ofstream(m_Folder / name) << "x";
+        }
+    }
+
+    void LoadGameSounds()
+    {
+        MakeFiles({"BGM_A.mp3", "BGM_B.mp3", "SFX_Jump.wav", "SFX_Hit.wav", "BGM_A.wav", "notes.txt"});
+        audio->LoadFolder(m_Folder.string());
+    }
+
+    std::filesystem::path m_Folder;
+    FakeSoundDevice* fake = nullptr;
+    std::unique_ptr<Audio> audio;
+};
+
+size_t Count(const std::vector<std::string>& calls, const std::string& call)
+{
+    return static_cast<size_t>(std::count(calls.begin(), calls.end(), call));
+}
+} // namespace
+
+TEST_F(AudioTest, LoadsTracksThenEffectsIntoSlotsFromOne)
+{
+    LoadGameSounds();
+    ASSERT_EQ(audio->m_Sounds.size(), 4u);
+    EXPECT_EQ(fake->Loaded.size(), 4u);
+    EXPECT_EQ(fake->Loaded[0], "music " + (m_Folder / "BGM_A.mp3").string());
+    EXPECT_EQ(fake->Loaded[2], "effect " + (m_Folder / "SFX_Hit.wav").string());
+    EXPECT_EQ(audio->FindSound("BGM_A")->m_Slot, 1);
+    EXPECT_TRUE(audio->FindSound("BGM_A")->m_IsMusic) << "a name that is both keeps the .mp3 stream";
+    EXPECT_EQ(audio->FindSound("BGM_B")->m_Slot, 2);
+    EXPECT_EQ(audio->FindSound("SFX_Hit")->m_Slot, 3);
+    EXPECT_FALSE(audio->FindSound("SFX_Jump")->m_IsMusic);
+    EXPECT_EQ(audio->NextChannelSlot, 5);
+    EXPECT_EQ(audio->FindSound("notes"), nullptr);
+}
+
+TEST_F(AudioTest, FilesBeyondOneHundredAndTwentySevenAreSkippedWithAWarning)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 130; ++i)
+    {
+        char name[32];
+        std::snprintf(name, sizeof name, "SFX_%03d.wav", i);
+        names.push_back(name);
+    }
+    MakeFiles(names);
+    testing::internal::CaptureStderr();
+    audio->LoadFolder(m_Folder.string());
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(audio->m_Sounds.size(), 127u);
+    EXPECT_EQ(audio->FindSound("SFX_126")->m_Slot, 127);
+    EXPECT_EQ(audio->FindSound("SFX_127"), nullptr);
+    EXPECT_NE(errors.find("SFX_127.wav is not loaded"), std::string::npos);
+    EXPECT_NE(errors.find("SFX_129.wav is not loaded"), std::string::npos);
+    EXPECT_EQ(audio->ChannelSlots[0].Channel, -1) << "slot 0 is never used";
+}
+
+TEST_F(AudioTest, EffectsStartOnNewChannelsAndTheSlotFollowsTheLastStart)
+{
+    LoadGameSounds();
+    audio->PlaySound("SFX_Jump");
+    Voice first = audio->ChannelSlots[4];
+    audio->PlaySound("SFX_Jump");
+    Voice second = audio->ChannelSlots[4];
+    EXPECT_NE(first.Generation, second.Generation) << "a playing sound is started again on another channel";
+    EXPECT_TRUE(audio->IsSoundPlaying("SFX_Jump"));
+    EXPECT_FALSE(audio->IsSoundPlaying("SFX_Hit"));
+
+    audio->StopSound("SFX_Jump");
+    EXPECT_FALSE(audio->IsSoundPlaying("SFX_Jump"));
+    EXPECT_TRUE(fake->IsVoicePlaying(first)) << "only the last start is stopped";
+    EXPECT_EQ(Count(fake->Calls, "stop effect start " + std::to_string(second.Generation)), 1u);
+
+    // Stopping what no longer plays asks nothing of the mixer.
+    size_t calls = fake->Calls.size();
+    audio->StopSound("SFX_Jump");
+    EXPECT_EQ(fake->Calls.size(), calls);
+}
+
+TEST_F(AudioTest, PlaySoundOnceDoesNotRestartASoundThatStillPlays)
+{
+    LoadGameSounds();
+    audio->PlaySoundOnce("SFX_Hit");
+    audio->PlaySoundOnce("SFX_Hit");
+    audio->PlaySoundOnce("SFX_Hit");
+    EXPECT_EQ(Count(fake->Calls, "play effect 3"), 1u);
+    fake->FinishEffects();
+    audio->PlaySoundOnce("SFX_Hit");
+    EXPECT_EQ(Count(fake->Calls, "play effect 3"), 2u);
+
+    // The free helper goes through the game's Audio system, and does nothing without one.
+    Core core;
+    CORE = &core;
+    PlaySoundOnce("SFX_Hit");
+    core.m_Audio = audio.get();
+    fake->FinishEffects();
+    PlaySoundOnce("SFX_Hit");
+    EXPECT_EQ(Count(fake->Calls, "play effect 3"), 3u);
+    CORE = nullptr;
+}
+
+TEST_F(AudioTest, ATrackPlayedAsASoundTakesTheOneMusicStream)
+{
+    LoadGameSounds();
+    audio->PlaySound("BGM_A");
+    EXPECT_TRUE(audio->IsSoundPlaying("BGM_A"));
+    audio->PlaySound("BGM_B");
+    EXPECT_EQ(fake->Calls.back(), "play music 2");
+    EXPECT_FALSE(audio->IsSoundPlaying("BGM_A")) << "the stream now plays another track";
+    EXPECT_TRUE(audio->IsSoundPlaying("BGM_B"));
+    audio->StopSound("BGM_A");
+    EXPECT_TRUE(fake->MusicPlaying) << "stopping a track not in the stream leaves the stream alone";
+    audio->StopSound("BGM_B");
+    EXPECT_FALSE(fake->MusicPlaying);
+    EXPECT_FALSE(audio->IsSoundPlaying("BGM_B"));
+}
+
+TEST_F(AudioTest, MissingNamesDoNothingAndAreReportedOnce)
+{
+    LoadGameSounds();
+    testing::internal::CaptureStderr();
+    audio->PlaySound("SFX_Nowhere");
+    audio->PlaySound("SFX_Nowhere");
+    audio->StopSound("SFX_Nowhere");
+    audio->PlayBGM("SFX_Nowhere");
+    EXPECT_FALSE(audio->IsSoundPlaying("SFX_Nowhere"));
+    audio->SetLooping("SFX_Nowhere", true);
+    std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(fake->Calls.empty());
+    EXPECT_EQ(audio->m_CurrentBGM, nullptr);
+    size_t first = errors.find("SFX_Nowhere");
+    ASSERT_NE(first, std::string::npos);
+    EXPECT_EQ(errors.find("SFX_Nowhere", first + 1), std::string::npos);
+}
+
+TEST_F(AudioTest, PlayBGMLoopsTheTrackAndDoesNotRestartTheCurrentOne)
+{
+    LoadGameSounds();
+    audio->PlayBGM("");
+    EXPECT_TRUE(fake->Calls.empty());
+
+    audio->PlayBGM("BGM_A");
+    SoundRecord* a = audio->FindSound("BGM_A");
+    EXPECT_EQ(audio->m_CurrentBGM, a);
+    EXPECT_TRUE(a->m_Playing);
+    EXPECT_TRUE(a->m_Loop);
+    EXPECT_EQ(fake->Calls, (std::vector<std::string>{"play music 1 looping"}));
+
+    audio->PlayBGM("BGM_A");
+    EXPECT_EQ(fake->Calls.size(), 1u) << "the current track is not restarted";
+    EXPECT_TRUE(audio->IsSoundPlaying("BGM_A"));
+}
+
+TEST_F(AudioTest, SwitchingTracksStopsThePreviousOneAtOnce)
+{
+    LoadGameSounds();
+    audio->PlayBGM("BGM_A");
+    audio->PlayBGM("BGM_B");
+    SoundRecord* a = audio->FindSound("BGM_A");
+    SoundRecord* b = audio->FindSound("BGM_B");
+    EXPECT_EQ(fake->Calls, (std::vector<std::string>{"play music 1 looping", "stop music", "play music 2 looping"}));
+    EXPECT_FALSE(a->m_Playing);
+    EXPECT_FALSE(a->m_Loop);
+    EXPECT_TRUE(b->m_Playing);
+    EXPECT_EQ(audio->m_CurrentBGM, b);
+
+    // An effect can be the background track too; switching away stops its channel.
+    audio->PlayBGM("SFX_Hit");
+    EXPECT_EQ(fake->Calls.back(), "play effect 3 looping");
+    EXPECT_FALSE(fake->MusicPlaying);
+    audio->PlayBGM("BGM_A");
+    EXPECT_FALSE(audio->IsSoundPlaying("SFX_Hit"));
+    EXPECT_TRUE(audio->IsSoundPlaying("BGM_A"));
+}
+
+TEST_F(AudioTest, ATrackWhoseMarkIsSetBecomesCurrentWithoutStarting)
+{
+    LoadGameSounds();
+    audio->FindSound("BGM_B")->m_Playing = true;
+    audio->PlayBGM("BGM_B");
+    EXPECT_EQ(audio->m_CurrentBGM, audio->FindSound("BGM_B"));
+    EXPECT_FALSE(audio->FindSound("BGM_B")->m_Playing);
+    EXPECT_TRUE(audio->FindSound("BGM_B")->m_Loop);
+    EXPECT_TRUE(fake->Calls.empty());
+}
+
+TEST_F(AudioTest, TheGameOverTrackIsMadeToPlayOnce)
+{
+    LoadGameSounds();
+    audio->PlayBGM("BGM_A");
+    audio->SetLooping("BGM_A", false);
+    audio->FindSound("BGM_A")->m_Playing = false;
+    EXPECT_EQ(fake->Calls.back(), "music plays once");
+    EXPECT_FALSE(fake->MusicLoops);
+}
+
+TEST_F(AudioTest, VolumesFollowTheMasterLevel)
+{
+    audio->SetMasterVolume(0.5f);
+    EXPECT_FLOAT_EQ(audio->MasterVolume, 0.5f);
+    EXPECT_FLOAT_EQ(audio->BGMVolume, 0.35f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.175f) << "music at 0.7 v squared";
+    EXPECT_FLOAT_EQ(fake->EffectVolume, 0.25f) << "effects at v squared";
+
+    audio->SetMasterVolume(2.0f);
+    EXPECT_FLOAT_EQ(audio->MasterVolume, 1.0f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 1.0f) << "0.7 x 2 is clamped to 1 before the master factor";
+    EXPECT_FLOAT_EQ(fake->EffectVolume, 1.0f);
+    audio->SetMasterVolume(-1.0f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.0f);
+
+    audio->SetMasterVolume(0.8f);
+    audio->SetBGMVolume(0.25f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.2f);
+    EXPECT_FLOAT_EQ(fake->EffectVolume, 0.64f) << "the effects keep their level";
+
+    // The options screen's levels 0 to 10.
+    audio->SetMasterVolume(7 / 10.0f);
+    EXPECT_FLOAT_EQ(fake->EffectVolume, 0.49f);
+}
+
+TEST_F(AudioTest, MuteForgetsTheLevelAndUnmuteRestoresFullVolume)
+{
+    audio->SetMasterVolume(0.5f);
+    audio->ToggleMute();
+    EXPECT_EQ(audio->MasterVolume, 0.0f);
+    EXPECT_EQ(fake->EffectVolume, 0.0f);
+    audio->ToggleMute();
+    EXPECT_EQ(audio->MasterVolume, 1.0f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.7f);
+    audio->SetMasterVolume(0.00005f);
+    audio->ToggleMute();
+    EXPECT_EQ(audio->MasterVolume, 1.0f) << "a level this close to zero counts as muted";
+}
+
+TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)
+{
+    bool focused = true;
+    Core core;
+    WindowsSystem windows(&core, "A Kibbet", std::make_unique<FocusWindow>(&focused));
+    core.m_Windows = &windows;
+    auto device = std::make_unique<FakeSoundDevice>();
+    FakeSoundDevice* mixer = device.get();
+    Audio system(&core, std::move(device));
+    system.SetMasterVolume(0.5f);
+
+    focused = false;
+    system.Update(0.017f);
+    EXPECT_EQ(mixer->MusicVolume, 0.0f);
+    EXPECT_EQ(mixer->EffectVolume, 0.0f);
+    EXPECT_EQ(system.BGMVolume, 0.0f);
+    EXPECT_EQ(system.MasterVolume, 0.5f) << "the player's level is kept";
+
+    // A level lowering the music must do it every frame: the next focused update restores it.
+    focused = true;
+    system.SetBGMVolume(0.1f);
+    system.Update(0.017f);
+    EXPECT_FLOAT_EQ(mixer->MusicVolume, 0.175f);
+    EXPECT_FLOAT_EQ(mixer->EffectVolume, 0.25f);
+}
+
+TEST(AudioWithoutDevice, KeepsItsBookkeepingAndReportsNothingPlaying)
+{
+    Audio audio(nullptr, CreateSilentSoundDevice());
+    EXPECT_FALSE(audio.IsAudible());
+    audio.LoadFolder(std::string(KIBBET_SOURCE_DIR) + "/tests/data/audio/Audio");
+    ASSERT_NE(audio.FindSound("SFX_Beep"), nullptr);
+    ASSERT_NE(audio.FindSound("BGM_Hum"), nullptr);
+    EXPECT_EQ(audio.FindSound("BGM_Hum")->m_Slot, 1);
+
+    audio.PlaySound("SFX_Beep");
+    EXPECT_FALSE(audio.IsSoundPlaying("SFX_Beep"));
+    audio.PlayBGM("BGM_Hum");
+    EXPECT_EQ(audio.m_CurrentBGM, audio.FindSound("BGM_Hum"));
+    EXPECT_TRUE(audio.m_CurrentBGM->m_Playing);
+    EXPECT_FALSE(audio.IsSoundPlaying("BGM_Hum"));
+    audio.SetMasterVolume(0.3f);
+    audio.ToggleMute();
+    EXPECT_EQ(audio.MasterVolume, 0.0f);
+    audio.Update(0.017f);
+    audio.StopSound("BGM_Hum");
+}
+
+TEST(AudioWithoutDevice, AnUnusableDriverMeansASilentGame)
+{
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    std::string saved = before != nullptr ? before : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    testing::internal::CaptureStderr();
+    std::unique_ptr<ISoundDevice> device = CreateSdlSoundDevice();
+    std::string errors = testing::internal::GetCapturedStderr();
+    if (before != nullptr)
+    {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    }
+    else
+    {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+    ASSERT_NE(device, nullptr);
+    EXPECT_FALSE(device->IsAudible());
+    EXPECT_NE(errors.find("runs silently"), std::string::npos);
+
+    Audio audio(nullptr, std::move(device));
+    audio.LoadFolder(std::string(KIBBET_SOURCE_DIR) + "/tests/data/audio/Audio");
+    audio.PlaySound("SFX_Beep");
+    EXPECT_FALSE(audio.IsSoundPlaying("SFX_Beep"));
+}

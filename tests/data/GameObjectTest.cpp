@@ -1,0 +1,147 @@
+#include "data/GameObjectComposition.h"
+#include "data/IComponent.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "engine/ISystem.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace Framework;
+
+namespace
+{
+std::vector<std::string> g_Events;
+
+class ProbeComponent : public IComponent
+{
+public:
+    explicit ProbeComponent(std::string name) : m_Name(std::move(name)) {}
+    ~ProbeComponent() override { g_Events.push_back("delete " + m_Name); }
+    void Initialize() override { g_Events.push_back("init " + m_Name); }
+    IComponent* Clone() const override
+    {
+        auto* copy =
+            System != nullptr ? static_cast<ProbeComponent*>(System->CreateComponent(0)) : new ProbeComponent(m_Name);
+        copy->m_Value = m_Value;
+        return copy;
+    }
+    void Destroy() override
+    {
+        g_Events.push_back("destroy " + m_Name);
+        IComponent::Destroy();
+    }
+    void Serialize(TextSerializer&, const std::string&) override {}
+    void Write(TextWriter&, const std::string&) const override {}
+    std::string GetName() const override { return m_Name; }
+
+    std::string m_Name;
+    int m_Value = 0;
+};
+
+class ProbeSystem : public ISystem
+{
+public:
+    void Update(float) override {}
+    IComponent* CreateComponent(int) override
+    {
+        auto* component = new ProbeComponent("Body");
+        component->System = this;
+        m_Live.push_back(component);
+        return component;
+    }
+    void DestroyComponent(IComponent* component) override
+    {
+        std::erase(m_Live, component);
+        delete component;
+    }
+    std::string GetName() const override { return "Probe"; }
+    Core* GetCore() const override { return nullptr; }
+
+    std::vector<IComponent*> m_Live;
+};
+} // namespace
+
+TEST(GameObject, ClonesInitialiseInTypeNameOrderWithConsecutiveIds)
+{
+    ProbeSystem system;
+    {
+        GameObjectComposition type("");
+        auto* body = new ProbeComponent("Body");
+        body->System = &system;
+        body->m_Value = 7;
+        type.AddComponent("Body", body);
+        type.AddComponent("Graphics", new ProbeComponent("Graphics"));
+        type.AddComponent("GameLogic", new ProbeComponent("GameLogic"));
+
+        g_Events.clear();
+        ObjectIdCounter = 10;
+        GameObjectComposition a(GameObjectComposition::CloneTag{}, type);
+        EXPECT_EQ(g_Events, (std::vector<std::string>{"init Body", "init GameLogic", "init Graphics"}));
+        GameObjectComposition b(GameObjectComposition::CloneTag{}, type);
+        EXPECT_EQ(a.ObjectId, 11u);
+        EXPECT_EQ(b.ObjectId, 12u);
+        EXPECT_EQ(system.m_Live.size(), 2u) << "system-made kinds are live at once";
+        EXPECT_EQ(static_cast<ProbeComponent*>(a.GetComponent("Body"))->m_Value, 7);
+        EXPECT_EQ(a.GetComponent("Body")->Owner, &a);
+        EXPECT_EQ(a.GetComponent("NoSuch"), nullptr);
+
+        g_Events.clear();
+        a.DestroyComponents();
+        EXPECT_EQ(g_Events, (std::vector<std::string>{"destroy Body", "delete Body", "destroy GameLogic",
+                                                      "delete GameLogic", "destroy Graphics", "delete Graphics"}));
+        EXPECT_EQ(system.m_Live.size(), 1u);
+        EXPECT_TRUE(a.Components.empty());
+        b.DestroyComponents();
+        g_Events.clear();
+    }
+    // Object types are deleted directly: their system-made components were never live.
+    EXPECT_EQ(g_Events.size(), 3u);
+    EXPECT_TRUE(system.m_Live.empty());
+}
+
+TEST(GameObject, AnObjectTypeStartsWithAnIdentityTransform)
+{
+    ObjectIdCounter = 5;
+    GameObjectComposition type("");
+    EXPECT_EQ(type.ObjectId, 5u) << "an object type does not advance the counter";
+    EXPECT_EQ(ObjectIdCounter, 5u);
+    Mat4 m = type.GetTransform()->WorldMatrix();
+    for (int r = 0; r < 4; ++r)
+    {
+        for (int c = 0; c < 4; ++c)
+        {
+            EXPECT_EQ(m.m[r][c], r == c ? 1.0f : 0.0f);
+        }
+    }
+}
+
+TEST(Transform, WorldMatrixScalesRotatesThenTranslates)
+{
+    Transform t;
+    t.Rotation = static_cast<float>(M_PI / 2);
+    t.Scale = {2, 1};
+    t.Position = {5, 7};
+    Mat4 m = t.WorldMatrix();
+    const float expected[4][4] = {{0, 2, 0, 0}, {-1, 0, 0, 0}, {0, 0, 1, 0}, {5, 7, 0, 1}};
+    for (int r = 0; r < 4; ++r)
+    {
+        for (int c = 0; c < 4; ++c)
+        {
+            EXPECT_NEAR(m.m[r][c], expected[r][c], 1e-6f) << r << "," << c;
+        }
+    }
+}
+
+TEST(Transform, AMissingRotationMisreadsTheRestByPosition)
+{
+    auto reader = TextSerializer::FromText(
+        "\"Transform\" : { \"Position\" : { \"x\" : 1 , \"y\" : 2 } , \"Scale\" : { \"x\" : 3 , \"y\" : 4 } }");
+    reader.MoveToStart();
+    Transform t;
+    t.Serialize(reader, "Transform");
+    EXPECT_EQ(t.Position.x, 1.0f);
+    EXPECT_EQ(t.Rotation, 0.0f) << "the Scale block's brace is taken as the rotation";
+    EXPECT_NE(t.Scale.x, 3.0f);
+}

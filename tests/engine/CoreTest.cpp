@@ -1,0 +1,187 @@
+#include "engine/Core.h"
+#include "engine/ISystem.h"
+#include "engine/Message.h"
+#include "gameflow/GameLogic.h"
+#include "gameflow/ILevel.h"
+#include "platform/Clock.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace Framework;
+
+namespace
+{
+std::vector<std::string> g_Calls;
+
+class RecordingSystem : public ISystem
+{
+public:
+    RecordingSystem(Core* core, std::string name) : m_Core(core), m_Name(std::move(name)) {}
+    ~RecordingSystem() override { g_Calls.push_back("delete " + m_Name); }
+    void Update(float dt) override
+    {
+        g_Calls.push_back("update " + m_Name);
+        m_LastDt = dt;
+        if (m_OnUpdate)
+        {
+            m_OnUpdate();
+        }
+    }
+    void SendMessage(IMessage* message) override
+    {
+        g_Calls.push_back("message " + m_Name + " " + std::to_string(message->MessageId));
+    }
+    std::string GetName() const override { return m_Name; }
+    Core* GetCore() const override { return m_Core; }
+
+    float m_LastDt = -1.0f;
+    std::function<void()> m_OnUpdate;
+
+private:
+    Core* m_Core;
+    std::string m_Name;
+};
+
+class CountingLevel : public ILevel
+{
+public:
+    void Update(float dt) override
+    {
+        (void)dt;
+        g_Calls.push_back("level");
+    }
+};
+
+class CoreLoopTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        g_Calls.clear();
+        for (const char* name : {"Factory", "Windows_System", "Physics", "Input"})
+        {
+            auto system = std::make_unique<RecordingSystem>(&core, name);
+            systems.push_back(system.get());
+            core.AddSystem(std::move(system));
+        }
+    }
+
+    // Adds the game logic with a level that records its per-frame call.
+    void AddLevelManager()
+    {
+        auto logic = std::make_unique<GameLogic>(&core);
+        logic->m_LevelManager.AddLevel("T", std::make_unique<CountingLevel>());
+        logic->m_LevelManager.m_CurrentLevel = logic->m_LevelManager.m_Levels["T"].get();
+        core.m_GameLogic = logic.get();
+        core.AddSystem(std::move(logic));
+    }
+
+    size_t Count(const std::string& call) const
+    {
+        return static_cast<size_t>(std::count(g_Calls.begin(), g_Calls.end(), call));
+    }
+
+    Core core;
+    std::vector<RecordingSystem*> systems;
+};
+} // namespace
+
+TEST_F(CoreLoopTest, AFrameRunsOnlyOnceSeventeenMillisecondsHavePassed)
+{
+    ScriptedClock clock({1000, 1016, 1017});
+    core.SetClock(&clock);
+    core.SetFrameLimit(1);
+    core.GameLoop();
+    EXPECT_EQ(clock.Reads(), 3u) << "the 16 ms reading ran no frame";
+    EXPECT_EQ(Count("update Factory"), 1u);
+    EXPECT_FLOAT_EQ(systems[0]->m_LastDt, 0.017f);
+}
+
+TEST_F(CoreLoopTest, AClockWrapGivesTheSmallDifference)
+{
+    ScriptedClock clock({0xFFFFFFFAu, 10u, 11u});
+    core.SetClock(&clock);
+    core.SetFrameLimit(1);
+    core.GameLoop();
+    EXPECT_EQ(clock.Reads(), 3u) << "6 ms before the wrap to 10 ms after is 16 ms: no frame yet";
+    EXPECT_FLOAT_EQ(systems[0]->m_LastDt, 0.017f);
+}
+
+TEST_F(CoreLoopTest, ASlowFrameIsNotSplitOrClamped)
+{
+    ScriptedClock clock({0, 500});
+    core.SetClock(&clock);
+    core.SetFrameLimit(1);
+    core.GameLoop();
+    EXPECT_FLOAT_EQ(systems[0]->m_LastDt, 0.5f);
+}
+
+TEST_F(CoreLoopTest, PauseSkipsOnlyPhysicsAndTheLevelStillRuns)
+{
+    AddLevelManager();
+    FixedStepClock clock;
+    core.SetClock(&clock);
+    core.SetFrameLimit(2);
+    core.Paused = true;
+    core.GameLoop();
+    EXPECT_EQ(Count("update Physics"), 0u);
+    EXPECT_EQ(Count("update Input"), 2u);
+    EXPECT_EQ(Count("level"), 2u);
+    std::vector<std::string> frame(g_Calls.begin(), g_Calls.begin() + 4);
+    EXPECT_EQ(frame, (std::vector<std::string>{"update Factory", "update Windows_System", "update Input", "level"}));
+}
+
+TEST_F(CoreLoopTest, QuitEndsTheLoopAfterTheFrameFinishes)
+{
+    AddLevelManager();
+    FixedStepClock clock;
+    core.SetClock(&clock);
+    systems[1]->m_OnUpdate = [this] { core.Quit = true; };
+    core.GameLoop();
+    EXPECT_EQ(Count("update Factory"), 1u);
+    EXPECT_EQ(Count("update Input"), 1u) << "later systems of the frame still run";
+    EXPECT_EQ(Count("level"), 1u);
+    EXPECT_EQ(core.FrameCount(), 1u);
+
+    g_Calls.clear();
+    core.GameLoop();
+    EXPECT_TRUE(g_Calls.empty()) << "with Quit set before the loop no frame runs";
+}
+
+TEST_F(CoreLoopTest, BroadcastsInRegistrationOrderAndDeletesInReverse)
+{
+    MessageCharacterKey key('a');
+    core.BroadcastMessage(&key);
+    EXPECT_EQ(g_Calls, (std::vector<std::string>{"message Factory 4", "message Windows_System 4", "message Physics 4",
+                                                 "message Input 4"}));
+    g_Calls.clear();
+    core.DestroySystems();
+    EXPECT_EQ(g_Calls,
+              (std::vector<std::string>{"delete Input", "delete Physics", "delete Windows_System", "delete Factory"}));
+    EXPECT_TRUE(core.Systems.empty());
+}
+
+TEST(DebugLines, PolygonsQueueOneLinePerEdge)
+{
+    DebugLineQueue.clear();
+    DrawDebugPolygon({{1, 2, 0}}, nullptr);
+    EXPECT_TRUE(DebugLineQueue.empty());
+
+    DrawDebugPolygon({{0, 0, 0}, {10, 0, 0}, {0, 10, 1}}, nullptr);
+    ASSERT_EQ(DebugLineQueue.size(), 3u);
+    EXPECT_EQ(DebugLineQueue[0].R, 255.0f) << "the default colour is red 255, not 1";
+    EXPECT_EQ(DebugLineQueue[0].A, 1.0f);
+    EXPECT_EQ(DebugLineQueue[2].StartZ, 1.0f) << "the last edge closes the polygon";
+    EXPECT_EQ(DebugLineQueue[2].EndX, 0.0f);
+    EXPECT_EQ(DebugLineQueue[2].EndY, 0.0f);
+
+    DebugLineQueue.clear();
+    const float green[4] = {0, 1, 0, 1};
+    DrawDebugPolygon({{0, 0, 0}, {5, 5, 0}}, green);
+    ASSERT_EQ(DebugLineQueue.size(), 2u) << "two points: the same line in both directions";
+    EXPECT_EQ(DebugLineQueue[1].StartX, 5.0f);
+    EXPECT_EQ(DebugLineQueue[1].G, 1.0f);
+    DebugLineQueue.clear();
+}

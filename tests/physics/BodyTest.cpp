@@ -1,0 +1,220 @@
+#include "tests/physics/PhysicsFixture.h"
+
+#include "data/TextSerializer.h"
+
+#include <cmath>
+#include <sstream>
+
+using namespace Framework;
+
+namespace
+{
+constexpr float kStep = 1.0f / 60.0f;
+
+const char* kBodyBlock = R"({
+    "m_Gravity" : { "x" : 1 , "y" : -1200 , "z" : 3 } ,
+    "m_Position" : { "x" : 4 , "y" : 5 , "z" : 6 } ,
+    "m_Velocity" : { "x" : 7 , "y" : 8 , "z" : 9 } ,
+    "m_Acceleration" : { "x" : 10 , "y" : 11 , "z" : 12 } ,
+    "m_Mass" : 4 ,
+    "m_Restitution" : 0.25 ,
+    "m_Friction" : 0.5 ,
+    "m_Polygon" : { "m_Offsets" : [
+        "Vertex" : { "x" : -1 , "y" : -2 , "z" : 0 } ,
+        { "x" : 1 , "y" : -2 , "z" : 0 } ,
+        "Vertex" : { "x" : 0 , "y" : 2 , "z" : 0 }
+    ] }
+} , "Next")";
+
+void ExpectVec(const Vec3& v, float x, float y, float z)
+{
+    EXPECT_FLOAT_EQ(v.x, x);
+    EXPECT_FLOAT_EQ(v.y, y);
+    EXPECT_FLOAT_EQ(v.z, z);
+}
+} // namespace
+
+TEST(BodyData, ReadsTheEightFieldsInOrderAndStopsAfterTheBlock)
+{
+    Body body;
+    body.m_Polygon.m_Offsets.assign(7, Vec3{});
+    TextSerializer reader = TextSerializer::FromText(kBodyBlock);
+    reader.MoveToStart();
+    body.Serialize(reader, std::string());
+    ExpectVec(body.m_Gravity, 1, -1200, 3);
+    ExpectVec(body.m_Position, 4, 5, 6);
+    ExpectVec(body.m_Velocity, 7, 8, 9);
+    ExpectVec(body.m_Acceleration, 10, 11, 12);
+    EXPECT_EQ(body.m_Mass, 4.0f);
+    EXPECT_EQ(body.m_Restitution, 0.25f);
+    EXPECT_EQ(body.m_Friction, 0.5f);
+    ASSERT_EQ(body.m_Polygon.m_Offsets.size(), 3u) << "the list read replaces the old offsets";
+    ExpectVec(body.m_Polygon.m_Offsets[1], 1, -2, 0);
+    ExpectVec(body.m_Polygon.m_Offsets[2], 0, 2, 0);
+    // The reader stands on the body's closing brace: the Factory's next token is the separator.
+    reader.ReadToken();
+    EXPECT_EQ(reader.CurrentToken, ",");
+}
+
+TEST(BodyData, WritesWhatItReadsAndNothingElse)
+{
+    Body original;
+    TextSerializer reader = TextSerializer::FromText(kBodyBlock);
+    reader.MoveToStart();
+    original.Serialize(reader, std::string());
+    original.m_MaxSpeed = 5.0f; // not part of the data
+
+    std::ostringstream text;
+    TextWriter writer(text);
+    original.Write(writer, "Body");
+    EXPECT_EQ(text.str().find("m_MaxSpeed"), std::string::npos);
+    EXPECT_EQ(text.str().find("m_IsStatic"), std::string::npos);
+
+    Body copy;
+    // As in an object type file: the block inside the file's braces, found through the index.
+    TextSerializer again = TextSerializer::FromText("{\n" + text.str() + "\n}\n");
+    copy.Serialize(again, "Body");
+    ExpectVec(copy.m_Gravity, 1, -1200, 3);
+    ExpectVec(copy.m_Velocity, 7, 8, 9);
+    EXPECT_EQ(copy.m_Mass, 4.0f);
+    EXPECT_EQ(copy.m_Friction, 0.5f);
+    ASSERT_EQ(copy.m_Polygon.m_Offsets.size(), 3u);
+    ExpectVec(copy.m_Polygon.m_Offsets[0], -1, -2, 0);
+    EXPECT_EQ(copy.m_MaxSpeed, 1800.0f);
+}
+
+TEST(BodyData, ATruncatedBlockEndsTheReadingWithoutLooping)
+{
+    Body body;
+    TextSerializer reader = TextSerializer::FromText(
+        R"({ "m_Gravity" : { "x" : 0 , "y" : -10 , "z" : 0 } , "m_Position" : { "x" : 0 , "y" : 0 , "z" : 0 } ,
+            "m_Velocity" : { "x" : 0 , "y" : 0 , "z" : 0 } , "m_Acceleration" : { "x" : 0 , "y" : 0 , "z" : 0 } ,
+            "m_Mass" : 2 , "m_Restitution" : 0 , "m_Friction" : 0 , "m_Polygon" : { "m_Offsets" : [
+            { "x" : 1 , "y" : 1 , "z" : 0 } ,)");
+    reader.MoveToStart();
+    body.Serialize(reader, std::string());
+    EXPECT_EQ(body.m_Gravity.y, -10.0f);
+    EXPECT_EQ(body.m_Polygon.m_Offsets.size(), 1u);
+}
+
+TEST_F(PhysicsTest, InitializeDerivesTheStaticFlagFromTheMass)
+{
+    Body body;
+    EXPECT_FALSE(body.m_IsStatic) << "dynamic with mass 2 until initialised";
+    body.m_Polygon.m_Offsets = Box(0, 0, 1, 1);
+    body.Initialize();
+    EXPECT_FALSE(body.m_IsStatic);
+    EXPECT_EQ(body.m_InverseMass, 0.5f);
+    EXPECT_EQ(body.m_Polygon.m_Vertices.size(), 4u);
+    body.m_Mass = 0.0f;
+    body.Initialize();
+    EXPECT_TRUE(body.m_IsStatic);
+    EXPECT_EQ(body.m_InverseMass, 0.0f);
+    body.m_Mass = -3.0f;
+    body.Initialize();
+    EXPECT_TRUE(body.m_IsStatic);
+}
+
+TEST_F(PhysicsTest, CloneIsRegisteredAndCopiesEveryMember)
+{
+    auto* prototype = static_cast<Body*>(physics().CreatePrototypeComponent(0));
+    EXPECT_TRUE(physics().m_Bodies.empty()) << "prototypes are never simulated";
+    prototype->m_Gravity = {0, -5, 0};
+    prototype->m_Velocity = {1, 2, 3};
+    prototype->m_Mass = 0.0f;
+    prototype->m_Friction = 0.75f;
+    prototype->m_Polygon.m_Offsets = Box(0, 0, 2, 2);
+    prototype->Initialize();
+
+    std::unique_ptr<Body> copy(static_cast<Body*>(prototype->Clone()));
+    ASSERT_EQ(physics().m_Bodies.size(), 1u);
+    EXPECT_EQ(physics().m_Bodies[0], copy.get());
+    EXPECT_EQ(copy->System, &physics());
+    EXPECT_EQ(copy->m_Gravity.y, -5.0f);
+    EXPECT_EQ(copy->m_Velocity.z, 3.0f);
+    EXPECT_TRUE(copy->m_IsStatic);
+    EXPECT_EQ(copy->m_Friction, 0.75f);
+    EXPECT_EQ(copy->m_Polygon.m_Offsets.size(), 4u);
+    EXPECT_EQ(copy->m_Polygon.m_Vertices.size(), 4u);
+    EXPECT_EQ(copy->m_Polygon.m_Body, copy.get());
+
+    physics().DestroyComponent(copy.release());
+    EXPECT_TRUE(physics().m_Bodies.empty());
+    delete prototype;
+}
+
+TEST_F(PhysicsTest, IntegrationMovesByTheOldVelocityThenDampsIt)
+{
+    GameObjectComposition* box = MakeObject("Box", 100, 50, 2, Box(-1, -1, 1, 1));
+    Body* body = BodyOf(box);
+    body->m_Velocity = {1000, 1000, 0};
+    body->Integrate(kStep);
+    EXPECT_NEAR(At(box)->Position.x, 100 + 1000 * kStep, 1e-3);
+    EXPECT_NEAR(At(box)->Position.y, 50 + 1000 * kStep, 1e-3);
+    EXPECT_NEAR(body->m_Velocity.x, 857.7, 0.5);
+    EXPECT_NEAR(body->m_Velocity.y, 973.5, 0.5);
+    EXPECT_FLOAT_EQ(body->m_Velocity.x, 1000.0f * std::pow(0.0001f, kStep));
+    EXPECT_FLOAT_EQ(body->m_Velocity.y, 1000.0f * std::pow(0.2f, kStep));
+    EXPECT_EQ(body->m_PrevPosition.x, 0.0f) << "the position before the step";
+    EXPECT_EQ(body->m_Position.x, At(box)->Position.x);
+}
+
+TEST_F(PhysicsTest, SpeedIsCutTo1800AfterDamping)
+{
+    GameObjectComposition* box = MakeObject("Box", 0, 0, 2, Box(-1, -1, 1, 1));
+    Body* body = BodyOf(box);
+    body->m_Velocity = {3000, 0, 0};
+    body->Integrate(kStep);
+    EXPECT_FLOAT_EQ(body->m_Velocity.x, 1800.0f);
+    EXPECT_EQ(body->m_Velocity.y, 0.0f);
+
+    // z takes part in the length but is not scaled back up.
+    body->m_Velocity = {3000, 0, 1000};
+    body->Integrate(kStep);
+    float damped = 3000.0f * std::pow(0.0001f, kStep);
+    float length = std::sqrt(damped * damped + 1000.0f * 1000.0f);
+    EXPECT_NEAR(body->m_Velocity.x, damped / length * 1800.0f, 0.01);
+    EXPECT_NEAR(body->m_Velocity.z, 1000.0f / length, 1e-5);
+}
+
+TEST_F(PhysicsTest, AFallingBodyApproachesItsTerminalSpeedAndNeverPasses1800)
+{
+    const float g = 1200.0f;
+    GameObjectComposition* box = MakeObject("Box", 0, 0, 2, Box(-1, -1, 1, 1));
+    Body* body = BodyOf(box);
+    body->m_Gravity = {0, -g, 0};
+    for (int i = 0; i < 600; ++i)
+    {
+        body->Integrate(kStep);
+    }
+    float d = std::pow(0.2f, kStep);
+    EXPECT_NEAR(body->m_Velocity.y, -g * kStep * d / (1.0f - d), 0.5);
+    EXPECT_NEAR(body->m_Velocity.y / -g, 0.613, 0.001);
+
+    body->m_Gravity = {0, -1.0e6f, 0};
+    for (int i = 0; i < 60; ++i)
+    {
+        body->Integrate(kStep);
+        EXPECT_LE(std::fabs(body->m_Velocity.y), 1800.0f * 1.000001f);
+    }
+}
+
+TEST_F(PhysicsTest, PolygonFollowsScaleRotationAndPosition)
+{
+    GameObjectComposition* box = MakeObject("Box", 5, 7, 2, {{1, 0, 0}, {0, 1, 0}, {-1, 0, 0}});
+    At(box)->Rotation = 1.5707964f;
+    At(box)->Scale = {2, 1};
+    Body* body = BodyOf(box);
+    body->UpdatePolygon();
+    ASSERT_EQ(body->m_Polygon.m_Vertices.size(), 3u);
+    // (1, 0) scaled to (2, 0), turned a quarter to (0, 2), moved to (5, 9).
+    EXPECT_NEAR(body->m_Polygon.m_Vertices[0].x, 5.0, 1e-5);
+    EXPECT_NEAR(body->m_Polygon.m_Vertices[0].y, 9.0, 1e-5);
+    EXPECT_NEAR(body->m_Polygon.m_Vertices[1].x, 4.0, 1e-5);
+    EXPECT_NEAR(body->m_Polygon.m_Vertices[1].y, 7.0, 1e-5);
+
+    // More offsets than world vertices: the world list is resized first.
+    body->m_Polygon.m_Offsets.push_back({0, -1, 0});
+    body->UpdatePolygon();
+    EXPECT_EQ(body->m_Polygon.m_Vertices.size(), 4u);
+}
