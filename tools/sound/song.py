@@ -333,6 +333,7 @@ def render(song):
         mag = np.max(np.abs(mix), axis=1)
         last = np.nonzero(mag > 1e-4 * np.max(mag))[0][-1]
         mix = mix[: last + 1]
+        mix[:88] *= np.linspace(0.0, 1.0, 88)[:, None]
         fade = min(int(0.3 * dsp.RATE), len(mix))
         mix[-fade:] *= np.linspace(1.0, 0.0, fade)[:, None] ** 2
     rms = np.sqrt(np.mean(mix * mix))
