@@ -273,6 +273,7 @@ def render(song):
     echo_bus = np.zeros((total, 2))
     rev_bus = np.zeros((total, 2))
     kit = Kit(rng)
+    stems = {}
 
     def step_time(step):
         t = step * step_sec
@@ -312,6 +313,7 @@ def render(song):
                     voice = dsp.fft_filter(voice, lp=inst.get("lp") or None, hp=inst.get("hp") or None,
                                            circular=song.loop)
                 stereo = _pan(voice, inst["pan"]) * dsp.db(inst["vol"])
+                stems[name] = stems.get(name, 0.0) + float(np.sum(stereo * stereo))
                 dry += stereo
                 echo_bus += stereo * inst["echo"]
                 rev_bus += stereo * inst["rev"]
@@ -337,6 +339,7 @@ def render(song):
         fade = min(int(0.3 * dsp.RATE), len(mix))
         mix[-fade:] *= np.linspace(1.0, 0.0, fade)[:, None] ** 2
     rms = np.sqrt(np.mean(mix * mix))
+    song.stems = {k: dsp.to_db(np.sqrt(v / mix.size) / rms) for k, v in stems.items()}
     mix = mix * (dsp.db(song.level) / rms)
     # MP3 encoding can push peaks up by a few tenths of a dB, so songs keep more headroom than effects
     return dsp.soft_limit(mix, -2.5)
