@@ -1,6 +1,7 @@
 """Renders every effect recipe and song under assets/sound/ into Resources/Audio/ and prints a level table.
 
-Usage: build.py [NAME ...]   (no names: everything)
+Usage: build.py [--stems] [NAME ...]   (no names: everything)
+--stems also prints each song instrument's share of the mix in dB, for balancing.
 """
 
 import os
@@ -53,7 +54,7 @@ def decoded(path):
         return read_wav(dst)
 
 
-def main(names):
+def main(names, show_stems):
     jobs = []
     for sub, ext in (("sfx", ".sfx"), ("music", ".song")):
         folder = os.path.join(SOURCES, sub)
@@ -70,7 +71,10 @@ def main(names):
                 write_wav(out, sfx.render(sfx.parse(text)))
             else:
                 out = os.path.join(OUT, name + ".mp3")
-                encode_mp3(song.render(song.parse(text)), out)
+                parsed = song.parse(text)
+                encode_mp3(song.render(parsed), out)
+                if show_stems:
+                    print("  " + "  ".join(f"{k} {v:.1f}" for k, v in sorted(parsed.stems.items())))
         except ValueError as err:
             sys.exit(f"{src}: {err}")
         x, rate = decoded(out)
@@ -80,4 +84,5 @@ def main(names):
 
 
 if __name__ == "__main__":
-    main(sys.argv[1:])
+    args = sys.argv[1:]
+    main([a for a in args if a != "--stems"], "--stems" in args)
