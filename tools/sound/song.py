@@ -230,8 +230,9 @@ def _place(buf, x, start, loop):
     """Adds x into buf from start; in a loop what runs past the end continues at the start."""
     total = len(buf)
     n = len(x)
-    start %= total if loop else total + 1
-    first = min(n, total - start)
+    if loop:
+        start %= total
+    first = max(0, min(n, total - start))
     buf[start : start + first] += x[:first]
     if loop and first < n:
         rest = x[first:]
