@@ -8,8 +8,8 @@ import random
 
 import world
 
-from kit import (INK, WHITE, CREAM, HONEY, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK, STONE, STONE_DARK, ROSE,
-                 Sprite, doc, ellipse, circle, path, rect, group, linear, radial, blob, embed, fmt, single, puffy)
+from kit import (INK, WHITE, BARK, BARK_DARK, ROSE, doc, ellipse, circle, path, rect, linear, radial, blob, embed,
+                 fmt, single, puffy)
 
 SKY_SIZE = (1600, 900)
 SKY_RENDER = (1280, 720)

@@ -6,15 +6,14 @@ Wasps face right. The porcupine faces left: its behaviour plays "default" while 
 
 import math
 
-from kit import (INK, WHITE, WASP_YELLOW, WASP_RED, WASP_PURPLE, HONEY, HONEY_DEEP, MINT, BLUSH, BARK, BARK_DARK,
-                 BARK_LIGHT, CREAM, Sprite, doc, ellipse, circle, path, group, radial, linear, fmt)
+from kit import (INK, WHITE, WASP_YELLOW, WASP_RED, WASP_PURPLE, HONEY, HONEY_DEEP, BLUSH, BARK, BARK_DARK, CREAM,
+                 Sprite, doc, ellipse, circle, path, group, radial, fmt)
 
 LAYER = "Enemies"
 
 
 def wasp(w, h, body_col, stripe, wing_phase, angry, crown=False):
     """A wasp in a w x h box facing right; wing_phase 0..1 beats the wings."""
-    s = w / 84.0
     cx, cy = 42, 40 if not crown else 44
     defs = radial("wb", "#fff6c8", body_col, 0.35, 0.3, 0.8) + radial("wg", "#ffffff", "#cfeefc", 0.3, 0.3, 0.9)
     b = ""
@@ -104,7 +103,6 @@ def trap(close):
     b = ""
     b += path(f"M{cx - 34} {cy + 12} Q{cx - 44} {cy} {cx - 20} {cy - 2} Q{cx} {cy - 6} {cx + 20} {cy - 2} Q{cx + 44} {cy} {cx + 34} {cy + 12} Z",
               "#4f9a35", INK, 2.6)
-    open_a = 62 * (1 - close)
     for side in (-1, 1):
         jaw = path(f"M{cx} {cy - 4} Q{cx + side * 8} {cy - 44} {cx + side * 46} {cy - 36} Q{cx + side * 38} {cy - 10} {cx} {cy - 4} Z",
                    "url(#tg)", INK, 2.8)

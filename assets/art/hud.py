@@ -6,16 +6,13 @@ import math
 
 import font
 import hero
-from kit import (INK, INK_SOFT, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, FUR, FUR_DARK, FUR_LIGHT, BLUSH, MINT, BARK,
-                 BARK_DARK, BARK_LIGHT, LEAF, LEAF_DEEP, WASP_YELLOW, ROSE, Sprite, doc, ellipse, circle, path, rect,
-                 group, radial, linear, embed, fmt, single)
+from kit import (INK, INK_SOFT, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, BLUSH, BARK, BARK_DARK, BARK_LIGHT, LEAF,
+                 LEAF_DEEP, WASP_YELLOW, Sprite, doc, ellipse, circle, path, rect, group, radial, linear, embed, fmt,
+                 single)
 
 LAYER = "Char_0"
 GLYPH = (48, 64)
 CREDITS_SIZE = (640, 2400)
-
-GOLD = linear("gold", [(0, "#fffbe8"), (0.5, "#ffe08a"), (1, HONEY_DEEP)], y1=0, y2=1)
-
 
 def gold_defs(y1, y2, gid="gold"):
     return linear(gid, [(0, "#fffbe8"), (0.45, "#ffe08a"), (1, HONEY_DEEP)], x1=0, y1=y1, x2=0, y2=y2, user=True)

@@ -2,8 +2,7 @@
 
 import math
 
-from kit import INK, WHITE, HONEY, HONEY_DEEP, ROSE, WATER, WATER_FOAM, EARTH, CREAM, doc, circle, ellipse, path, radial, \
-    single, fmt
+from kit import (WHITE, HONEY, HONEY_DEEP, ROSE, WATER, WATER_FOAM, doc, circle, ellipse, path, radial, single, fmt)
 
 LAYER = "Particle_1"
 

@@ -8,9 +8,8 @@ import backgrounds
 import font
 import hero
 import world
-from kit import (INK, INK_SOFT, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK,
-                 BARK_LIGHT, ROSE, MINT, Sprite, doc, ellipse, circle, path, rect, group, radial, linear, blob, embed,
-                 fmt, single)
+from kit import (INK, WHITE, CREAM, HONEY, HONEY_DEEP, LEAF, LEAF_DEEP, LEAF_DARK, ROSE, doc, ellipse, circle, path,
+                 rect, radial, linear, embed, fmt, single)
 from hud import gold_defs
 
 LAYER = "Screens"
@@ -146,7 +145,6 @@ def word(w, h, txt, size, warm=False):
 
 
 def sprites():
-    gold_page = gold_defs(1.5, 12.5)
     out = [
         single("MainScreen", LAYER, (W, H), main_screen(), "main menu page backdrop (object `MainScreen`)"),
         single("HowToPlayScreen", LAYER, (W, H), page("meadow", "HOW TO PLAY", "a"), "how-to-play page backdrop"),

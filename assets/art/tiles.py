@@ -4,8 +4,8 @@ every detail near an edge is drawn again one tile over, so it continues across t
 
 import random
 
-from kit import (INK, EARTH, EARTH_DARK, LEAF, LEAF_DEEP, LEAF_DARK, MOSS, STONE, STONE_DARK, BARK_DARK, HONEY, ROSE,
-                 doc, ellipse, circle, path, rect, fmt)
+from kit import (INK, EARTH, EARTH_DARK, LEAF_DEEP, STONE, STONE_DARK, BARK_DARK, HONEY, ROSE, doc, ellipse, circle,
+                 path, rect, fmt)
 
 T = 256
 

@@ -3,8 +3,8 @@
 import math
 import random
 
-from kit import (INK, WHITE, CREAM, HONEY, HONEY_DEEP, AMBER, LEAF, LEAF_DEEP, LEAF_DARK, BARK, BARK_DARK, BARK_LIGHT,
-                 STONE, STONE_DARK, WATER, WATER_DEEP, WATER_FOAM, MOSS, EARTH, EARTH_DARK, ROSE, Sprite, doc, ellipse, puffy,
+from kit import (INK, INK_SOFT, WHITE, CREAM, HONEY, HONEY_DEEP, LEAF, LEAF_DEEP, BARK, BARK_DARK, BARK_LIGHT, STONE,
+                 STONE_DARK, WATER, WATER_DEEP, WATER_FOAM, EARTH, EARTH_DARK, ROSE, Sprite, doc, ellipse, puffy,
                  circle, path, rect, group, radial, linear, blob, fmt, single)
 import enemies
 
@@ -154,11 +154,8 @@ def cloud(w, h, rain, step=0, dark=False, seed=None):
             b += path(f"M{fmt(x)} {fmt(y)} q-3.5 9 0 12 q3.5 -3 0 -12 Z", "#7fc6f0", INK, 1.6)
         b += path(f"M{fmt(w * 0.42)} {fmt(base_y - h * 0.2)} q6 5 12 0 M{fmt(w * 0.56)} {fmt(base_y - h * 0.2)} q6 5 12 0",
                   "none", INK, 2.6)
-        b += ellipse(w * 0.52, base_y - h * 0.08, 5, 3.4, INK_SOFT_MOUTH, "none", 0)
+        b += ellipse(w * 0.52, base_y - h * 0.08, 5, 3.4, INK_SOFT, "none", 0)
     return doc(w, h, b, defs)
-
-
-INK_SOFT_MOUTH = "#5a3825"
 
 
 def plank_platform(w, h, kind):
