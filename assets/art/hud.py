@@ -247,9 +247,9 @@ def credits_roll():
     w, h = CREDITS_SIZE
     defs = gold_defs(1.5, 12.5)
     b = ""
-    y = 140
+    y = 80
     b += font.text("KIBBET", w / 2, y, 72, fill="url(#gold)", weight=10, outline_weight=17)
-    y += 110
+    y += 100
     sections = [
         ("A GAME BY", ["THE KIBBET TEAM"]),
         ("GAME DESIGN", ["THE DESIGN CREW"]),

@@ -44,11 +44,22 @@ def panel(x, y, w, h):
     return b
 
 
-def page(mood, txt, prefix, extra=""):
-    b = scene(mood, prefix) + panel(240, 150, 800, 500) + extra
+def wood_board(x, y, w, h):
+    """A dark wooden board, for pages whose content is light lettering (the credits)."""
+    b = rect(x + 6, y + 10, w, h, INK, "none", 0, rx=40, extra='opacity="0.25"')
+    b += rect(x, y, w, h, "url(#wood)", INK, 6, rx=40)
+    for i in range(1, 5):
+        yy = y + h * i / 5
+        b += path(f"M{x + 24} {fmt(yy)} L{x + w - 24} {fmt(yy)}", "none", "#4a2c18", 3, 'opacity="0.6"')
+    b += rect(x + 14, y + 14, w - 28, h - 28, "none", HONEY_DEEP, 3, rx=30, extra='stroke-dasharray="2 12" opacity="0.7"')
+    return b
+
+
+def page(mood, txt, prefix, extra="", board=panel):
+    b = scene(mood, prefix) + board(240, 150, 800, 500) + extra
     if txt:
         b += title(txt)
-    return doc(W, H, b, gold_defs(1.5, 12.5))
+    return doc(W, H, b, gold_defs(1.5, 12.5) + linear("wood", [(0, "#9a6a42"), (1, "#6e4426")]))
 
 
 def main_screen():
@@ -149,7 +160,7 @@ def sprites():
         single("MainScreen", LAYER, (W, H), main_screen(), "main menu page backdrop (object `MainScreen`)"),
         single("HowToPlayScreen", LAYER, (W, H), page("meadow", "HOW TO PLAY", "a"), "how-to-play page backdrop"),
         single("OptionsScreen", LAYER, (W, H), page("forest", "OPTIONS", "b"), "options page backdrop"),
-        single("CreditsScreen", LAYER, (W, H), page("forest", "CREDITS", "c"), "credits page backdrop"),
+        single("CreditsScreen", LAYER, (W, H), page("forest", "CREDITS", "c", board=wood_board), "credits page backdrop"),
         single("ConfirmationScreen", LAYER, (W, H), page("meadow", "", "d"), "quit confirmation page backdrop"),
         single("MainMenuFrame", LAYER, (W, H), vine_frame(), "`0_MainMenu`: leafy frame kept on the current page"),
         single("Splash_Ventrel", LAYER, (W, H), splash_logo(), "studio logo splash (`SplashVentrel`)"),
