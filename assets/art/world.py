@@ -61,7 +61,7 @@ def water_column(w, h, step, strong):
         "wf", [(0, WHITE), (1, "#bfefff")])
     b = ""
     cx = w / 2
-    top = 26
+    top = 34
     amp = 4 if not strong else 6
     left, right = [], []
     for i in range(13):
@@ -76,11 +76,19 @@ def water_column(w, h, step, strong):
     for i in range(4):
         y = top + 20 + ((i * 60 + step * 15) % (h - top - 30))
         b += path(f"M{fmt(cx - w * 0.18)} {fmt(y)} q{fmt(w * 0.09)} -8 {fmt(w * 0.18)} 0", "none", WHITE, 3, 'opacity="0.7"')
-    crown = blob(cx, top + 6, w * 0.42, 20, 14, 0.35, seed=step * 0.9)
-    b += path(crown, "url(#wf)", INK, 2.6)
+    # a gushing crown of foam, turning over from frame to frame
+    rnd = random.Random(70 + step)
+    crown = []
     for i in range(5):
-        a = math.radians(200 + i * 35 + step * 7)
-        b += circle(fmt(cx + w * 0.48 * math.cos(a)), fmt(top + 4 + 22 * math.sin(a)), 4 + (i % 2) * 2, WATER_FOAM, INK, 2)
+        t = (i + 0.5) / 5
+        r = w * (0.1 + 0.06 * math.sin(math.pi * t)) * rnd.uniform(0.9, 1.1)
+        crown.append((cx + w * 0.34 * (2 * t - 1), top + 14 - 8 * math.sin(math.pi * t) + rnd.uniform(-2, 2), r))
+    crown.append((cx, top + 2, w * 0.14))
+    b += puffy(crown, "url(#wf)", 2.6)
+    for i in range(4):
+        x = cx + w * 0.3 * math.cos(math.radians(200 + i * 47 + step * 20))
+        y = top - 10 - 8 * ((i + step) % 3)
+        b += circle(fmt(x), fmt(max(5.0, y)), 3 + (i % 2), WATER_FOAM, INK, 1.6)
     return doc(w, h, b, defs)
 
 
