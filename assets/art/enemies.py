@@ -15,7 +15,8 @@ LAYER = "Enemies"
 def wasp(w, h, body_col, stripe, wing_phase, angry, crown=False):
     """A wasp in a w x h box facing right; wing_phase 0..1 beats the wings."""
     cx, cy = 42, 40 if not crown else 44
-    defs = radial("wb", "#fff6c8", body_col, 0.35, 0.3, 0.8) + radial("wg", "#ffffff", "#cfeefc", 0.3, 0.3, 0.9)
+    inner = {WASP_RED: "#ff9f86", WASP_PURPLE: "#e6d4ff"}.get(body_col, "#fff6c8")
+    defs = radial("wb", inner, body_col, 0.35, 0.3, 0.8) + radial("wg", "#ffffff", "#cfeefc", 0.3, 0.3, 0.9)
     b = ""
     a = -30 + 70 * wing_phase
     for off, op in ((-6, 0.55), (4, 0.8)):
