@@ -26,15 +26,26 @@ def sky(mood):
         for i, (cx, cy, s) in enumerate(((260, 170, 1.0), (700, 110, 0.7), (980, 300, 0.8), (1450, 420, 0.6), (420, 420, 0.55))):
             b += embed(world.cloud(300, 130, False, seed=i), f"c{i}", cx - 150 * s, cy - 65 * s, 300 * s, 130 * s)
     elif mood == "forest":
-        defs = linear("sk", [(0, "#2f6f77"), (0.6, "#7fb59a"), (1, "#f3e3b0")])
+        defs = linear("sk", [(0, "#2f6f77"), (0.6, "#7fb59a"), (1, "#f3e3b0")]) + linear(
+            "ray", [(0, "#fff8d0", 0.55), (1, "#fff8d0", 0.0)]) + (
+            '<radialGradient id="glow"><stop offset="0" stop-color="#fff6c8" stop-opacity="0.6"/>'
+            '<stop offset="1" stop-color="#fff6c8" stop-opacity="0"/></radialGradient>')
         b = rect(0, 0, w, h, "url(#sk)", "none", 0)
-        for i in range(5):
-            x = 200 + i * 300
-            b += path(f"M{x} -20 L{x + 140} -20 L{x + 420} {h} L{x + 220} {h} Z", "#fff8d0", "none", 0, 'opacity="0.10"')
+        sx, sy = 1250, -40
+        b += circle(sx, 40, 320, "url(#glow)", "none", 0)
+        for i, (ang, spread) in enumerate(((100, 5), (112, 3), (121, 6), (133, 4), (146, 5))):
+            a1, a2 = math.radians(ang - spread), math.radians(ang + spread)
+            ln = 1400
+            b += path(f"M{sx} {sy} L{fmt(sx + ln * math.cos(a1))} {fmt(sy + ln * math.sin(a1))} "
+                      f"L{fmt(sx + ln * math.cos(a2))} {fmt(sy + ln * math.sin(a2))} Z", "url(#ray)", "none", 0,
+                      'opacity="0.45"')
+        b += path(f"M0 {h} L0 760 Q400 700 800 740 Q1200 780 {w} 720 L{w} {h} Z", "#f7efd0", "none", 0, 'opacity="0.3"')
         rnd = random.Random(4)
         for _ in range(40):
             b += circle(fmt(rnd.uniform(0, w)), fmt(rnd.uniform(80, h - 100)), fmt(rnd.uniform(2, 5)), "#fff6b0", "none", 0,
                         f'opacity="{fmt(rnd.uniform(0.3, 0.8))}"')
+        canopy = [(x, rnd.uniform(-40, 10), rnd.uniform(70, 110)) for x in range(-40, w + 80, 90) if not 1120 < x < 1380]
+        b += puffy(canopy, "#24503f", 4, stroke="#173a2c", highlight=False)
     else:  # arena: a glade walled by big trunks under a dusky sky
         defs = linear("sk", [(0, "#5a4a8a"), (0.5, "#e0897a"), (1, "#ffd59a")]) + linear(
             "tr", [(0, "#4a2e22"), (1, "#6e4530")], x2=1, y2=0) + radial("cn", "#6f9a4a", "#2f5a2e", 0.4, 0.3, 0.8)
