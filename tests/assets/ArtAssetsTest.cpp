@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -155,27 +156,26 @@ protected:
     static void SetUpTestSuite()
     {
         SetResourceRoot(SourcePath("Resources"));
-        s_Resources = new ResourceManager(nullptr);
+        s_Resources = std::make_unique<ResourceManager>(nullptr);
         s_Textures = s_Resources->ListFilesInFolder(ResourcePath("Textures"), ".png");
     }
 
     static void TearDownTestSuite()
     {
-        delete s_Resources;
-        s_Resources = nullptr;
+        s_Resources.reset();
+        s_Atlases.clear();
         SetResourceRoot("Resources");
     }
 
     // The atlas drawn with a layer: the texture at the layer's index of the sorted listing.
     static const Image& Atlas(const std::string& layer)
     {
-        static std::map<std::string, Image> cache;
-        auto found = cache.find(layer);
-        if (found != cache.end())
+        auto found = s_Atlases.find(layer);
+        if (found != s_Atlases.end())
         {
             return found->second;
         }
-        Image& image = cache[layer];
+        Image& image = s_Atlases[layer];
         auto z = s_Resources->m_ZOrders.find(layer);
         if (z != s_Resources->m_ZOrders.end() && z->second >= 0 && z->second < static_cast<int>(s_Textures.size()))
         {
@@ -184,12 +184,15 @@ protected:
         return image;
     }
 
-    static ResourceManager* s_Resources;
+    static std::unique_ptr<ResourceManager> s_Resources;
     static std::vector<std::string> s_Textures;
+    // Atlases already decoded, by layer name; they are large, so each is read once.
+    static std::map<std::string, Image> s_Atlases;
 };
 
-ResourceManager* ArtAssetsTest::s_Resources = nullptr;
+std::unique_ptr<ResourceManager> ArtAssetsTest::s_Resources;
 std::vector<std::string> ArtAssetsTest::s_Textures;
+std::map<std::string, Image> ArtAssetsTest::s_Atlases;
 
 bool NearWhole(float v)
 {
