@@ -225,12 +225,12 @@ TEST(SoundFiles, EffectsAreStoredAs16BitAt44100Hz)
         {
             continue;
         }
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wavFormat{};
         Uint8* buffer = nullptr;
         Uint32 length = 0;
-        ASSERT_NE(SDL_LoadWAV(PathOf(sound).c_str(), &spec, &buffer, &length), nullptr) << sound.name;
-        EXPECT_EQ(spec.freq, kRate) << sound.name;
-        EXPECT_EQ(spec.format, AUDIO_S16LSB) << sound.name;
+        ASSERT_NE(SDL_LoadWAV(PathOf(sound).c_str(), &wavFormat, &buffer, &length), nullptr) << sound.name;
+        EXPECT_EQ(wavFormat.freq, kRate) << sound.name;
+        EXPECT_EQ(wavFormat.format, AUDIO_S16LSB) << sound.name;
         SDL_FreeWAV(buffer);
     }
 }
