@@ -67,11 +67,11 @@ def noise(n, rng, colour="white"):
     w = rng.standard_normal(n)
     if colour == "white":
         return w / 3.0
-    spec = np.fft.rfft(w)
+    spectrum = np.fft.rfft(w)
     f = np.fft.rfftfreq(n, 1.0 / RATE)
     f[0] = f[1] if n > 1 else 1.0
-    spec *= 1.0 / np.sqrt(f) if colour == "pink" else 1.0 / f
-    out = np.fft.irfft(spec, n)
+    spectrum *= 1.0 / np.sqrt(f) if colour == "pink" else 1.0 / f
+    out = np.fft.irfft(spectrum, n)
     return out / (np.sqrt(np.mean(out * out)) + 1e-12) / 3.0
 
 
@@ -128,7 +128,7 @@ def fft_filter(x, lp=None, hp=None, order=2, circular=False):
         return x
     pad = 0 if circular else min(RATE, n)
     size = n + pad
-    spec = np.fft.rfft(x, size, axis=0)
+    spectrum = np.fft.rfft(x, size, axis=0)
     f = np.fft.rfftfreq(size, 1.0 / RATE)
     gain = np.ones_like(f)
     if lp:
@@ -138,7 +138,7 @@ def fft_filter(x, lp=None, hp=None, order=2, circular=False):
         gain *= 1.0 / np.sqrt(1.0 + (hp / ff) ** (2 * order))
     if x.ndim == 2:
         gain = gain[:, None]
-    return np.fft.irfft(spec * gain, size, axis=0)[:n]
+    return np.fft.irfft(spectrum * gain, size, axis=0)[:n]
 
 
 def convolve(x, ir, circular=False):
