@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdio>
 #include <string>
+#include <sys/wait.h>
 
 namespace Framework
 {
@@ -16,6 +19,29 @@ namespace Framework
 inline std::string SourcePath(const std::string& relative)
 {
     return std::string(KIBBET_SOURCE_DIR) + "/" + relative;
+}
+
+// Runs the game binary with the arguments (stderr dropped); the exit status and the standard output.
+struct RunResult
+{
+    int Status = -1;
+    std::string Output;
+};
+inline RunResult RunGame(const std::string& args)
+{
+    RunResult result;
+    FILE* pipe = popen((std::string(KIBBET_BINARY) + " " + args + " 2>/dev/null").c_str(), "r");
+    if (pipe != nullptr)
+    {
+        std::array<char, 4096> buffer{};
+        for (size_t n = 0; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        {
+            result.Output.append(buffer.data(), n);
+        }
+        int status = pclose(pipe);
+        result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return result;
 }
 
 // A headless engine with all eight systems over a resource folder of tests/data.

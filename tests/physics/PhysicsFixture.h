@@ -72,7 +72,7 @@ private:
     ContactLog* m_Log;
 };
 
-// Game logic that counts deaths; like the game flow it starts the respawn pan when asked.
+// Game logic that counts deaths; like the game flow it starts the respawn pan.
 class CountingGameLogic : public GameLogic
 {
 public:
@@ -80,17 +80,9 @@ public:
     void HeroDied() override
     {
         ++m_Deaths;
-        m_RespawnPanActive = m_PanOnDeath;
-        if (m_MakeBodyOnDeath)
-        {
-            // As the game-over screen does when it is created.
-            m_Made.push_back(GetCore()->m_Physics->CreateComponent(0));
-        }
+        m_RespawnPanActive = true;
     }
     int m_Deaths = 0;
-    bool m_PanOnDeath = true;
-    bool m_MakeBodyOnDeath = false;
-    std::vector<IComponent*> m_Made;
 };
 
 // A core with the Factory, a probe system, Physics, the counting game logic and a second probe, in that
@@ -132,7 +124,6 @@ protected:
 
     Physics& physics() { return *core.m_Physics; }
 
-    // Moves the view so that its centre is at (x, y).
     static void CenterViewOn(float x, float y)
     {
         CAMERA.m_ViewOffset = {CAMERA.m_HalfClient.x - x, CAMERA.m_HalfClient.y - y};

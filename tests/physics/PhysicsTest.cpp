@@ -78,10 +78,8 @@ TEST_F(PhysicsTest, BodiesFarFromTheViewAreFrozenAndResumeWhenItComesNear)
     CenterViewOn(800, 0);
     physics().Update(kStep);
     EXPECT_GT(At(far)->Position.y, 0.0f);
-}
 
-TEST_F(PhysicsTest, FrozenBodiesMakeNoContacts)
-{
+    // Frozen bodies make no contacts either.
     MakeObject("Ground", 2000, 0, 0, Box(-100, -10, 100, 0));
     MakeObject("Box", 2000, 0, 2, Box(-5, 0, 5, 10));
     physics().Update(kStep);
@@ -117,18 +115,6 @@ TEST_F(PhysicsTest, TheHeroLeavingTheActiveRegionOnAnySideDiesOnce)
     physics().Update(kStep);
     EXPECT_EQ(m_Logic->m_Deaths, 0);
     EXPECT_EQ(At(enemy)->Position.x, 5000.0f);
-}
-
-TEST_F(PhysicsTest, ABodyMadeByTheHerosDeathIsKept)
-{
-    MakeObject("Kibbet", 5000, 0, 2, Box(-1, -1, 1, 1));
-    MakeObject("Rock", 0, 0, 0, Box(-1, -1, 1, 1));
-    m_Logic->m_MakeBodyOnDeath = true;
-    physics().Update(kStep);
-    ASSERT_EQ(m_Logic->m_Made.size(), 1u);
-    ASSERT_EQ(physics().m_Bodies.size(), 3u);
-    EXPECT_EQ(physics().m_Bodies[2], m_Logic->m_Made[0]);
-    physics().DestroyComponent(m_Logic->m_Made[0]);
 }
 
 TEST_F(PhysicsTest, BodiesMadeOrDestroyedByAContactReceiverAreKeptCorrectly)
