@@ -22,23 +22,14 @@ public:
         width = Fullscreen ? 1920 : 1280;
         height = Fullscreen ? 1200 : 720;
     }
-    void SetFullscreen(bool fullscreen) override
-    {
-        Fullscreen = fullscreen;
-        ++FullscreenCalls;
-    }
+    void SetFullscreen(bool fullscreen) override { Fullscreen = fullscreen; }
     void Minimize() override { Minimized = true; }
     void Restore() override { Minimized = false; }
-    void SetClientSize(int width, int height) override
-    {
-        (void)width;
-        (void)height;
-    }
+    void SetClientSize(int, int) override {}
 
     bool Focus = true;
     bool Fullscreen = false;
     bool Minimized = false;
-    int FullscreenCalls = 0;
 };
 } // namespace
 
@@ -71,18 +62,5 @@ TEST(FullscreenFocusTest, LosingFocusInFullScreenMinimisesAndReturningRestores)
     EXPECT_TRUE(graphics.m_Fullscreen);
     EXPECT_FALSE(graphics.m_RestoreFullscreen);
     EXPECT_EQ(graphics.m_BackBufferWidth, 1600u) << "restored at the chosen resolution";
-    CAMERA = Camera{};
-}
-
-TEST(FullscreenFocusTest, AWindowedGameIgnoresFocus)
-{
-    FakeWindow window;
-    Graphics graphics(nullptr, &window, nullptr, true);
-    graphics.Initialize();
-    EXPECT_FALSE(window.Fullscreen);
-    EXPECT_EQ(window.FullscreenCalls, 0);
-    window.Focus = false;
-    graphics.HandleFocus();
-    EXPECT_FALSE(window.Minimized);
     CAMERA = Camera{};
 }
