@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 using namespace Framework;
 
 namespace
@@ -99,39 +97,6 @@ TEST(GameObject, ClonesInitialiseInTypeNameOrderWithConsecutiveIds)
     // Object types are deleted directly: their system-made components were never live.
     EXPECT_EQ(g_Events.size(), 3u);
     EXPECT_TRUE(system.m_Live.empty());
-}
-
-TEST(GameObject, AnObjectTypeStartsWithAnIdentityTransform)
-{
-    ObjectIdCounter = 5;
-    GameObjectComposition type("");
-    EXPECT_EQ(type.ObjectId, 5u) << "an object type does not advance the counter";
-    EXPECT_EQ(ObjectIdCounter, 5u);
-    Mat4 m = type.GetTransform()->WorldMatrix();
-    for (int r = 0; r < 4; ++r)
-    {
-        for (int c = 0; c < 4; ++c)
-        {
-            EXPECT_EQ(m.m[r][c], r == c ? 1.0f : 0.0f);
-        }
-    }
-}
-
-TEST(Transform, WorldMatrixScalesRotatesThenTranslates)
-{
-    Transform t;
-    t.Rotation = static_cast<float>(M_PI / 2);
-    t.Scale = {2, 1};
-    t.Position = {5, 7};
-    Mat4 m = t.WorldMatrix();
-    const float expected[4][4] = {{0, 2, 0, 0}, {-1, 0, 0, 0}, {0, 0, 1, 0}, {5, 7, 0, 1}};
-    for (int r = 0; r < 4; ++r)
-    {
-        for (int c = 0; c < 4; ++c)
-        {
-            EXPECT_NEAR(m.m[r][c], expected[r][c], 1e-6f) << r << "," << c;
-        }
-    }
 }
 
 TEST(Transform, AMissingRotationMisreadsTheRestByPosition)
