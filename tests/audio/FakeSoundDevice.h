@@ -46,13 +46,8 @@ public:
     {
         Calls.push_back("play music " + std::to_string(music) + (loop ? " looping" : ""));
         MusicPlaying = true;
-        MusicLoops = loop;
     }
-    void SetMusicLoop(bool loop) override
-    {
-        Calls.push_back(loop ? "music loops" : "music plays once");
-        MusicLoops = loop;
-    }
+    void SetMusicLoop(bool loop) override { Calls.push_back(loop ? "music loops" : "music plays once"); }
     bool IsMusicPlaying() const override { return MusicPlaying; }
     void StopMusic() override
     {
@@ -74,7 +69,6 @@ public:
     std::vector<std::string> Loaded;
     std::vector<std::string> Calls;
     bool MusicPlaying = false;
-    bool MusicLoops = false;
     float MusicVolume = -1.0f;
     float EffectVolume = -1.0f;
 

@@ -101,10 +101,11 @@ TEST_F(PhysicsTest, TheHeroLeavingTheActiveRegionOnAnySideDiesOnce)
         m_Logic->m_Deaths = 0;
         m_Logic->m_RespawnPanActive = false;
         At(hero)->Position = place;
-        physics().Update(kStep);
-        physics().Update(kStep);
-        physics().Update(kStep);
-        EXPECT_EQ(m_Logic->m_Deaths, 1) << "at " << place.x << ", " << place.y;
+        for (int i = 0; i < 3; ++i)
+        {
+            physics().Update(kStep);
+        }
+        EXPECT_EQ(m_Logic->m_Deaths, 1) << "while the pan runs, at " << place.x << ", " << place.y;
     }
 
     // Another object leaving the region is only frozen.
