@@ -4,6 +4,7 @@
 #include "engine/Options.h"
 #include "engine/Paths.h"
 #include "engine/ProgramEntry.h"
+#include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +21,30 @@ inline std::string SourcePath(const std::string& relative)
 {
     return std::string(KIBBET_SOURCE_DIR) + "/" + relative;
 }
+
+// A window whose focus a test sets; it follows full-screen and minimise calls.
+class FakeWindow : public IWindow
+{
+public:
+    bool Exists() const override { return true; }
+    void Show() override {}
+    std::vector<WindowEvent> Pump() override { return {}; }
+    bool HasFocus() const override { return Focus; }
+    void* NativeHandle() const override { return nullptr; }
+    void ClientSize(int& width, int& height) const override
+    {
+        width = Fullscreen ? 1920 : 1280;
+        height = Fullscreen ? 1200 : 720;
+    }
+    void SetFullscreen(bool fullscreen) override { Fullscreen = fullscreen; }
+    void Minimize() override { Minimized = true; }
+    void Restore() override { Minimized = false; }
+    void SetClientSize(int, int) override {}
+
+    bool Focus = true;
+    bool Fullscreen = false;
+    bool Minimized = false;
+};
 
 // Runs the game binary with the arguments (stderr dropped); the exit status and the standard output.
 struct RunResult

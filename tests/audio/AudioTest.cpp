@@ -1,9 +1,9 @@
+#include "tests/TestSupport.h"
 #include "tests/audio/FakeSoundDevice.h"
 
 #include "audio/Audio.h"
 #include "engine/Core.h"
 #include "engine/WindowsSystem.h"
-#include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +15,6 @@ using namespace Framework;
 
 namespace
 {
-// A window whose focus the test sets.
-class FocusWindow : public IWindow
-{
-public:
-    explicit FocusWindow(bool* focused) : m_Focused(focused) {}
-    bool Exists() const override { return true; }
-    void Show() override {}
-    std::vector<WindowEvent> Pump() override { return {}; }
-    bool HasFocus() const override { return *m_Focused; }
-    void* NativeHandle() const override { return nullptr; }
-
-private:
-    bool* m_Focused;
-};
-
 // Audio over the fake mixer, loading a folder of empty sound files made for the test.
 class AudioTest : public ::testing::Test
 {
@@ -227,16 +212,17 @@ TEST_F(AudioTest, VolumesFollowTheMasterLevelAndMute)
 
 TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)
 {
-    bool focused = true;
     Core core;
-    WindowsSystem windows(&core, "A Kibbet", std::make_unique<FocusWindow>(&focused));
+    auto owned = std::make_unique<FakeWindow>();
+    FakeWindow* window = owned.get();
+    WindowsSystem windows(&core, "A Kibbet", std::move(owned));
     core.m_Windows = &windows;
     auto device = std::make_unique<FakeSoundDevice>();
     FakeSoundDevice* mixer = device.get();
     Audio system(&core, std::move(device));
     system.SetMasterVolume(0.5f);
 
-    focused = false;
+    window->Focus = false;
     system.Update(0.017f);
     EXPECT_EQ(mixer->MusicVolume, 0.0f);
     EXPECT_EQ(mixer->EffectVolume, 0.0f);
@@ -244,7 +230,7 @@ TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)
     EXPECT_EQ(system.MasterVolume, 0.5f) << "the player's level is kept";
 
     // A level lowering the music must do it every frame: the next focused update restores it.
-    focused = true;
+    window->Focus = true;
     system.SetBGMVolume(0.1f);
     system.Update(0.017f);
     EXPECT_FLOAT_EQ(mixer->MusicVolume, 0.175f);

@@ -97,19 +97,6 @@ TEST_F(AnimationTest, AOneFrameOneShotFallsBackToTheDefault)
     EXPECT_FALSE(anim.m_IsPlaying);
 }
 
-TEST_F(AnimationTest, EmptyNameRestartsTheDefaultOnlyWhenIdle)
-{
-    anim.PlayAsDefault("pose");
-    EXPECT_EQ(anim.m_DefaultName, "pose");
-    anim.Play("walk");
-    anim.Play("");
-    EXPECT_EQ(anim.m_Current, "walk") << "something is playing";
-    anim.m_IsPlaying = false;
-    anim.Play("");
-    EXPECT_EQ(anim.m_Current, "pose");
-    EXPECT_TRUE(anim.m_IsPlaying);
-}
-
 TEST_F(AnimationTest, AnAnimationWithoutFramesNeverCrashes)
 {
     anim.m_Frames["empty"] = {};

@@ -113,10 +113,14 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
         CAMERA.UpdateCamera();
         CAMERA.UpdateLookAhead(0.1f);
     };
-    for (int i = 0; i < 9; ++i)
+    auto steps = [&](int n, float dx)
     {
-        step(10.0f);
-    }
+        for (int i = 0; i < n; ++i)
+        {
+            step(dx);
+        }
+    };
+    steps(9, 10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 0.0f) << "the timer builds for a second first";
     while (CAMERA.m_LookAhead == 0.0f)
     {
@@ -125,21 +129,11 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
     EXPECT_EQ(CAMERA.m_LookAhead, 0.5f);
     step(10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 1.0f) << "half a unit per frame toward the motion";
-    for (int i = 0; i < 300; ++i)
-    {
-        step(10.0f);
-    }
+    steps(300, 10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 100.0f) << "clamped";
-
-    for (int i = 0; i < 4; ++i)
-    {
-        step(0.0f);
-    }
+    steps(4, 0.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 100.0f) << "the timer runs down at twice the rate first";
-    for (int i = 0; i < 10; ++i)
-    {
-        step(0.0f);
-    }
+    steps(10, 0.0f);
     EXPECT_LT(CAMERA.m_LookAhead, 100.0f);
     EXPECT_GT(CAMERA.m_LookAhead, 85.0f) << "one unit per frame";
 }

@@ -1,37 +1,9 @@
+#include "tests/TestSupport.h"
+
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
-#include "platform/Window.h"
-
-#include <gtest/gtest.h>
 
 using namespace Framework;
-
-namespace
-{
-// A window whose focus a test sets and whose full-screen and minimise calls are counted.
-class FakeWindow : public IWindow
-{
-public:
-    bool Exists() const override { return true; }
-    void Show() override {}
-    std::vector<WindowEvent> Pump() override { return {}; }
-    bool HasFocus() const override { return Focus; }
-    void* NativeHandle() const override { return nullptr; }
-    void ClientSize(int& width, int& height) const override
-    {
-        width = Fullscreen ? 1920 : 1280;
-        height = Fullscreen ? 1200 : 720;
-    }
-    void SetFullscreen(bool fullscreen) override { Fullscreen = fullscreen; }
-    void Minimize() override { Minimized = true; }
-    void Restore() override { Minimized = false; }
-    void SetClientSize(int, int) override {}
-
-    bool Focus = true;
-    bool Fullscreen = false;
-    bool Minimized = false;
-};
-} // namespace
 
 TEST(FullscreenFocusTest, LosingFocusInFullScreenMinimisesAndReturningRestores)
 {

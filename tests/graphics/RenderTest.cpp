@@ -2,7 +2,6 @@
 
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
-#include "input/Input.h"
 #include "platform/Image.h"
 
 #include <cstdlib>
@@ -134,24 +133,6 @@ TEST_F(RenderTest, SixteenByTenGetsBarsAboveAndBelow)
     ExpectColour(640, 780, {0, 0, 0}, "bar below");
     ExpectColour(490, 400, {255, 0, 0}, "the picture moved down by the bar");
     ExpectColour(590, 300, {0, 255, 0}, "hero moved down by the bar");
-}
-
-TEST_F(RenderTest, F12WritesANumberedPictureIntoThePicturesFolder)
-{
-    std::string folder = ::testing::TempDir() + "kibbet_pictures_" + std::to_string(::getpid());
-    std::filesystem::remove_all(folder);
-    setenv("XDG_PICTURES_DIR", folder.c_str(), 1);
-    core.m_Input->IsKeyTriggered(0x7B);
-    core.m_Input->m_Keyboard[0x7B] = 3; // F12 went down in the last input update
-    Render();
-    core.m_Input->m_Keyboard[0x7B] = 2; // held: no second picture
-    Render();
-    unsetenv("XDG_PICTURES_DIR");
-    Image saved;
-    ASSERT_TRUE(LoadImageFile(folder + "/Kibbet_0001.png", saved));
-    EXPECT_EQ(saved.Pixels, picture.Pixels) << "the back buffer as shown";
-    EXPECT_FALSE(std::filesystem::exists(folder + "/Kibbet_0002.png"));
-    std::filesystem::remove_all(folder);
 }
 
 TEST_F(DemoLevelTest, TheHeroStandsBelowTheCentreInFrontOfTheSky)

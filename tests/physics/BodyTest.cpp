@@ -68,41 +68,6 @@ TEST(BodyData, ReadsTheEightFieldsInOrderAndWritesThemBack)
     ExpectVec(copy.m_Polygon.m_Offsets[2], 0, 2, 0);
 }
 
-TEST(BodyData, ATruncatedBlockEndsTheReadingWithoutLooping)
-{
-    Body body;
-    TextSerializer reader = TextSerializer::FromText(
-        R"({ "m_Gravity" : { "x" : 0 , "y" : -10 , "z" : 0 } , "m_Position" : { "x" : 0 , "y" : 0 , "z" : 0 } ,
-            "m_Velocity" : { "x" : 0 , "y" : 0 , "z" : 0 } , "m_Acceleration" : { "x" : 0 , "y" : 0 , "z" : 0 } ,
-            "m_Mass" : 2 , "m_Restitution" : 0 , "m_Friction" : 0 , "m_Polygon" : { "m_Offsets" : [
-            { "x" : 1 , "y" : 1 , "z" : 0 } ,)");
-    reader.MoveToStart();
-    body.Serialize(reader, std::string());
-    EXPECT_EQ(body.m_Gravity.y, -10.0f);
-    EXPECT_EQ(body.m_Polygon.m_Offsets.size(), 1u);
-}
-
-TEST_F(PhysicsTest, ClonesOfAPrototypeAreSimulatedAndStaticWithoutMass)
-{
-    auto* prototype = static_cast<Body*>(physics().CreatePrototypeComponent(0));
-    EXPECT_TRUE(physics().m_Bodies.empty()) << "prototypes are never simulated";
-    prototype->m_Mass = 0.0f;
-    prototype->m_Polygon.m_Offsets = Box(0, 0, 2, 2);
-    prototype->Initialize();
-    EXPECT_TRUE(prototype->m_IsStatic);
-    EXPECT_EQ(prototype->m_InverseMass, 0.0f);
-
-    std::unique_ptr<Body> copy(static_cast<Body*>(prototype->Clone()));
-    ASSERT_EQ(physics().m_Bodies.size(), 1u);
-    EXPECT_EQ(physics().m_Bodies[0], copy.get());
-    EXPECT_TRUE(copy->m_IsStatic);
-    EXPECT_EQ(copy->m_Polygon.m_Vertices.size(), 4u);
-    EXPECT_EQ(copy->m_Polygon.m_Body, copy.get()) << "the copied polygon points at its own body";
-    physics().DestroyComponent(copy.release());
-    EXPECT_TRUE(physics().m_Bodies.empty());
-    delete prototype;
-}
-
 TEST_F(PhysicsTest, IntegrationMovesByTheOldVelocityThenDampsIt)
 {
     GameObjectComposition* box = MakeObject("Box", 100, 50, 2, Box(-1, -1, 1, 1));

@@ -79,25 +79,6 @@ TEST_F(PhysicsTest, AHeroOnTiltedGroundTakesItsRotation)
     EXPECT_EQ(At(ground)->Position.y, 0.0f);
 }
 
-TEST_F(PhysicsTest, OnlyTheHeroIsCorrectedEveryOtherContactIsOnlyPublished)
-{
-    // An enemy sunk into static ground, and the hero touching that dynamic enemy.
-    MakeObject("Ground", 0, 0, 0, Box(0, 0, 10, 1));
-    GameObjectComposition* enemy = MakeObject("Wasp", 0, 0, 2, Box(4, 0.5f, 5, 1.5f));
-    GameObjectComposition* hero = MakeObject("Kibbet", 0, 0, 2, Box(4.5f, 1.25f, 5.5f, 2.25f));
-    BodyOf(enemy)->m_Velocity = {0, -100, 0};
-    BodyOf(hero)->m_Velocity = {0, -100, 0};
-    CollideOnce();
-    ASSERT_EQ(Published(), 2u);
-    EXPECT_EQ(log.Records[0].m_BodyB, BodyOf(enemy));
-    EXPECT_EQ(log.Records[2].m_BodyA, BodyOf(enemy));
-    EXPECT_EQ(log.Records[2].m_BodyB, BodyOf(hero));
-    EXPECT_EQ(At(enemy)->Position.y, 0.0f);
-    EXPECT_EQ(BodyOf(enemy)->m_Velocity.y, -100.0f) << "a non-hero body is neither moved nor stopped";
-    EXPECT_EQ(At(hero)->Position.y, 0.0f);
-    EXPECT_EQ(BodyOf(hero)->m_Velocity.y, -100.0f) << "two dynamic bodies are never pushed apart";
-}
-
 TEST_F(PhysicsTest, StaticPairsAndObjectsAwaitingDestructionMakeNoContact)
 {
     MakeObject("Ground", 0, 0, 0, Box(0, 0, 10, 1));

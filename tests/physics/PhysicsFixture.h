@@ -2,7 +2,6 @@
 
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
-#include "data/IComponent.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "engine/Message.h"
@@ -12,10 +11,6 @@
 #include "physics/Physics.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <vector>
 
 namespace Framework
 {
