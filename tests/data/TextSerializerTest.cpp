@@ -121,20 +121,14 @@ TEST(TextSerializer, RepeatedJumpsIntoTheSameBlockStop)
     EXPECT_LT(rounds, 1000);
 }
 
-TEST(PathParts, SplitsEitherSeparator)
+TEST(PathParts, SplitsEitherSeparatorAndTakesTheLastDotOfTheFileName)
 {
     PathParts parts("Resources\\Data\\Objects/Kibbet.json");
     EXPECT_EQ(parts.FullPath, "Resources/Data/Objects/Kibbet.json");
     EXPECT_EQ(parts.Directory, "Resources/Data/Objects/");
-    EXPECT_EQ(parts.FileName, "Kibbet");
-    EXPECT_EQ(parts.Extension, ".json");
-
-    PathParts dotted("./my.folder/readme");
-    EXPECT_EQ(dotted.FileName, "readme");
-    EXPECT_EQ(dotted.Extension, "");
-    PathParts backup("a/b.png.bak");
-    EXPECT_EQ(backup.Extension, ".bak");
-    EXPECT_EQ(backup.FileName, "b.png");
+    EXPECT_EQ(parts.FileName + "|" + parts.Extension, "Kibbet|.json");
+    EXPECT_EQ(PathParts("./my.folder/readme").FileName + "|" + PathParts("./my.folder/readme").Extension, "readme|");
+    EXPECT_EQ(PathParts("a/b.png.bak").FileName + "|" + PathParts("a/b.png.bak").Extension, "b.png|.bak");
 }
 
 TEST(TextWriter, WritesTheExactSpacingAndReadsBack)

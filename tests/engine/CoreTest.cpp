@@ -47,11 +47,7 @@ private:
 class CountingLevel : public ILevel
 {
 public:
-    void Update(float dt) override
-    {
-        (void)dt;
-        g_Calls.push_back("level");
-    }
+    void Update(float) override { g_Calls.push_back("level"); }
 };
 
 class CoreLoopTest : public ::testing::Test

@@ -137,20 +137,3 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
     EXPECT_LT(CAMERA.m_LookAhead, 100.0f);
     EXPECT_GT(CAMERA.m_LookAhead, 85.0f) << "one unit per frame";
 }
-
-TEST_F(CameraTest, LookAheadIgnoresOtherTargetsAndThePause)
-{
-    auto* body = new Body();
-    body->m_Velocity.x = 1.0f;
-    hero->AddComponent("Body", body);
-    CAMERA.m_LookAheadTimer = 2.0f;
-    for (bool paused : {false, true})
-    {
-        CAMERA.SetCameraTarget(paused ? hero : other);
-        core.Paused = paused;
-        CAMERA.m_PrevViewOffset = {9999, 9999};
-        CAMERA.UpdateLookAhead(0.1f);
-        EXPECT_EQ(CAMERA.m_LookAhead, 0.0f) << paused;
-        EXPECT_EQ(CAMERA.m_LookAheadTimer, 2.0f) << paused;
-    }
-}

@@ -8,16 +8,6 @@
 
 using namespace Framework;
 
-TEST(IconTest, ReadsTheLargestPictureOfAnIcon)
-{
-    Image icon;
-    ASSERT_TRUE(LoadIcoFile(SourcePath("tests/data/gfx/Textures/Icon.ico"), icon));
-    EXPECT_EQ(icon.Width, 64);
-    EXPECT_EQ(icon.Height, 64);
-    EXPECT_EQ(icon.Pixels[0], 255);
-    EXPECT_EQ(icon.Pixels[(32 * 64 + 32) * 4], 40);
-}
-
 TEST(IconTest, RejectsFilesThatAreNoIcons)
 {
     Image icon;

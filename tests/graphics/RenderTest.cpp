@@ -135,17 +135,14 @@ TEST_F(RenderTest, SixteenByTenGetsBarsAboveAndBelow)
     ExpectColour(590, 300, {0, 255, 0}, "hero moved down by the bar");
 }
 
-TEST_F(DemoLevelTest, TheHeroStandsBelowTheCentreInFrontOfTheSky)
+TEST_F(DemoLevelTest, TheHeroStandsBelowTheCentreInFrontOfTheSkyAndItsLeftFacingTwinIsItsMirrorImage)
 {
     Rgb sky = At(640, 100);
     EXPECT_GT(sky.b, sky.r + 80) << "sky blue above";
     // The camera holds the hero 200 units below the view centre: (640, 560) in the picture.
     Rgb hero = At(640, 560);
     EXPECT_GT(hero.r, hero.b + 80) << "the hero's warm fur in front of every background layer";
-}
 
-TEST_F(DemoLevelTest, TheLeftFacingHeroIsTheMirrorImage)
-{
     // The right-facing hero stands at x 640, its left-facing twin at x 440, both on their first frame. Pixel
     // column 640 + dx mirrors to 440 - dx - 1; the samples stay inside the body, clear of the backgrounds.
     auto same = [](Rgb a, Rgb b)
