@@ -3,7 +3,6 @@
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
-#include "engine/StateDump.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
@@ -93,19 +92,6 @@ TEST_F(GraphicsTest, WritesSixClockwiseVerticesPerSpriteWithTheColourChannels)
         EXPECT_EQ(v.a, 1.0f) << "alpha is clamped to 0..1 every frame";
     }
     EXPECT_EQ(draw->Shader, PixelShader::Main);
-}
-
-TEST_F(GraphicsTest, TheStateDumpReportsTheAnimationOfObjectsWithASprite)
-{
-    std::ostringstream out;
-    DumpState(core, out);
-    std::string text = out.str();
-    std::string hero = text.substr(text.find("{\"key\":\"Hero\""));
-    hero = hero.substr(0, hero.find('\n'));
-    EXPECT_NE(
-        hero.find("\"components\":[\"Graphics\",\"SetDefaultAnimation\",\"Transform\"],\"animation\":\"walkRight\"}"),
-        std::string::npos)
-        << hero;
 }
 
 TEST_F(GraphicsTest, CullingKeepsObjectsWithinTheViewPlusTheirRadius)

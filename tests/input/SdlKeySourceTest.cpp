@@ -38,11 +38,6 @@ protected:
         }
         input = std::make_unique<Input>(nullptr, CreateSdlKeySource(window.get()));
     }
-    void TearDown() override
-    {
-        input.reset();
-        window.reset();
-    }
     void Key(SDL_Scancode scancode, bool down, bool repeat = false)
     {
         SDL_Event event{};
