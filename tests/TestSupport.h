@@ -69,37 +69,41 @@ inline RunResult RunGame(const std::string& args)
     return result;
 }
 
-// A headless engine with all eight systems over a resource folder of tests/data.
+// Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs
+// every Initialize and Load pass (which starts the level), or only the Factory's Initialize so object types exist.
+inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
+                        bool runPasses)
+{
+    Options options;
+    options.Headless = headless;
+    options.Windowed = !headless;
+    options.ResourceDir = resourceDir;
+    options.Level = level;
+    CORE = &core;
+    BuildSystems(core, options, std::string());
+    if (!runPasses)
+    {
+        core.Systems.front()->Initialize();
+        return;
+    }
+    for (auto& system : core.Systems)
+    {
+        system->Initialize();
+    }
+    for (auto& system : core.Systems)
+    {
+        system->Load();
+    }
+}
+
+// A headless engine over a resource folder of tests/data.
 class EngineTest : public ::testing::Test
 {
 protected:
-    // Builds the systems; runs the Factory's Initialize so object types exist. With a level name the
-    // game logic's passes start that level.
     void Start(const std::string& resourceDir, const std::string& level = std::string(), bool runPasses = false)
     {
-        Options options;
-        options.Headless = true;
-        options.ResourceDir = resourceDir;
-        options.Level = level;
-        CORE = &core;
-        BuildSystems(core, options, std::string());
-        if (runPasses)
-        {
-            for (auto& system : core.Systems)
-            {
-                system->Initialize();
-            }
-            for (auto& system : core.Systems)
-            {
-                system->Load();
-            }
-        }
-        else
-        {
-            core.Systems.front()->Initialize();
-        }
+        StartEngine(core, resourceDir, level, true, runPasses);
     }
-
     void TearDown() override
     {
         core.DestroySystems();

@@ -18,24 +18,10 @@ struct Rgb
     int r, g, b;
 };
 
-// Builds and starts every system with a real window and OpenGL device on SDL's offscreen driver (EGL, no display).
 void StartWindowed(Core& core, const std::string& resourceDir, const std::string& level)
 {
     CAMERA = Camera{};
-    Options options;
-    options.Windowed = true;
-    options.ResourceDir = resourceDir;
-    options.Level = level;
-    CORE = &core;
-    BuildSystems(core, options, std::string());
-    for (auto& system : core.Systems)
-    {
-        system->Initialize();
-    }
-    for (auto& system : core.Systems)
-    {
-        system->Load();
-    }
+    StartEngine(core, resourceDir, level, false, true);
 }
 
 void Stop(Core& core)
