@@ -15,16 +15,8 @@ class FakeSoundDevice : public ISoundDevice
 {
 public:
     bool IsAudible() const override { return true; }
-    SoundHandle LoadEffect(const std::string& path) override
-    {
-        Loaded.push_back("effect " + path);
-        return ++m_LastHandle;
-    }
-    SoundHandle LoadMusic(const std::string& path) override
-    {
-        Loaded.push_back("music " + path);
-        return ++m_LastHandle;
-    }
+    SoundHandle LoadEffect(const std::string& path) override { return Load("effect " + path); }
+    SoundHandle LoadMusic(const std::string& path) override { return Load("music " + path); }
     Voice PlayEffect(SoundHandle effect, bool loop) override
     {
         Calls.push_back("play effect " + std::to_string(effect) + (loop ? " looping" : ""));
@@ -73,7 +65,11 @@ public:
     float EffectVolume = -1.0f;
 
 private:
-    SoundHandle m_LastHandle = 0;
+    SoundHandle Load(const std::string& what)
+    {
+        Loaded.push_back(what);
+        return static_cast<SoundHandle>(Loaded.size());
+    }
     std::map<uint32_t, bool> m_Playing; // by start number
 };
 
