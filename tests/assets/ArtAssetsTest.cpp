@@ -18,10 +18,10 @@ using namespace Framework;
 namespace
 {
 // Expands "Idle*4 Open" with the prefix "Trap" into Trap_Idle_0..Trap_Idle_3 and Trap_Open; "*2" gives Trap_0, Trap_1.
-std::vector<std::string> Frames(const std::string& prefix, const std::string& spec)
+std::vector<std::string> Frames(const std::string& prefix, const std::string& pattern)
 {
     std::vector<std::string> names;
-    std::istringstream words(spec);
+    std::istringstream words(pattern);
     for (std::string word; words >> word;)
     {
         size_t star = word.find('*');
