@@ -76,8 +76,15 @@ public:
     {
         ++m_Deaths;
         m_RespawnPanActive = true;
+        if (m_MakeBodyOnDeath)
+        {
+            // As the game-over screen does when it is created.
+            m_Made.push_back(GetCore()->m_Physics->CreateComponent(0));
+        }
     }
     int m_Deaths = 0;
+    bool m_MakeBodyOnDeath = false;
+    std::vector<IComponent*> m_Made;
 };
 
 // A core with the Factory, a probe system, Physics, the counting game logic and a second probe, in that

@@ -118,6 +118,18 @@ TEST_F(PhysicsTest, TheHeroLeavingTheActiveRegionOnAnySideDiesOnce)
     EXPECT_EQ(At(enemy)->Position.x, 5000.0f);
 }
 
+TEST_F(PhysicsTest, ABodyMadeByTheHerosDeathIsKept)
+{
+    MakeObject("Kibbet", 5000, 0, 2, Box(-1, -1, 1, 1));
+    MakeObject("Rock", 0, 0, 0, Box(-1, -1, 1, 1));
+    m_Logic->m_MakeBodyOnDeath = true;
+    physics().Update(kStep);
+    ASSERT_EQ(m_Logic->m_Made.size(), 1u);
+    ASSERT_EQ(physics().m_Bodies.size(), 3u);
+    EXPECT_EQ(physics().m_Bodies[2], m_Logic->m_Made[0]);
+    physics().DestroyComponent(m_Logic->m_Made[0]);
+}
+
 TEST_F(PhysicsTest, BodiesMadeOrDestroyedByAContactReceiverAreKeptCorrectly)
 {
     // A receiver that, on its first contact, makes a new body and destroys the other body of the pair.
