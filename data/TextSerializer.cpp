@@ -213,38 +213,32 @@ void TextSerializer::EnterBlock(const std::string& name)
     }
 }
 
-void TextSerializer::ReadVec2(const std::string& name, float& x, float& y)
+template <typename T>
+void TextSerializer::ReadPair(const std::string& name, T& first, T& second, T (*convert)(const std::string&))
 {
     EnterBlock(name);
     ReadTokens(3);
-    x = StringToFloat(CurrentToken);
+    first = convert(CurrentToken);
     if (IsGood())
     {
         ReadToken();
     }
     ReadTokens(3);
-    y = StringToFloat(CurrentToken);
+    second = convert(CurrentToken);
     if (IsGood())
     {
         ReadToken();
     }
 }
 
+void TextSerializer::ReadVec2(const std::string& name, float& x, float& y)
+{
+    ReadPair(name, x, y, &StringToFloat);
+}
+
 void TextSerializer::ReadUnsignedPair(const std::string& name, unsigned& first, unsigned& second)
 {
-    EnterBlock(name);
-    ReadTokens(3);
-    first = StringToUnsigned(CurrentToken);
-    if (IsGood())
-    {
-        ReadToken();
-    }
-    ReadTokens(3);
-    second = StringToUnsigned(CurrentToken);
-    if (IsGood())
-    {
-        ReadToken();
-    }
+    ReadPair(name, first, second, &StringToUnsigned);
 }
 
 void TextSerializer::ReadString(const std::string& name, std::string& out)
@@ -285,30 +279,29 @@ void TextSerializer::ReadFieldValue(unsigned& out)
     out = StringToUnsigned(CurrentToken);
 }
 
-void TextSerializer::ReadScalarField(float& out)
+void TextSerializer::SkipSeparator()
 {
     if (IsGood())
     {
         ReadToken();
     }
+}
+
+void TextSerializer::ReadScalarField(float& out)
+{
+    SkipSeparator();
     ReadFieldValue(out);
 }
 
 void TextSerializer::ReadScalarField(int& out)
 {
-    if (IsGood())
-    {
-        ReadToken();
-    }
+    SkipSeparator();
     ReadFieldValue(out);
 }
 
 void TextSerializer::ReadScalarField(unsigned& out)
 {
-    if (IsGood())
-    {
-        ReadToken();
-    }
+    SkipSeparator();
     ReadFieldValue(out);
 }
 

@@ -86,6 +86,9 @@ private:
     explicit TextSerializer(std::unique_ptr<std::istream> stream);
     void BuildIndex();
     void ReadTokens(int count);
+    // Reads the separating token when the stream is still good.
+    void SkipSeparator();
+    template <typename T> void ReadPair(const std::string& name, T& first, T& second, T (*convert)(const std::string&));
 
     std::unique_ptr<std::istream> m_Stream;
     bool m_AtEnd = false;
