@@ -31,7 +31,7 @@ struct Scene
     Scene(int sprites, bool realGl)
     {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        CAMERA = Camera{};
+        ResetProcessState();
         Options options;
         options.Headless = !realGl;
         options.Windowed = true;
@@ -68,8 +68,7 @@ struct Scene
     ~Scene()
     {
         core.DestroySystems();
-        CORE = nullptr;
-        CAMERA = Camera{};
+        ResetProcessState();
     }
     Core core;
 };

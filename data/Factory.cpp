@@ -22,8 +22,6 @@
 namespace Framework
 {
 
-bool HudLoaded = false;
-
 Factory::Factory(Core* core) : m_Core(core) {}
 
 // The other systems are gone by now (the Factory is deleted last), so the remaining objects'

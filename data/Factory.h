@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "engine/ProcessState.h"
 
 #include <map>
 #include <memory>
@@ -13,9 +14,6 @@ namespace Framework
 {
 
 class GameObjectComposition;
-
-// True while the heads-up display objects exist.
-extern bool HudLoaded;
 
 // Owns every game object: reads the object types at start-up, builds live objects by cloning them,
 // places them from level and heads-up display files, finds them by key and destroys them at the start

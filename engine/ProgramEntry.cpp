@@ -133,6 +133,7 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
     }
     core.DestroySystems();
     core.SetClock(nullptr);
+    ResetProcessState();
     return 0;
 }
 

@@ -70,7 +70,8 @@ inline RunResult RunGame(const std::string& args)
 }
 
 // Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs
-// every Initialize and Load pass (which starts the level), or only the Factory's Initialize so object types exist.
+// every Initialize and Load pass (which starts the level), or only the Factory's Initialize so
+// object types exist.
 inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
                         bool runPasses)
 {
@@ -104,12 +105,7 @@ protected:
     {
         StartEngine(core, resourceDir, level, true, runPasses);
     }
-    void TearDown() override
-    {
-        core.DestroySystems();
-        CORE = nullptr;
-        SetResourceRoot("Resources");
-    }
+    void TearDown() override { core.DestroySystems(); }
 
     Core core;
 };
