@@ -5,6 +5,7 @@
 #include "engine/Options.h"
 #include "engine/Paths.h"
 #include "engine/ProgramEntry.h"
+#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 
@@ -55,6 +56,7 @@ struct Scene
         {
             system->Load();
         }
+        core.m_GameLogic->m_LevelManager.UpdateLevel(0.0f);
         std::mt19937 random(7);
         std::uniform_real_distribution<float> x(-600.0f, 600.0f);
         std::uniform_real_distribution<float> y(-330.0f, 330.0f);

@@ -180,7 +180,9 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    if (object != nullptr)
+    // A pointer to an object already gone would otherwise wait here and destroy whatever new object
+    // later gets its address.
+    if (m_Owned.count(object) != 0)
     {
         PendingDestruction.insert(object);
     }

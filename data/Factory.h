@@ -37,6 +37,7 @@ public:
     // The live object stored under key, or null.
     GameObjectComposition* FindObject(const std::string& key) const;
     // Marks a live object; it is destroyed at the start of the next frame, once however often marked.
+    // Anything else (null, an object type, an object already destroyed) is ignored.
     void DestroyObject(GameObjectComposition* object);
     // Destroys every live object now and forgets the marks.
     void DestroyAllObjects();

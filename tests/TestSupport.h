@@ -4,6 +4,7 @@
 #include "engine/Options.h"
 #include "engine/Paths.h"
 #include "engine/ProgramEntry.h"
+#include "gameflow/GameLogic.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,7 @@ inline RunResult RunGame(const std::string& args)
 }
 
 // Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs
-// every Initialize and Load pass (which starts the level), or only the Factory's Initialize so
+// every Initialize and Load pass and starts the level as the first frame does, or only the Factory's Initialize so
 // object types exist.
 inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
                         bool runPasses)
@@ -95,6 +96,8 @@ inline void StartEngine(Core& core, const std::string& resourceDir, const std::s
     {
         system->Load();
     }
+    // The end of the first frame, where a level named by --level starts.
+    core.m_GameLogic->m_LevelManager.UpdateLevel(0.0f);
 }
 
 // A headless engine over a resource folder of tests/data.
