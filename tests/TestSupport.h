@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
 #include "engine/Paths.h"
-#include "engine/ProgramEntry.h"
 #include "gameflow/GameLogic.h"
 #include "platform/Window.h"
 

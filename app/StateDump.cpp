@@ -1,4 +1,4 @@
-#include "engine/StateDump.h"
+#include "app/StateDump.h"
 
 #include "audio/Audio.h"
 #include "data/Factory.h"
