@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/ISystem.h"
-#include "graphics/Vertex.h"
 #include "platform/RenderDevice.h"
+#include "platform/Vertex.h"
 
 #include <map>
 #include <memory>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Vector.h"
-#include "graphics/Vertex.h"
+#include "platform/Vertex.h"
 
 #include <memory>
 #include <string>
