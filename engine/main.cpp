@@ -1,5 +1,6 @@
 #include "engine/Core.h"
 #include "engine/Options.h"
+#include "engine/Paths.h"
 #include "engine/ProgramEntry.h"
 
 #include <iostream>
@@ -15,7 +16,7 @@ int main(int argc, char** argv)
     }
     Framework::Core core;
     Framework::CORE = &core;
-    int result = Framework::ProgramEntry(core, parsed.Values, argc > 0 ? argv[0] : "");
+    int result = Framework::ProgramEntry(core, parsed.Values, Framework::RunningProgramPath(argc > 0 ? argv[0] : ""));
     Framework::CORE = nullptr;
     return result;
 }
