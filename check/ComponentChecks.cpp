@@ -230,11 +230,19 @@ void DataChecker::CheckComponent(const std::string& file, const DataNode& compon
             {
                 for (const DataNode& sprite : field.Children)
                 {
-                    if (sprite.Type == DataNode::Kind::String &&
-                        (m_Tables->m_Dimensions.count(sprite.Text) == 0 || m_Tables->m_UVMap.count(sprite.Text) == 0))
+                    if (sprite.Type != DataNode::Kind::String)
+                    {
+                        continue;
+                    }
+                    if (m_Tables->m_Dimensions.count(sprite.Text) == 0)
                     {
                         Report(file, sprite.At, kError,
-                               "sprite \"" + sprite.Text + "\" is not in Dimensions.json and UV.json");
+                               "sprite \"" + sprite.Text + "\" is not in Dimensions.json: it has no size");
+                    }
+                    else if (m_Tables->m_UVMap.count(sprite.Text) == 0)
+                    {
+                        Report(file, sprite.At, kWarning,
+                               "sprite \"" + sprite.Text + "\" is not in UV.json: blank until an animation plays");
                     }
                 }
             }
