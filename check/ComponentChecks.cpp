@@ -1,12 +1,15 @@
 #include "check/DataChecker.h"
 
-#include "data/ComponentTable.h"
-#include "data/IComponent.h"
+#include "actors/GameLogicComponent.h"
+#include "data/ComponentRegistry.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
+#include "gameflow/TriggerComponents.h"
 #include "graphics/GraphicsComponent.h"
+#include "graphics/GraphicsStandIns.h"
 #include "graphics/ResourceManager.h"
 #include "physics/Body.h"
+#include "ui/UiComponents.h"
 
 #include <cmath>
 #include <sstream>
@@ -41,24 +44,15 @@ const DataNode* Field(const DataNode& block, size_t index)
 
 DataNode ComponentSchema(const ComponentKind& kind)
 {
+    // A fresh component of every kind, made directly: the schema needs its Write only, not a system's list.
     std::unique_ptr<IComponent> component;
-    switch (kind.Source)
-    {
-    case ComponentSource::Physics:
-        component = std::make_unique<Body>();
-        break;
-    case ComponentSource::Graphics:
-        component = std::make_unique<GraphicsComponent>();
-        break;
-    case ComponentSource::Transform:
-        component = std::make_unique<Transform>();
-        break;
-    case ComponentSource::Direct:
-        component.reset(kind.Construct != nullptr ? kind.Construct() : nullptr);
-        break;
-    case ComponentSource::GameLogic:
-        break;
+#define KIBBET_SCHEMA_COMPONENT(Class, Accessor, Source, Level)                                                        \
+    if (component == nullptr && std::string(kind.Name) == Class::TypeName)                                             \
+    {                                                                                                                  \
+        component = std::make_unique<Class>();                                                                         \
     }
+    KIBBET_COMPONENT_KINDS(KIBBET_SCHEMA_COMPONENT)
+#undef KIBBET_SCHEMA_COMPONENT
     if (!component)
     {
         return {};

@@ -1,6 +1,6 @@
 #include "check/DataChecker.h"
 
-#include "data/ComponentTable.h"
+#include "data/ComponentRegistry.h"
 #include "data/TextSerializer.h"
 #include "engine/Paths.h"
 #include "graphics/ResourceManager.h"
