@@ -6,6 +6,7 @@
 #include "engine/Log.h"
 #include "engine/Paths.h"
 #include "graphics/Camera.h"
+#include "graphics/CustomShape.h"
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
@@ -200,7 +201,12 @@ void Graphics::DrawLayers(float dt)
         {
             DrawSprites(sprites->second, i, dt);
         }
-        // Shape layers are drawn once custom shapes exist; their slot in the order is kept here.
+        // A layer may hold both: sprites first, then the shapes.
+        auto shapes = m_ShapeLayers.find(i);
+        if (shapes != m_ShapeLayers.end())
+        {
+            DrawShapes(shapes->second, i);
+        }
     }
 }
 
@@ -264,6 +270,62 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         out[3] = quad[2];
         out[4] = quad[3];
         out[5] = quad[0];
+    }
+    Flush(PixelShader::Main, layer, Primitive::Triangles);
+}
+
+void Graphics::DrawShapes(const std::vector<CustomShape*>& shapes, int layer)
+{
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    // Shapes take the fade like sprites, so a level's ground fades in with the rest of it.
+    const float r = 0.0f;
+    const float g = m_FadeValue;
+    const float b = m_SpriteChannelB;
+    const float a = m_SpriteAlpha;
+    for (const CustomShape* shape : shapes)
+    {
+        const std::vector<Vec3>& local = shape->m_VertexesOffset;
+        const Transform* transform = shape->Owner != nullptr ? shape->Owner->GetTransform() : nullptr;
+        if (local.size() < 3 || transform == nullptr)
+        {
+            continue;
+        }
+        float radius =
+            std::max(shape->m_HalfWidth, shape->m_HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
+        if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||
+            std::fabs(transform->Position.y - m_ViewCentre.y) > m_HalfViewHeight + radius)
+        {
+            continue;
+        }
+        const Mat4 world = transform->WorldMatrix();
+        const float scale = shape->m_ScaleFactor;
+        auto place = [&](const Vec3& p) -> Vertex
+        {
+            return {p.x * world.m[0][0] + p.y * world.m[1][0] + world.m[3][0],
+                    p.x * world.m[0][1] + p.y * world.m[1][1] + world.m[3][1],
+                    p.z,
+                    r,
+                    g,
+                    b,
+                    a,
+                    p.x / scale,
+                    p.y / scale};
+        };
+        // A fan around the first vertex: the outline must be convex, or at least seen whole from it.
+        const Vertex first = place(local[0]);
+        Vertex previous = place(local[1]);
+        for (size_t k = 2; k < local.size(); ++k)
+        {
+            if (m_Batch.size() + 3 > capacity)
+            {
+                Flush(PixelShader::Main, layer, Primitive::Triangles);
+            }
+            Vertex next = place(local[k]);
+            m_Batch.push_back(first);
+            m_Batch.push_back(previous);
+            m_Batch.push_back(next);
+            previous = next;
+        }
     }
     Flush(PixelShader::Main, layer, Primitive::Triangles);
 }
@@ -553,6 +615,36 @@ void Graphics::DestroyComponent(IComponent* component)
         std::erase(layer->second, sprite);
     }
     delete sprite;
+}
+
+CustomShape* Graphics::CreateShape(int layer)
+{
+    auto* shape = new CustomShape();
+    shape->System = this;
+    shape->SetLayer(layer);
+    m_ShapeLayers[layer].push_back(shape);
+    return shape;
+}
+
+void Graphics::DestroyShape(CustomShape* shape)
+{
+    auto layer = m_ShapeLayers.find(shape->Layer());
+    if (layer != m_ShapeLayers.end())
+    {
+        std::erase(layer->second, shape);
+    }
+    delete shape;
+}
+
+void Graphics::MoveShape(CustomShape* shape, int oldLayer)
+{
+    auto from = m_ShapeLayers.find(oldLayer);
+    if (from == m_ShapeLayers.end() || std::find(from->second.begin(), from->second.end(), shape) == from->second.end())
+    {
+        return; // not registered (an object type's shape)
+    }
+    std::erase(from->second, shape);
+    m_ShapeLayers[shape->Layer()].push_back(shape);
 }
 
 Emitter* Graphics::CreateEmitter()

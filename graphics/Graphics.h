@@ -25,9 +25,9 @@ struct DrawRecord
     size_t Vertices = 0;
 };
 
-// Draws every frame: the layers of registered sprites (a layer is both the drawing order and the index
-// of the one texture drawn with it), the particle layer, debug lines and the fade, in a 16:9 viewport
-// with bars. Owns the render device and the per-layer lists of the sprites it made.
+// Draws every frame: the layers of registered sprites and custom shapes (a layer is both the drawing order and the
+// index of the one texture drawn with it), the particle layer, debug lines and the fade, in a 16:9 viewport with bars.
+// Owns the render device and the per-layer lists of the sprites it made.
 class Graphics : public ISystem
 {
 public:
@@ -57,6 +57,12 @@ public:
     Emitter* CreateEmitter();
     // Forgets the emitter and deletes it.
     void DestroyEmitter(Emitter* emitter);
+    // A new shape registered in the list of layer; owned by the object that holds it.
+    CustomShape* CreateShape(int layer);
+    // Takes the shape out of its layer's list and deletes it.
+    void DestroyShape(CustomShape* shape);
+    // Moves a registered shape from the list of oldLayer to the list of its current layer.
+    void MoveShape(CustomShape* shape, int oldLayer);
     // Draw calls handed to the device in the last frame, in order.
     const std::vector<DrawRecord>& LastFrameDraws() const { return m_LastDraws; }
 
@@ -111,6 +117,7 @@ private:
     void CreateDevice();
     void DrawLayers(float dt);
     void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    void DrawShapes(const std::vector<CustomShape*>& shapes, int layer);
     void UpdateEmitters(float dt);
     void DrawParticles();
     void DrawDebugLines();

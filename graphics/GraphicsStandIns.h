@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RawBlockComponent.h"
+#include "graphics/CustomShape.h"
 #include "graphics/Emitter.h"
 #include "graphics/Parallax.h"
 #include "graphics/SetDefaultAnimation.h"
@@ -8,7 +9,6 @@
 namespace Framework
 {
 
-KIBBET_STANDIN_COMPONENT(CustomShape, "CustomShape")
 KIBBET_STANDIN_COMPONENT(FontComponent, "FontComponent")
 
 } // namespace Framework
