@@ -7,6 +7,7 @@
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
@@ -130,6 +131,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const Emitter* emitter = object->GetEmitter())
         {
             out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const FontComponent* font = object->GetFontComponent())
+        {
+            out << ",\"text\":" << Quote(font->m_CurrentString);
         }
         out << "}\n";
     }

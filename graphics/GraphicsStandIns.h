@@ -1,14 +1,8 @@
 #pragma once
 
-#include "data/RawBlockComponent.h"
+// The drawing components the component table and the typed accessors name.
 #include "graphics/CustomShape.h"
 #include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
 #include "graphics/Parallax.h"
 #include "graphics/SetDefaultAnimation.h"
-
-namespace Framework
-{
-
-KIBBET_STANDIN_COMPONENT(FontComponent, "FontComponent")
-
-} // namespace Framework
