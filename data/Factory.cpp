@@ -182,7 +182,9 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    if (object != nullptr)
+    // Only live objects are marked: a text's glyphs may already be gone when level teardown reaches the
+    // text, and a freed address left marked could destroy a later object that reuses it.
+    if (object != nullptr && m_Owned.contains(object))
     {
         PendingDestruction.insert(object);
     }

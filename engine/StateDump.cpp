@@ -6,6 +6,9 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
 
@@ -57,13 +60,42 @@ std::string Number(float value)
     }
     return text;
 }
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
     std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false") << "}}\n";
+        << ",\"paused\":" << (core.Paused ? "true" : "false") << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -95,6 +127,14 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const FontComponent* font = object->GetFontComponent())
+        {
+            out << ",\"text\":" << Quote(font->m_CurrentString);
         }
         out << "}\n";
     }
