@@ -25,6 +25,7 @@ namespace Framework
 namespace
 {
 constexpr int kF12 = 0x7B;
+constexpr int kF3 = 0x72;
 // Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
 const std::string kTransform = "Transform";
 
@@ -166,6 +167,13 @@ void Graphics::Update(float dt)
         CAMERA.UpdateCamera();
         CAMERA.RebuildViewProjection();
     }
+    m_Overlay.NoteFrameStart();
+    if (m_Core != nullptr && m_Core->m_Input != nullptr && m_Core->m_Input->IsKeyTriggered(kF3))
+    {
+        m_Overlay.Toggle();
+    }
+    // Counted before the list restarts: the readout shows the previous frame's draw calls.
+    OverlayCounts counts = m_Overlay.IsVisible() && m_Core != nullptr ? m_Overlay.Measure(*m_Core) : OverlayCounts();
     m_LastDraws.clear();
     // A device without textures or shaders still clears and shows its black frame.
     if (m_DeviceCreated)
@@ -173,7 +181,20 @@ void Graphics::Update(float dt)
         m_Device->BeginFrame(CAMERA.m_ViewProjection);
     }
     DrawLayers(dt);
+    if (m_Overlay.IsVisible() && m_Core != nullptr)
+    {
+        m_Overlay.QueueLines(*m_Core);
+    }
     DrawDebugLines();
+    if (m_Overlay.IsVisible() && m_Core != nullptr)
+    {
+        int layer = -1;
+        std::vector<Vertex> glyphs;
+        m_Overlay.BuildReadout(*m_Core, counts, glyphs, m_Batch, layer);
+        Flush(PixelShader::Debug, -1, Primitive::Triangles);
+        m_Batch = std::move(glyphs);
+        Flush(PixelShader::Main, layer, Primitive::Triangles);
+    }
     if (m_DeviceCreated)
     {
         m_Device->Present();
