@@ -1,5 +1,7 @@
 #include "engine/Paths.h"
 
+#include "engine/ProcessState.h"
+
 #include <filesystem>
 
 // Where an installed program's data lies, seen from the folder of the program (set by the build).
@@ -9,15 +11,6 @@
 
 namespace Framework
 {
-
-namespace
-{
-std::string& Root()
-{
-    static std::string root = "Resources";
-    return root;
-}
-} // namespace
 
 std::string NormalizeSeparators(const std::string& path)
 {
@@ -39,12 +32,12 @@ void SetResourceRoot(const std::string& dir)
     {
         root.pop_back();
     }
-    Root() = root.empty() ? std::string("Resources") : root;
+    ResourceRootFolder = root.empty() ? std::string("Resources") : root;
 }
 
 const std::string& ResourceRoot()
 {
-    return Root();
+    return ResourceRootFolder;
 }
 
 std::string ResourcePath(const std::string& relative)
@@ -54,7 +47,7 @@ std::string ResourcePath(const std::string& relative)
     {
         rel.erase(rel.begin());
     }
-    return Root() + "/" + rel;
+    return ResourceRootFolder + "/" + rel;
 }
 
 std::string RunningProgramPath(const std::string& argv0)

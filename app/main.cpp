@@ -1,8 +1,8 @@
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "check/DataChecker.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
 #include "engine/Paths.h"
-#include "engine/ProgramEntry.h"
 
 #include <iostream>
 
