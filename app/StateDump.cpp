@@ -7,6 +7,9 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
 
@@ -59,6 +62,36 @@ std::string Number(float value)
     }
     return text;
 }
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
+}
+
 // {"NAME":N,..} by name: how often each sound was started, for those started at least once.
 std::string SoundStarts(const Audio* audio)
 {
@@ -91,6 +124,7 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"paused\":" << (core.Paused ? "true" : "false");
     out << ",\"music\":" << Quote(core.m_Audio != nullptr ? core.m_Audio->PlayingMusicName() : std::string());
     out << ",\"sounds\":" << SoundStarts(core.m_Audio);
+    out << ",\"draws\":" << Draws(core);
     out << "}}\n";
     if (core.m_Factory == nullptr)
     {
@@ -123,6 +157,14 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const FontComponent* font = object->GetFontComponent())
+        {
+            out << ",\"text\":" << Quote(font->m_CurrentString);
         }
         out << "}\n";
     }

@@ -12,7 +12,7 @@ Camera CAMERA;
 std::deque<DebugLine> DebugLineQueue;
 uint32_t ObjectIdCounter = 0;
 bool HudLoaded = false;
-std::map<std::string, std::function<void()>> ParticleSpawners;
+std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
 std::set<std::string> LoggedOnceMessages;
 

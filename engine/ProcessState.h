@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace Framework
 {
@@ -13,6 +14,11 @@ namespace Framework
 class Camera;
 class Core;
 struct DebugLine;
+struct Particle;
+struct Vec2;
+
+// Appends one burst of a particle kind to a list, centred on the origin; mirror flips its direction.
+using SpawnFunction = void (*)(std::vector<Particle>& particles, Vec2 origin, bool mirror);
 
 // Every value that lives as long as the process, in one place. ResetProcessState puts each back to its start
 // value; the test guard calls it around every test and the program calls it at shutdown.
@@ -30,7 +36,7 @@ extern uint32_t ObjectIdCounter;
 // True while the heads-up display objects exist.
 extern bool HudLoaded;
 // The particle kinds by name; RegisterParticleKinds fills it at program start.
-extern std::map<std::string, std::function<void()>> ParticleSpawners;
+extern std::map<std::string, SpawnFunction> ParticleSpawners;
 // The folder every data, texture and sound path is resolved against (engine/Paths.h sets and reads it).
 extern std::string ResourceRootFolder;
 // The messages LogOnce has written.

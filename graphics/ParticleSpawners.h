@@ -1,18 +1,20 @@
 #pragma once
 
 #include "engine/ProcessState.h"
+#include "engine/Vector.h"
+#include "graphics/Particle.h"
 
-#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace Framework
 {
 
-// Spawns the particles of one kind; the particle system fills in the arguments.
-using SpawnFunction = std::function<void()>;
+// The particle kinds by name ("Pollen", "CheckPoint", "Walking", "Water", "WaterBase", "Rain") are kept in
+// ParticleSpawners (engine/ProcessState.h).
 
-// Fills ParticleSpawners; called once at program start, before any system exists.
+// Fills ParticleSpawners; called once at program start after the random generator is seeded.
 void RegisterParticleKinds();
 
 } // namespace Framework

@@ -20,6 +20,11 @@ TEST(Options, ParsesFlagsAndRejectsUnknownOnes)
     EXPECT_EQ(ok.Values.Replay, "old.rec");
     EXPECT_EQ(ok.Values.Screenshot, "shot.png");
 
+    ParseResult check = ParseOptions({"--check", "levels", "--headless"});
+    EXPECT_TRUE(check.Values.Check && check.Values.Headless);
+    EXPECT_EQ(check.Values.CheckDir, "levels");
+    EXPECT_EQ(ParseOptions({"--check", "--headless"}).Values.CheckDir, "");
+
     for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
              {"--bogus"}, {"--frames"}, {"--frames", "-3"}, {"--frames", "12x"}, {"--record"}, {"--screenshot"}})
     {
@@ -43,7 +48,7 @@ TEST(Program, HeadlessRunOfALevelDumpsItsObjects)
     ASSERT_EQ(lines.size(), 3u);
     // The level starts after every system has loaded, so its track is found and plays.
     EXPECT_EQ(lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false,\"music\":\"BGM_Meadow\","
-                        "\"sounds\":{\"BGM_Meadow\":1}}}");
+                        "\"sounds\":{\"BGM_Meadow\":1},\"draws\":[]}}");
     EXPECT_EQ(lines[1], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
                         "\"sx\":1,\"sy\":1,\"velocity\":{\"x\":0,\"y\":0},"
                         "\"components\":[\"Body\",\"Graphics\",\"Transform\"],\"animation\":\"default\"}");

@@ -21,6 +21,7 @@ sys.path.insert(0, ART)
 sys.path.insert(0, os.path.dirname(__file__))
 
 import catalog  # noqa: E402  (assets/art/catalog.py: the layer list and every drawing module)
+import icons  # noqa: E402  (the desktop icons beside the window icon)
 import packing  # noqa: E402
 import tables  # noqa: E402
 
@@ -150,6 +151,7 @@ def build(args):
     tables.write_zorders(os.path.join(DATA, "ZOrders.json"), {l.name: i for i, l in enumerate(layers)})
     tables.write_custom_shapes(os.path.join(DATA, "CustomShapes.json"), catalog.custom_shapes(tiles))
     write_ico(os.path.join(TEXTURES, "Icon.ico"), [pngs[f"icon_{s}"] for s, _ in icon_jobs])
+    icons.write()
     with open(os.path.join(ART, "CATALOG.md"), "w") as f:
         f.write(catalog.catalog_markdown(sprites, tiles, atlas_sizes, dims))
 
