@@ -3,8 +3,6 @@
 namespace Framework
 {
 
-std::map<std::string, SpawnFunction> ParticleSpawners;
-
 void RegisterParticleKinds()
 {
     ParticleSpawners.clear();
