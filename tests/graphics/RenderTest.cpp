@@ -8,6 +8,7 @@
 #include "graphics/ParticleSpawners.h"
 #include "platform/Image.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -178,7 +179,7 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     std::stringstream text;
     text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
     std::string broken = text.str();
-    broken.replace(broken.find("FragColour = vec4(texel.rgb * fade"), 10, "FragColour = nonsense(");
+    broken.replace(broken.find("FragColour = texture(Texture, vTexCoord) * vTint"), 10, "FragColour = nonsense(");
     fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
     std::ofstream(dir / "Data/FX/TextureMap.fx") << broken;
 
@@ -248,4 +249,42 @@ TEST_F(GroundSceneTest, EarthTilesUnderTheGrassTheTextReadsAndABurstShows)
     EmitBurst(*pollen);
     Render();
     EXPECT_GT(Lit(600, 220, 80), 100) << "the pollen burst around (0, 100)";
+}
+
+// Packing, texture loading and drawing are free to change how a frame is made, never what it shows: frame 30
+// of the demo level against the picture the unoptimised renderer made of it.
+TEST(ScreenshotFlagTest, TheDemoLevelLooksAsItDidBeforeTheRendererWasMadeFaster)
+{
+    std::string path = ::testing::TempDir() + "kibbet_demo_shot_" + std::to_string(::getpid()) + ".png";
+    ASSERT_EQ(RunGame("--windowed --fixed-step --frames 30 --resources " + SourcePath("tests/data/demo") +
+                      " --level Level_Demo --screenshot " + path)
+                  .Status,
+              0);
+    Image shot;
+    if (!LoadImageFile(path, shot))
+    {
+        GTEST_SKIP() << "no picture: no OpenGL context with the offscreen driver";
+    }
+    std::remove(path.c_str());
+    Image reference;
+    ASSERT_TRUE(LoadImageFile(SourcePath("tests/data/demo/Level_Demo_frame30.png"), reference));
+    ASSERT_EQ(shot.Width, reference.Width);
+    ASSERT_EQ(shot.Height, reference.Height);
+    // Filtering may move a channel by a few steps; an edge or a sprite out of place moves many pixels far.
+    size_t far = 0;
+    double total = 0.0;
+    for (size_t i = 0; i < shot.Pixels.size(); i += 4)
+    {
+        int worst = 0;
+        for (size_t c = 0; c < 3; ++c)
+        {
+            int d = std::abs(static_cast<int>(shot.Pixels[i + c]) - static_cast<int>(reference.Pixels[i + c]));
+            worst = std::max(worst, d);
+            total += d;
+        }
+        far += worst > 24 ? 1 : 0;
+    }
+    size_t pixels = shot.Pixels.size() / 4;
+    EXPECT_LT(far, pixels / 1000) << "pixels that differ by more than 24 in a channel";
+    EXPECT_LT(total / static_cast<double>(pixels * 3), 1.0) << "mean difference per channel";
 }

@@ -29,6 +29,8 @@ WORK = os.path.join(ROOT, "build", "art")
 TEXTURES = os.path.join(ROOT, "Resources", "Textures")
 DATA = os.path.join(ROOT, "Resources", "Data")
 PAD = 2
+# Atlases are packed to use at least this share of their area (the pixels are loaded and kept whole).
+MIN_SHARE = 0.70
 
 
 def render_all(jobs):
@@ -134,7 +136,12 @@ def build(args):
             placements[frame] = (layer.name, x, y, w, h)
         Image.fromarray(atlas).save(os.path.join(TEXTURES, file_name), optimize=True)
         atlas_sizes[layer.name] = (atlas_w, atlas_h)
-        print(f"{file_name}: {atlas_w} x {atlas_h}, {len(spots)} frames", flush=True)
+        share = packing.used_share(items, PAD, atlas_w, atlas_h)
+        why = f" (below {MIN_SHARE:.0%}: {layer.fixed_reason})" if share < MIN_SHARE and layer.height else ""
+        print(f"{file_name}: {atlas_w} x {atlas_h}, {len(spots)} frames, {share:.1%} of the area used{why}",
+              flush=True)
+        if share < MIN_SHARE and not layer.height:
+            print(f"warning: {file_name} uses less than {MIN_SHARE:.0%} of its area", file=sys.stderr)
 
     dims = {}
     for sp in sprites:
