@@ -6,9 +6,19 @@
 namespace Framework
 {
 
-KIBBET_STANDIN_COMPONENT(TrapTrigger, "TrapTrigger")
-KIBBET_STANDIN_COMPONENT(ReverseVelocityTrigger, "ReverseVelocityTrigger")
-KIBBET_STANDIN_COMPONENT(Enemy, "Enemy")
-KIBBET_STANDIN_COMPONENT(AttackTrigger, "AttackTrigger")
+// Trigger kinds whose behaviour is not built yet. A real trigger replaces its declaration here with an
+// include of its own header (same class name, same TypeName); the component registry needs no change.
+class TrapTrigger final : public StandInComponent<TrapTrigger, "TrapTrigger">
+{
+};
+class ReverseVelocityTrigger final : public StandInComponent<ReverseVelocityTrigger, "ReverseVelocityTrigger">
+{
+};
+class Enemy final : public StandInComponent<Enemy, "Enemy">
+{
+};
+class AttackTrigger final : public StandInComponent<AttackTrigger, "AttackTrigger">
+{
+};
 
 } // namespace Framework
