@@ -7,6 +7,7 @@
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
+#include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
@@ -63,6 +64,35 @@ const char* Bool(bool value)
 {
     return value ? "true" : "false";
 }
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
@@ -81,7 +111,7 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
-    out << "}}\n";
+    out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -113,6 +143,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
         }
         out << "}\n";
     }
