@@ -42,6 +42,5 @@ inline bool IsClosedTrap(const GameObjectComposition*)
 {
     return false;
 }
-inline void BurstEffect(GameObjectComposition*, const std::string&, Vec2) {}
 
 } // namespace Framework
