@@ -1,12 +1,17 @@
 #include "engine/StateDump.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 
 #include <cstdio>
@@ -57,13 +62,33 @@ std::string Number(float value)
     }
     return text;
 }
+
+const char* Bool(bool value)
+{
+    return value ? "true" : "false";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
     std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false") << "}}\n";
+        << ",\"paused\":" << Bool(core.Paused);
+    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
+    Vec2 centre = CAMERA.ScreenCentre();
+    out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+    if (core.m_GameLogic != nullptr)
+    {
+        const HeroController& hero = core.m_GameLogic->PlayerController();
+        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(core.m_GameLogic->m_PlayerControl)
+            << "}";
+    }
+    else
+    {
+        out << ",\"hero\":null";
+    }
+    out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
+    out << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -95,6 +120,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const GameLogicComponent* logic = object->GetGameLogic())
+        {
+            out << ",\"behavior\":" << logic->m_Controller.m_Behavior << ",\"action\":" << logic->m_Controller.m_Action;
         }
         out << "}\n";
     }

@@ -1,7 +1,17 @@
 #include "gameflow/GameLogic.h"
 
+#include "actors/Controller.h"
 #include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "engine/Message.h"
 #include "engine/Paths.h"
+#include "engine/WindowsSystem.h"
+#include "gameflow/HUD.h"
+#include "graphics/Camera.h"
 #include "platform/FileSystem.h"
 
 #include <algorithm>
@@ -9,7 +19,7 @@
 namespace Framework
 {
 
-GameLogic::GameLogic(Core* core) : m_Core(core) {}
+GameLogic::GameLogic(Core* core) : m_Core(core), m_PlayerController(std::make_unique<HeroController>(this)) {}
 
 // Components still listed belong to live objects, which the Factory deletes after this system.
 GameLogic::~GameLogic() = default;
@@ -34,9 +44,86 @@ void GameLogic::Load()
     m_LevelManager.ChangeLevel("Level_00_Splash");
 }
 
+void GameLogic::ResetForLevel()
+{
+    m_PlayerController->m_Hero = nullptr;
+    m_PlayerController->m_Animator->m_Object = nullptr;
+    CurrentHero = nullptr;
+    m_EndScreenActive = false;
+    m_PlayerControl = true;
+}
+
+GameObjectComposition* GameLogic::FindHero() const
+{
+    return m_Core != nullptr && m_Core->m_Factory != nullptr ? m_Core->m_Factory->FindObject("Kibbet") : nullptr;
+}
+
 void GameLogic::Update(float dt)
 {
+    bool paused = m_Core != nullptr && m_Core->Paused;
+    if (!paused)
+    {
+        UpdateLogicComponents(dt);
+    }
+    if (GameObjectComposition* hero = FindHero())
+    {
+        if (!paused && m_PlayerControl)
+        {
+            m_PlayerController->UpdateHero(hero, dt);
+        }
+        UpdateHeroFlow(hero, dt);
+    }
+    UpdateEndScreen(dt);
+    LifeLostThisFrame = false;
+    m_HeroHidden = false;
+}
+
+void GameLogic::UpdateLogicComponents(float dt)
+{
+    float width = 1280.0f;
+    float height = 720.0f;
+    if (m_Core != nullptr && m_Core->m_Windows != nullptr)
+    {
+        width = static_cast<float>(m_Core->m_Windows->Width);
+        height = static_cast<float>(m_Core->m_Windows->Height);
+    }
+    float mx = width * 0.5f + kActiveMargin;
+    float my = height * 0.5f + kActiveMargin;
+    Vec2 centre = CAMERA.ScreenCentre();
+    // Index loop: a behaviour may create objects, whose components join the list while it is walked.
+    for (size_t i = 0; i < m_LogicComponents.size(); ++i)
+    {
+        GameLogicComponent* component = m_LogicComponents[i];
+        const Transform* t = component->Owner != nullptr ? component->Owner->GetTransform() : nullptr;
+        if (t == nullptr)
+        {
+            continue;
+        }
+        Vec2 p = t->Position;
+        if (p.x >= centre.x - mx && p.x <= centre.x + mx && p.y >= centre.y - my && p.y <= centre.y + my)
+        {
+            UpdateBehavior(component->m_Controller, dt);
+        }
+    }
+}
+
+void GameLogic::UpdateHeroFlow(GameObjectComposition* hero, float dt)
+{
+    (void)hero;
     (void)dt;
+}
+
+void GameLogic::UpdateEndScreen(float dt)
+{
+    (void)dt;
+}
+
+void GameLogic::SendMessage(IMessage* message)
+{
+    if (message != nullptr && message->MessageId == Contact)
+    {
+        m_PlayerController->OnHeroContact(message);
+    }
 }
 
 void GameLogic::HeroDied()

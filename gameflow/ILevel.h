@@ -38,6 +38,10 @@ public:
 class Level_Generic : public ILevel
 {
 public:
+    // Creates the heads-up display objects unless they exist.
+    void Load() override;
+    // Resets every system for the level, puts the checkpoint at the hero and resets the heads-up display.
+    void Initialize() override;
     void Update(float dt) override { (void)dt; }
 };
 
