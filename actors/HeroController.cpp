@@ -111,7 +111,9 @@ void HeroController::HandleHeroInput()
         PlaySoundOnce("SFX_Kibbet_Jump");
         m_AirTime = kJumpAirTime;
     }
-    if (input->IsJumpHeld() && m_IsJumping && m_FlyArmed && m_FlyTime < kFlyDuration && !m_IsRolling)
+    // A spent fly (m_HasFlown cleared) may be followed by a new one: its time starts again below.
+    bool flyLeft = m_FlyTime < kFlyDuration || !m_HasFlown;
+    if (input->IsJumpHeld() && m_IsJumping && m_FlyArmed && flyLeft && !m_IsRolling)
     {
         if (!m_HasFlown)
         {
