@@ -5,6 +5,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
