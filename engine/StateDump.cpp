@@ -1,15 +1,20 @@
 #include "engine/StateDump.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
 #include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 
 #include <cstdio>
@@ -100,13 +105,26 @@ void DumpState(const Core& core, std::ostream& out)
     const GameLogic* logic = core.m_GameLogic;
     std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false");
+        << ",\"paused\":" << Bool(core.Paused);
+    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
     Vec2 checkpoint;
     if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
     {
         checkpoint = logic->m_LevelManager.m_CurrentLevel->m_Checkpoint;
     }
     out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
+    Vec2 centre = CAMERA.ScreenCentre();
+    out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+    if (logic != nullptr)
+    {
+        const HeroController& hero = logic->PlayerController();
+        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+    }
+    else
+    {
+        out << ",\"hero\":null";
+    }
+    out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
@@ -143,6 +161,11 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const GameLogicComponent* behaviour = object->GetGameLogic())
+        {
+            out << ",\"behavior\":" << behaviour->m_Controller.m_Behavior
+                << ",\"action\":" << behaviour->m_Controller.m_Action;
         }
         if (const Emitter* emitter = object->GetEmitter())
         {

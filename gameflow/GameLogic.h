@@ -4,6 +4,7 @@
 #include "engine/Vector.h"
 #include "gameflow/LevelManager.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,10 @@ namespace Framework
 
 class GameLogicComponent;
 class GameObjectComposition;
+class HeroController;
 
-// Runs the flow of the game: which level is loaded and when it changes, the hero's death, the respawn
-// pan back to the checkpoint, the knock-back, the end screens and the level exit.
+// Runs the flow of the game: which level is loaded and when it changes, the actors near the view, the hero,
+// the hero's death, the respawn pan back to the checkpoint, the knock-back, the end screens and the level exit.
 class GameLogic : public ISystem
 {
 public:
@@ -25,10 +27,13 @@ public:
     void Initialize() override;
     // Creates the fixed levels and starts the splash level (or the level chosen at start-up).
     void Load() override;
-    // Clears every per-level flag of the flow: end screen, respawn pan, knock-back, level exit, walks.
+    // Clears every per-level flag of the flow (end screen, respawn pan, knock-back, level exit, walks) and
+    // forgets the hero of the old level.
     void ResetForLevel() override;
-    // Runs the logic components near the view, then the flow of death, respawn and end screens.
+    // The actors near the view, then the hero, then the game's own flow; clears the per-frame flags last.
     void Update(float dt) override;
+    // Contacts go to the hero's controller, which lands the hero on static ground.
+    void SendMessage(IMessage* message) override;
     IComponent* CreateComponent(int key) override;
     IComponent* CreatePrototypeComponent(int key) override;
     void DestroyComponent(IComponent* component) override;
@@ -53,6 +58,13 @@ public:
     static constexpr float kEndScreenGate = 2.0f;
     // Seconds a knock-back forces the hero's horizontal velocity.
     static constexpr float kBounceTime = 0.3f;
+    // The live object named "Kibbet", or null.
+    GameObjectComposition* FindHero() const;
+    // The hero's controller; never null.
+    HeroController& PlayerController() const { return *m_PlayerController; }
+
+    // How far beyond the view, in units, actors still move: farther ones are frozen.
+    static constexpr float kActiveMargin = 150.0f;
 
     std::vector<GameLogicComponent*> m_LogicComponents;
     LevelManager m_LevelManager;
@@ -80,6 +92,8 @@ public:
     bool m_ChildBearPending = false;
 
 private:
+    // Runs the behaviour of every logic component whose object lies within the view plus the margin.
+    void UpdateLogicComponents(float dt);
     void UpdateEndScreen(float dt);
     void UpdateRespawnPan();
     void UpdateLevelComplete();
@@ -91,6 +105,7 @@ private:
     std::string m_StartLevel;
     // The end screen up is the game-over screen (the hero is shown dying), not the win screen.
     bool m_GameOverShown = false;
+    std::unique_ptr<HeroController> m_PlayerController;
 };
 
 } // namespace Framework

@@ -4,7 +4,6 @@
 #include "data/GameObjectComposition.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
-#include "gameflow/HeroStandIns.h"
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
