@@ -118,6 +118,7 @@ void GameLogic::ResetForLevel()
 {
     m_PlayerController->m_Hero = nullptr;
     m_PlayerController->m_Animator->m_Object = nullptr;
+    m_PlayerController->m_State = HeroIdle;
     CurrentHero = nullptr;
     m_EndScreenActive = false;
     m_GameOverShown = false;
@@ -222,6 +223,15 @@ void GameLogic::HeroDied()
     if (m_EndScreenActive)
     {
         return;
+    }
+    // A death ends any scripted walk: its first volume is gone, so a flag left set would run the respawned
+    // hero to the right for ever with input off.
+    if (StartWalkActive || WinWalkActive || MoveRightActive)
+    {
+        StartWalkActive = false;
+        WinWalkActive = false;
+        MoveRightActive = false;
+        ResetInput(true);
     }
     GameObjectComposition* hero = FindHero();
     int lives = LoseLife();
