@@ -11,7 +11,6 @@
 namespace Framework
 {
 
-
 // ParticleSpawners (engine/ProcessState.h) holds the kinds by name: "Pollen", "CheckPoint", "Walking",
 // "Water", "WaterBase", "Rain".
 
