@@ -106,7 +106,8 @@ TEST_F(HeroLevelTest, ARollInTheAirEndsInFallWithinHalfASecond)
 // facing left; once its object is destroyed the hero forgets it.
 TEST_F(HeroLevelTest, TheRollCarriesTheAttackObjectAndForgetsItWhenItGoes)
 {
-    GameObjectComposition* attack = core.m_Factory->CreateObject("Pollen_1", "Attack");
+    // A bare object: a pollen would be collected (and destroyed) by the hero touching it.
+    GameObjectComposition* attack = core.m_Factory->CreateObject("AttackArea", "Attack");
     Hero().SetAttackObject(attack);
     Frames(90);
     Frame({kKeyControl});
