@@ -1,5 +1,7 @@
 #include "app/StateDump.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
@@ -7,10 +9,14 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
 #include "graphics/Emitter.h"
 #include "graphics/FontComponent.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 
 #include <cstdio>
@@ -61,6 +67,10 @@ std::string Number(float value)
         return "null";
     }
     return text;
+}
+const char* Bool(bool value)
+{
+    return value ? "true" : "false";
 }
 
 const char* ShaderName(PixelShader shader)
@@ -117,15 +127,36 @@ std::string SoundStarts(const Audio* audio)
 
 void DumpState(const Core& core, std::ostream& out)
 {
-    std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
-    // One statement per field, in the order DESIGN.md gives them.
-    out << "{\"world\":{\"frame\":" << core.FrameCount();
-    out << ",\"level\":" << Quote(level);
-    out << ",\"paused\":" << (core.Paused ? "true" : "false");
+    const GameLogic* logic = core.m_GameLogic;
+    std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
+    out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
+        << ",\"paused\":" << Bool(core.Paused);
+    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
+    Vec2 checkpoint;
+    if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
+    {
+        checkpoint = logic->m_LevelManager.m_CurrentLevel->m_Checkpoint;
+    }
+    out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
+    Vec2 centre = CAMERA.ScreenCentre();
+    out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+    if (logic != nullptr)
+    {
+        const HeroController& hero = logic->PlayerController();
+        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+    }
+    else
+    {
+        out << ",\"hero\":null";
+    }
+    out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
     out << ",\"music\":" << Quote(core.m_Audio != nullptr ? core.m_Audio->PlayingMusicName() : std::string());
+    out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
     out << ",\"sounds\":" << SoundStarts(core.m_Audio);
-    out << ",\"draws\":" << Draws(core);
-    out << "}}\n";
+    out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
+        << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
+        << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
+    out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -157,6 +188,11 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const GameLogicComponent* behaviour = object->GetGameLogic())
+        {
+            out << ",\"behavior\":" << behaviour->m_Controller.m_Behavior
+                << ",\"action\":" << behaviour->m_Controller.m_Action;
         }
         if (const Emitter* emitter = object->GetEmitter())
         {

@@ -1,6 +1,5 @@
 #include "gameflow/ILevel.h"
 
-#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "engine/Core.h"
 #include "engine/ISystem.h"
@@ -19,15 +18,6 @@ void ILevel::Initialize()
     for (auto& system : CORE->Systems)
     {
         system->ResetForLevel();
-    }
-}
-
-void Level_Generic::Initialize()
-{
-    ILevel::Initialize();
-    if (CORE != nullptr && CORE->m_Audio != nullptr)
-    {
-        CORE->m_Audio->PlayBGM(m_TrackName);
     }
 }
 
