@@ -1,6 +1,7 @@
 #include "data/Factory.h"
 
-#include "data/ComponentTable.h"
+#include "actors/GameLogicComponent.h"
+#include "data/ComponentRegistry.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/TextSerializer.h"
@@ -67,7 +68,7 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
         }
         else if (kind->Source == ComponentSource::Transform)
         {
-            object->GetTransform()->Serialize(reader, "Transform");
+            object->GetTransform()->Serialize(reader, Transform::TypeName);
         }
         else
         {
@@ -173,6 +174,11 @@ GameObjectComposition* Factory::CreateObject(const std::string& typeName, const 
     return raw;
 }
 
+bool Factory::IsLive(GameObjectComposition* object) const
+{
+    return m_Owned.contains(object);
+}
+
 GameObjectComposition* Factory::FindObject(const std::string& key) const
 {
     auto entry = LiveObjects.find(key);
@@ -181,9 +187,7 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    // Only live objects are marked: a text's glyphs may already be gone when level teardown reaches the
-    // text, and a freed address left marked could destroy a later object that reuses it.
-    if (object != nullptr && m_Owned.contains(object))
+    if (object != nullptr)
     {
         PendingDestruction.insert(object);
     }
@@ -303,9 +307,7 @@ void Factory::LoadLevel(const std::string& path)
             const ComponentKind* kind = FindComponentKind(componentName);
             if (kind != nullptr)
             {
-                bool colonFirst =
-                    componentName == "Body" || componentName == "Graphics" || componentName == "CustomShape";
-                if (colonFirst)
+                if (kind->Level == LevelBlock::AfterColon)
                 {
                     reader.ReadToken();
                 }
@@ -321,7 +323,7 @@ void Factory::LoadLevel(const std::string& path)
                 }
                 else if (kind->Source == ComponentSource::Transform)
                 {
-                    component->Serialize(reader, "Transform");
+                    component->Serialize(reader, Transform::TypeName);
                 }
                 else
                 {
@@ -340,7 +342,7 @@ void Factory::LoadLevel(const std::string& path)
 
         if (object != nullptr)
         {
-            if (IComponent* logic = object->GetComponent("GameLogic"))
+            if (IComponent* logic = object->GetGameLogic())
             {
                 logic->Initialize();
             }
