@@ -1,5 +1,6 @@
 #include "gameflow/ILevel.h"
 
+#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "engine/Core.h"
 #include "engine/ISystem.h"
@@ -18,6 +19,15 @@ void ILevel::Initialize()
     for (auto& system : CORE->Systems)
     {
         system->ResetForLevel();
+    }
+}
+
+void Level_Generic::Initialize()
+{
+    ILevel::Initialize();
+    if (CORE != nullptr && CORE->m_Audio != nullptr)
+    {
+        CORE->m_Audio->PlayBGM(m_TrackName);
     }
 }
 

@@ -38,6 +38,8 @@ public:
 class Level_Generic : public ILevel
 {
 public:
+    // The ILevel steps, then the level's track becomes the background music.
+    void Initialize() override;
     void Update(float dt) override { (void)dt; }
 };
 

@@ -1,4 +1,4 @@
-#include "engine/Options.h"
+#include "app/Options.h"
 #include "tests/TestSupport.h"
 
 #include <sstream>
@@ -41,7 +41,9 @@ TEST(Program, HeadlessRunOfALevelDumpsItsObjects)
         lines.push_back(line);
     }
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false,\"draws\":[]}}");
+    // The level starts after every system has loaded, so its track is found and plays.
+    EXPECT_EQ(lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false,\"music\":\"BGM_Meadow\","
+                        "\"sounds\":{\"BGM_Meadow\":1},\"draws\":[]}}");
     EXPECT_EQ(lines[1], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
                         "\"sx\":1,\"sy\":1,\"velocity\":{\"x\":0,\"y\":0},"
                         "\"components\":[\"Body\",\"Graphics\",\"Transform\"],\"animation\":\"default\"}");
