@@ -87,6 +87,7 @@ const char* ShaderName(PixelShader shader)
     return "";
 }
 
+// [{"layer":N,"shader":..,"vertices":N},..]: the draw calls Graphics handed to its device in the last frame.
 std::string Draws(const Core& core)
 {
     std::string out = "[";

@@ -85,7 +85,12 @@ void FontComponent::Destroy()
     {
         for (GameObjectComposition* glyph : m_Glyphs)
         {
-            factory->DestroyObject(glyph);
+            // Level teardown may have deleted the glyphs before their text; a freed address left marked
+            // could destroy a later object that reuses it.
+            if (factory->IsLive(glyph))
+            {
+                factory->DestroyObject(glyph);
+            }
         }
     }
     m_Glyphs.clear();

@@ -25,7 +25,9 @@ public:
     // Reads "m_CurrentString".
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
+    // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "FontComponent";
+
     std::string GetName() const override { return TypeName; }
 
     // Shows a new text from the owner's position at its scale; glyphs do not follow the owner afterwards.
