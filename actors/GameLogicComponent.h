@@ -25,7 +25,10 @@ public:
     IComponent* Clone() const override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "GameLogic"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "GameLogic";
+
+    std::string GetName() const override { return TypeName; }
 
     Controller m_Controller;
 };
