@@ -28,7 +28,11 @@ Factory::Factory(Core* core) : m_Core(core) {}
 
 // The other systems are gone by now (the Factory is deleted last), so the remaining objects'
 // components are deleted directly instead of being handed back to their systems.
-Factory::~Factory() = default;
+// The display objects go with the Factory, so the next one must load them again.
+Factory::~Factory()
+{
+    HudLoaded = false;
+}
 
 void Factory::Initialize()
 {
@@ -182,7 +186,9 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    if (object != nullptr)
+    // Only live objects are marked: a text's glyphs may already be gone when level teardown reaches the
+    // text, and a freed address left marked could destroy a later object that reuses it.
+    if (object != nullptr && m_Owned.contains(object))
     {
         PendingDestruction.insert(object);
     }

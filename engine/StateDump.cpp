@@ -10,6 +10,9 @@
 #include "gameflow/GameLogic.h"
 #include "gameflow/HUD.h"
 #include "graphics/Camera.h"
+#include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
@@ -67,6 +70,35 @@ const char* Bool(bool value)
 {
     return value ? "true" : "false";
 }
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
@@ -88,7 +120,7 @@ void DumpState(const Core& core, std::ostream& out)
         out << ",\"hero\":null";
     }
     out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
-    out << "}}\n";
+    out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -124,6 +156,14 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GameLogicComponent* logic = object->GetGameLogic())
         {
             out << ",\"behavior\":" << logic->m_Controller.m_Behavior << ",\"action\":" << logic->m_Controller.m_Action;
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const FontComponent* font = object->GetFontComponent())
+        {
+            out << ",\"text\":" << Quote(font->m_CurrentString);
         }
         out << "}\n";
     }
