@@ -16,10 +16,6 @@
 namespace Framework
 {
 
-bool StartWalkActive = false;
-bool WinWalkActive = false;
-bool MoveRightActive = false;
-
 namespace
 {
 // The roll's attack area: its scale while rolling and at rest, and where it sits relative to the hero.

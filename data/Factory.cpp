@@ -22,17 +22,11 @@
 namespace Framework
 {
 
-bool HudLoaded = false;
-
 Factory::Factory(Core* core) : m_Core(core) {}
 
 // The other systems are gone by now (the Factory is deleted last), so the remaining objects'
 // components are deleted directly instead of being handed back to their systems.
-// The display objects go with the Factory, so the next one must load them again.
-Factory::~Factory()
-{
-    HudLoaded = false;
-}
+Factory::~Factory() = default;
 
 void Factory::Initialize()
 {
@@ -186,9 +180,9 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    // Only live objects are marked: a text's glyphs may already be gone when level teardown reaches the
-    // text, and a freed address left marked could destroy a later object that reuses it.
-    if (object != nullptr && m_Owned.contains(object))
+    // A pointer to an object already gone would otherwise wait here and destroy whatever new object
+    // later gets its address.
+    if (m_Owned.count(object) != 0)
     {
         PendingDestruction.insert(object);
     }

@@ -29,7 +29,6 @@ void GameLogic::Initialize()
     m_LevelManager.m_LevelFiles = ListFilesSorted(ResourcePath("Data/Levels"), ".json");
     if (!m_StartLevel.empty())
     {
-        m_LevelManager.ChangeLevel(m_StartLevel);
         return;
     }
     m_LevelManager.ChangeLevel("Level_00_Load");
@@ -39,6 +38,9 @@ void GameLogic::Load()
 {
     if (!m_StartLevel.empty())
     {
+        // Started like a level chosen in play: at the end of the first frame, after every system has loaded
+        // its sounds and textures.
+        m_LevelManager.RequestLevel(m_StartLevel);
         return;
     }
     m_LevelManager.ChangeLevel("Level_00_Splash");

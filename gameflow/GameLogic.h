@@ -41,7 +41,8 @@ public:
     // and respawn flow. Virtual so tests can watch the physics call it.
     virtual void HeroDied();
 
-    // Starts the game in this level instead of the start-up sequence (developer flag --level).
+    // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
+    // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }
 
     // The live object named "Kibbet", or null.

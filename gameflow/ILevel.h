@@ -40,7 +40,8 @@ class Level_Generic : public ILevel
 public:
     // Creates the heads-up display objects unless they exist.
     void Load() override;
-    // Resets every system for the level, puts the checkpoint at the hero and resets the heads-up display.
+    // Resets every system for the level, puts the checkpoint at the hero, plays the level's track and resets the
+    // heads-up display.
     void Initialize() override;
     void Update(float dt) override { (void)dt; }
 };

@@ -1,3 +1,4 @@
+#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
@@ -23,6 +24,10 @@ void Level_Generic::Initialize()
         CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject("Kibbet") : nullptr;
     const Transform* t = hero != nullptr ? hero->GetTransform() : nullptr;
     m_Checkpoint = t != nullptr ? t->Position : Vec2{};
+    if (CORE != nullptr && CORE->m_Audio != nullptr)
+    {
+        CORE->m_Audio->PlayBGM(m_TrackName);
+    }
     ResetHUD();
 }
 

@@ -34,8 +34,6 @@ class HeroLevelTest : public EngineTest
 protected:
     void SetUp() override
     {
-        // The meter's refill is process-wide and outlives the engine of the previous test.
-        BarRefillActive = false;
         RegisterParticleKinds();
         Start(SourcePath("tests/data/hero"), "Level_Hero", true);
     }

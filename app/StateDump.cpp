@@ -1,7 +1,8 @@
-#include "engine/StateDump.h"
+#include "app/StateDump.h"
 
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
@@ -18,6 +19,7 @@
 #include "physics/Body.h"
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 namespace Framework
@@ -99,13 +101,37 @@ std::string Draws(const Core& core)
     }
     return out + "]";
 }
+
+// {"NAME":N,..} by name: how often each sound was started, for those started at least once.
+std::string SoundStarts(const Audio* audio)
+{
+    std::map<std::string, int> starts;
+    if (audio != nullptr)
+    {
+        for (const auto& [name, record] : audio->m_Sounds)
+        {
+            if (record->m_Starts > 0)
+            {
+                starts[name] = record->m_Starts;
+            }
+        }
+    }
+    std::string out = "{";
+    for (const auto& [name, count] : starts)
+    {
+        out += (out.size() > 1 ? "," : "") + Quote(name) + ":" + std::to_string(count);
+    }
+    return out + "}";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
     std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
-    out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << Bool(core.Paused);
+    // One statement per field, in the order DESIGN.md gives them.
+    out << "{\"world\":{\"frame\":" << core.FrameCount();
+    out << ",\"level\":" << Quote(level);
+    out << ",\"paused\":" << Bool(core.Paused);
     out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
     Vec2 centre = CAMERA.ScreenCentre();
     out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
@@ -120,7 +146,10 @@ void DumpState(const Core& core, std::ostream& out)
         out << ",\"hero\":null";
     }
     out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
-    out << ",\"draws\":" << Draws(core) << "}}\n";
+    out << ",\"music\":" << Quote(core.m_Audio != nullptr ? core.m_Audio->PlayingMusicName() : std::string());
+    out << ",\"sounds\":" << SoundStarts(core.m_Audio);
+    out << ",\"draws\":" << Draws(core);
+    out << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;

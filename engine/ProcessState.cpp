@@ -1,0 +1,54 @@
+#include "engine/ProcessState.h"
+
+#include "engine/Core.h"
+#include "graphics/Camera.h"
+#include "platform/Window.h"
+
+namespace Framework
+{
+
+Core* CORE = nullptr;
+Camera CAMERA;
+std::deque<DebugLine> DebugLineQueue;
+uint32_t ObjectIdCounter = 0;
+bool HudLoaded = false;
+std::map<std::string, void (*)(std::vector<Particle>&, Vec2, bool)> ParticleSpawners;
+std::string ResourceRootFolder = "Resources";
+std::set<std::string> LoggedOnceMessages;
+int Lives = 3;
+bool LifeLostThisFrame = false;
+int PollenTotal = 0;
+int PollenCollected = 0;
+std::vector<std::string> EnergyBars;
+float BarRefillTimer = 0.0f;
+bool BarRefillActive = false;
+GameObjectComposition* CurrentHero = nullptr;
+bool StartWalkActive = false;
+bool WinWalkActive = false;
+bool MoveRightActive = false;
+
+void ResetProcessState()
+{
+    CORE = nullptr;
+    CAMERA = Camera{};
+    DebugLineQueue.clear();
+    ObjectIdCounter = 0;
+    HudLoaded = false;
+    ParticleSpawners.clear();
+    ResourceRootFolder = "Resources";
+    LoggedOnceMessages.clear();
+    Lives = 3;
+    LifeLostThisFrame = false;
+    PollenTotal = 0;
+    PollenCollected = 0;
+    EnergyBars.clear();
+    BarRefillTimer = 0.0f;
+    BarRefillActive = false;
+    CurrentHero = nullptr;
+    StartWalkActive = false;
+    WinWalkActive = false;
+    MoveRightActive = false;
+    ClearSdlEventListeners();
+}
+
+} // namespace Framework
