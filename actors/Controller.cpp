@@ -13,8 +13,6 @@
 namespace Framework
 {
 
-GameObjectComposition* CurrentHero = nullptr;
-
 namespace
 {
 GameObjectComposition* OwnerOf(const Controller& controller)
