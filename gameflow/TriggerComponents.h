@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/RawBlockComponent.h"
+#include "gameflow/EnemyTriggers.h"
 
 namespace Framework
 {
@@ -13,12 +14,8 @@ KIBBET_STANDIN_COMPONENT(DeathTrigger, "DeathTrigger")
 KIBBET_STANDIN_COMPONENT(CheckpointTrigger, "CheckpointTrigger")
 KIBBET_STANDIN_COMPONENT(GameCompleteTrigger, "GameCompleteTrigger")
 KIBBET_STANDIN_COMPONENT(LevelStartTrigger, "LevelStartTrigger")
-KIBBET_STANDIN_COMPONENT(TrapTrigger, "TrapTrigger")
-KIBBET_STANDIN_COMPONENT(ReverseVelocityTrigger, "ReverseVelocityTrigger")
 KIBBET_STANDIN_COMPONENT(GeyserCollideTrigger, "GeyserCollideTrigger")
 KIBBET_STANDIN_COMPONENT(MovingPlatformTrigger, "MovingPlatformTrigger")
-KIBBET_STANDIN_COMPONENT(Enemy, "Enemy")
-KIBBET_STANDIN_COMPONENT(AttackTrigger, "AttackTrigger")
 KIBBET_STANDIN_COMPONENT(SoundTrigger, "SoundTrigger")
 KIBBET_STANDIN_COMPONENT(MoveRightTrigger, "MoveRightTrigger")
 KIBBET_STANDIN_COMPONENT(WaterSpawnerTrigger, "WaterSpawnerTrigger")
