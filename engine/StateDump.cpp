@@ -6,6 +6,8 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/ILevel.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
 
@@ -57,13 +59,29 @@ std::string Number(float value)
     }
     return text;
 }
+const char* Bool(bool value)
+{
+    return value ? "true" : "false";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
-    std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
+    const GameLogic* logic = core.m_GameLogic;
+    std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false") << "}}\n";
+        << ",\"paused\":" << (core.Paused ? "true" : "false");
+    Vec2 checkpoint;
+    if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
+    {
+        checkpoint = logic->m_LevelManager.m_CurrentLevel->m_Checkpoint;
+    }
+    out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
+    out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
+    out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
+        << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
+        << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
+    out << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;

@@ -5,6 +5,8 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HeroStandIns.h"
+#include "gameflow/Triggers.h"
 #include "graphics/Camera.h"
 
 namespace Framework

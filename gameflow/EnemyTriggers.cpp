@@ -6,7 +6,7 @@
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "engine/Message.h"
-#include "gameflow/GameLogic.h"
+#include "gameflow/HeroStandIns.h"
 #include "physics/Body.h"
 
 namespace Framework
@@ -50,6 +50,12 @@ void WriteEmptyBlock(TextWriter& writer, const std::string& blockName)
 }
 } // namespace
 
+bool IsClosedTrap(const GameObjectComposition* object)
+{
+    const Controller* trap = object != nullptr && object->Name == "Trap" ? ControllerOf(object) : nullptr;
+    return trap != nullptr && trap->m_TrapClosed;
+}
+
 void Enemy::Serialize(TextSerializer& reader, const std::string& blockName)
 {
     ReadEmptyBlock(reader, blockName);
@@ -62,16 +68,13 @@ void Enemy::Write(TextWriter& writer, const std::string& blockName) const
 
 void AttackTrigger::Initialize()
 {
-    if (CORE != nullptr && CORE->m_GameLogic != nullptr)
-    {
-        CORE->m_GameLogic->m_PlayerController->m_AttackObject = Owner;
-    }
+    RegisterAttackObject(Owner);
 }
 
 void AttackTrigger::SendMessage(IMessage* message)
 {
     const ContactRecord* contact = ContactOf(message);
-    if (contact == nullptr || CORE == nullptr || CORE->m_GameLogic == nullptr)
+    if (contact == nullptr)
     {
         return;
     }
@@ -81,7 +84,7 @@ void AttackTrigger::SendMessage(IMessage* message)
                                     : b != nullptr && b->GetEnemy() != nullptr ? b
                                                                                : nullptr;
     Controller* controller = ControllerOf(target);
-    if (controller != nullptr && CORE->m_GameLogic->m_PlayerController->m_State == HeroRoll)
+    if (controller != nullptr && HeroIsRolling())
     {
         HitEnemy(*controller);
     }

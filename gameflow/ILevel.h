@@ -34,11 +34,18 @@ public:
     Vec2 m_Checkpoint;
 };
 
-// A level loaded from a file by name.
+// A level loaded from a file by name. It starts black: the level file's start volumes fade it in.
 class Level_Generic : public ILevel
 {
 public:
+    // Creates the heads-up display and blacks the screen out.
+    void Load() override;
+    // Counts the pollen, puts the checkpoint at the hero, starts the music, locks and aims the camera.
+    void Initialize() override;
+    // The game itself is driven by the systems; the pause menu hooks in here.
     void Update(float dt) override { (void)dt; }
+
+    int m_PollenCount = 0;
 };
 
 } // namespace Framework
