@@ -92,15 +92,15 @@ void Introduction(Controller& controller, float dt)
     controller.m_BearTimer += dt;
     if (controller.m_BearTimer < 1.0f)
     {
-        controller.m_FacingRight = false;
-        SetAnimState(controller, BearAnimBeginAttack);
+        controller.m_Animator.m_FacingRight = false;
+        controller.m_Animator.SetState(BearAnimBeginAttack);
         PlaySoundOnce("SFX_Bear_Attack_VO_01");
         SetGeyserLift("PowerWater", PowerWaterLift);
         return;
     }
     if (controller.m_BearTimer < 2.0f)
     {
-        SetAnimState(controller, BearAnimAttack);
+        controller.m_Animator.SetState(BearAnimAttack);
         PlaySoundOnce("SFX_Bear_Attack_Swipe");
         controller.m_BearTimer = 2.5f;
         return;
@@ -140,13 +140,13 @@ void Attack(Controller& controller, float dt)
     float& swipe = controller.m_AttackTimer[1];
     if (windUp <= 0.0f && swipe <= 0.0f)
     {
-        controller.m_FacingRight = ActorTransform(controller)->Position.x <= HeroX();
+        controller.m_Animator.m_FacingRight = ActorTransform(controller)->Position.x <= HeroX();
         windUp = AttackSeconds;
         swipe = AttackSeconds;
     }
     if (windUp > 0.0f)
     {
-        SetAnimState(controller, BearAnimBeginAttack);
+        controller.m_Animator.SetState(BearAnimBeginAttack);
         if (!controller.m_AttackVoicePlayed)
         {
             PlaySoundOnce("SFX_Bear_Attack_VO_01");
@@ -156,8 +156,8 @@ void Attack(Controller& controller, float dt)
         if (windUp <= 0.0f)
         {
             windUp = 0.0f;
-            SetVelocityX(controller, controller.m_FacingRight ? LungeSpeed : -LungeSpeed);
-            SetAnimState(controller, BearAnimAttack);
+            SetVelocityX(controller, controller.m_Animator.m_FacingRight ? LungeSpeed : -LungeSpeed);
+            controller.m_Animator.SetState(BearAnimAttack);
             PlaySoundOnce("SFX_Bear_Attack_Swipe");
         }
         return;
@@ -171,7 +171,7 @@ void Attack(Controller& controller, float dt)
         swipe = std::max(0.0f, swipe - dt);
         return;
     }
-    SetAnimState(controller, BearAnimEndAttack);
+    controller.m_Animator.SetState(BearAnimEndAttack);
     controller.m_PreviousAction = BearAttack;
     controller.m_BearWait = 0.0f;
     controller.m_Action = BearAfterAttack;
@@ -183,7 +183,7 @@ void Roar(Controller& controller, float dt)
     if (controller.m_BearWait < RoarSeconds)
     {
         // The roar shows while it sounds; the walk belongs to the charge that follows.
-        SetAnimState(controller, BearAnimRoar);
+        controller.m_Animator.SetState(BearAnimRoar);
         SetVelocityX(controller, 0.0f);
         controller.m_BearWait += dt;
         return;
@@ -195,10 +195,10 @@ void Roar(Controller& controller, float dt)
 
 void Charge(Controller& controller)
 {
-    SetAnimState(controller, BearAnimMove);
+    controller.m_Animator.SetState(BearAnimMove);
     SetAnimationSpeed(ActorObject(controller), FastFrameSeconds);
     const float x = ActorTransform(controller)->Position.x;
-    const bool right = controller.m_FacingRight;
+    const bool right = controller.m_Animator.m_FacingRight;
     SetVelocityX(controller, right ? controller.m_Speed : -controller.m_Speed);
     const bool arrived = right ? x >= controller.m_Home.x + controller.m_RangeOfAction
                                : x <= controller.m_Home.x - controller.m_RangeOfAction;
@@ -211,8 +211,8 @@ void Charge(Controller& controller)
     controller.m_RangeOfAction -= ChargeExtraRange;
     SetAnimationSpeed(ActorObject(controller), SlowFrameSeconds);
     SetVelocityX(controller, 0.0f);
-    controller.m_FacingRight = !right;
-    SetAnimState(controller, BearAnimIdle);
+    controller.m_Animator.m_FacingRight = !right;
+    controller.m_Animator.SetState(BearAnimIdle);
     controller.m_PreviousAction = right ? BearWalkRight : BearWalkLeft;
     controller.m_Action = BearWait;
 }
@@ -233,7 +233,7 @@ void Caught(Controller& controller)
         controller.m_RangeOfAction = BearRecoverRange;
         controller.m_BearTimer = 1.0f;
         PlaySoundOnce("SFX_Bear_Attack_VO_02");
-        SetAnimState(controller, BearAnimDamage);
+        controller.m_Animator.SetState(BearAnimDamage);
         return;
     }
     if (!AnimationFinished(self))
@@ -242,7 +242,7 @@ void Caught(Controller& controller)
     }
     if (controller.m_BearTimer == 1.0f)
     {
-        controller.m_FacingRight = !controller.m_FacingRight;
+        controller.m_Animator.m_FacingRight = !controller.m_Animator.m_FacingRight;
         controller.m_BearTimer = 2.0f;
         return;
     }
@@ -253,9 +253,9 @@ void Caught(Controller& controller)
 void Retreat(Controller& controller, float dt)
 {
     Transform* self = ActorTransform(controller);
-    SetAnimState(controller, BearAnimDamageRun);
+    controller.m_Animator.SetState(BearAnimDamageRun);
     const float dx = controller.m_Home.x - self->Position.x;
-    controller.m_FacingRight = dx > 0.0f;
+    controller.m_Animator.m_FacingRight = dx > 0.0f;
     // Arrives when this frame's step reaches home, so a fast bear cannot run past it out of the arena.
     if (std::fabs(dx) > std::max(std::fabs(controller.m_Speed) * dt, 1.0f))
     {
@@ -264,8 +264,8 @@ void Retreat(Controller& controller, float dt)
     }
     self->Position.x = controller.m_Home.x;
     SetVelocityX(controller, 0.0f);
-    SetAnimState(controller, BearAnimDamageIdle);
-    controller.m_PreviousAction = controller.m_FacingRight ? BearWalkRight : BearWalkLeft;
+    controller.m_Animator.SetState(BearAnimDamageIdle);
+    controller.m_PreviousAction = controller.m_Animator.m_FacingRight ? BearWalkRight : BearWalkLeft;
     controller.m_BearTimer = 0.0f;
     controller.m_Action = BearRecover;
 }
@@ -276,7 +276,7 @@ void Recover(Controller& controller, float dt)
     if (controller.m_BearTimer >= 1.0f)
     {
         controller.m_BearTimer = 0.0f;
-        controller.m_Action = controller.m_FacingRight ? BearWalkRight : BearWalkLeft;
+        controller.m_Action = controller.m_Animator.m_FacingRight ? BearWalkRight : BearWalkLeft;
     }
 }
 
@@ -287,12 +287,12 @@ void Death(Controller& controller, float dt)
     controller.m_BearTimer += dt;
     if (controller.m_BearTimer <= 1.0f)
     {
-        SetAnimState(controller, BearAnimDeathInit);
+        controller.m_Animator.SetState(BearAnimDeathInit);
         PlaySoundOnce("SFX_Bear_Death_VO");
         SetAnimationSpeed(self, SlowFrameSeconds);
         return;
     }
-    SetAnimState(controller, BearAnimDeathSpin);
+    controller.m_Animator.SetState(BearAnimDeathSpin);
     if (controller.m_BearTimer <= 2.0f || !AnimationFinished(self))
     {
         return;
@@ -304,11 +304,11 @@ void Death(Controller& controller, float dt)
 
 void Dance(Controller& controller)
 {
-    SetAnimState(controller, BearAnimDance);
+    controller.m_Animator.SetState(BearAnimDance);
     SetVelocityX(controller, 0.0f);
-    if (controller.m_StateTime > 0.0f && AnimationFinished(ActorObject(controller)))
+    if (controller.m_Animator.m_Counter > 0 && AnimationFinished(ActorObject(controller)))
     {
-        controller.m_FacingRight = !controller.m_FacingRight;
+        controller.m_Animator.m_FacingRight = !controller.m_Animator.m_FacingRight;
     }
 }
 struct BearAnimation
@@ -337,13 +337,15 @@ constexpr BearAnimation BearAnimations[] = {
 
 void UpdateBearAnimator(Controller& controller, float dt)
 {
-    controller.m_StateTime += dt;
+    controller.m_Animator.m_StateTime += dt;
+    // Frames shown in this state, so a step can tell a finished animation of the state before from its own.
+    ++controller.m_Animator.m_Counter;
     for (const BearAnimation& animation : BearAnimations)
     {
-        if (animation.State == controller.m_AnimState)
+        if (animation.State == controller.m_Animator.m_AnimState)
         {
-            SelectAnimation(controller.m_AnimObject, controller.m_FacingRight ? animation.Right : animation.Left,
-                            animation.Loop);
+            SelectAnimation(controller.m_Animator.m_Object,
+                            controller.m_Animator.m_FacingRight ? animation.Right : animation.Left, animation.Loop);
             return;
         }
     }
@@ -377,7 +379,7 @@ void UpdateBear(Controller& controller, float dt)
         controller.m_BearTimer = 0.0f;
         controller.m_BearHits = BearLives;
         controller.m_RangeOfAction = BearPatrolRange;
-        controller.m_AnimObject = ActorObject(controller);
+        controller.m_Animator.m_Object = ActorObject(controller);
         controller.m_Action = BearWaitForHero;
         break;
     }
@@ -388,7 +390,7 @@ void UpdateBear(Controller& controller, float dt)
         Introduction(controller, dt);
         break;
     case BearWait:
-        SetAnimState(controller, BearAnimIdle);
+        controller.m_Animator.SetState(BearAnimIdle);
         SetVelocityX(controller, 0.0f);
         Wait(controller, dt);
         break;
@@ -403,7 +405,7 @@ void UpdateBear(Controller& controller, float dt)
         if (controller.m_BearWait <= 0.0f)
         {
             controller.m_Action = BearRoar;
-            SetAnimState(controller, BearAnimRoar);
+            controller.m_Animator.SetState(BearAnimRoar);
             PlaySoundOnce("SFX_Bear_Angry");
         }
         else

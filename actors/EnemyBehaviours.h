@@ -63,14 +63,10 @@ constexpr float KnockSpin = 12.566371f;
 GameObjectComposition* ActorObject(const Controller& controller);
 Transform* ActorTransform(const Controller& controller);
 Body* ActorBody(const Controller& controller);
-// Shows the named animation on the actor's sprite, also as the one it returns to, with the looping flag.
-void SelectAnimation(GameObjectComposition* object, const std::string& name, bool loop = true);
 // Sets the seconds per frame of the actor's current animation.
 void SetAnimationSpeed(GameObjectComposition* object, float secondsPerFrame);
 // Whether the actor's current animation has reached its last frame.
 bool AnimationFinished(GameObjectComposition* object);
-// The unit vector of (x, y); zero for the zero vector.
-Vec2 UnitVector(float x, float y);
 // Whether the hero hides in a hiding place this frame.
 bool HeroIsHidden();
 
@@ -94,9 +90,10 @@ void HitEnemy(Controller& controller);
 void UpdateWasp(Controller& controller, float dt);
 void UpdatePathWasp(Controller& controller, float dt);
 void UpdateTrap(Controller& controller, float dt);
-void UpdatePorcupine(Controller& controller, float dt);
+void UpdatePorcupine(Controller& controller);
 void UpdateBear(Controller& controller, float dt);
-void UpdateKnockback(Controller& controller, float dt);
+// The dispatcher has added the frame's time to m_KnockTime.
+void UpdateKnockback(Controller& controller);
 // Selects the bear's animation from its animator state and facing.
 void UpdateBearAnimator(Controller& controller, float dt);
 

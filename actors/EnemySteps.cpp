@@ -31,17 +31,6 @@ Body* ActorBody(const Controller& controller)
     return object != nullptr ? object->GetBody() : nullptr;
 }
 
-void SelectAnimation(GameObjectComposition* object, const std::string& name, bool loop)
-{
-    GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
-    if (graphics == nullptr)
-    {
-        return;
-    }
-    graphics->m_pAnimation.PlayAsDefault(name);
-    graphics->m_pAnimation.m_Loop = loop;
-}
-
 void SetAnimationSpeed(GameObjectComposition* object, float secondsPerFrame)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
@@ -55,16 +44,6 @@ bool AnimationFinished(GameObjectComposition* object)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
     return graphics == nullptr || graphics->m_pAnimation.m_Finished;
-}
-
-Vec2 UnitVector(float x, float y)
-{
-    float length = std::sqrt(x * x + y * y);
-    if (length <= 0.0f || !std::isfinite(length))
-    {
-        return {0.0f, 0.0f};
-    }
-    return {x / length, y / length};
 }
 
 bool HeroIsHidden()
@@ -111,7 +90,7 @@ void Chase(Controller& controller)
         return;
     }
     // Standing on the hero gives no direction: the actor holds still instead of flying off as NaN.
-    Vec2 direction = UnitVector(hero->Position.x - self->Position.x, hero->Position.y - self->Position.y);
+    Vec2 direction = UnitVector({hero->Position.x - self->Position.x, hero->Position.y - self->Position.y});
     controller.m_MoveVelocity = {direction.x * controller.m_HomingSpeed, direction.y * controller.m_HomingSpeed};
     SelectAnimation(ActorObject(controller), controller.m_MoveVelocity.x > 0.0f ? "default" : "Left");
     body->m_Velocity = {controller.m_MoveVelocity.x, controller.m_MoveVelocity.y, 0.0f};
@@ -139,7 +118,7 @@ void ReturnHome(Controller& controller, float dt)
         controller.m_Action = controller.m_PreviousAction;
         return;
     }
-    controller.m_MoveVelocity = UnitVector(dx, dy);
+    controller.m_MoveVelocity = UnitVector({dx, dy});
     SelectAnimation(ActorObject(controller), controller.m_MoveVelocity.x > 0.0f ? "default" : "Left");
     body->m_Velocity = {controller.m_MoveVelocity.x * controller.m_Speed,
                         controller.m_MoveVelocity.y * controller.m_Speed, 0.0f};

@@ -1,24 +1,30 @@
 #pragma once
 
 #include "actors/Controller.h"
-#include "data/RawBlockComponent.h"
+#include "data/IComponent.h"
 
 namespace Framework
 {
 
-// The behaviour of an object; created by the GameLogic system, which runs its live components.
-class GameLogicComponent : public RawBlockComponent
+// The behaviour of an actor (enemy, trap, moving hazard): one Controller that the GameLogic system runs each
+// frame while the object is near the view. Made by the GameLogic system, which keeps the live ones.
+// An object with one needs a Transform and a Body; behaviours that change animation need a Graphics too.
+//
+// Data block: "m_Controller" (an empty block), then "m_Behavior", a block of "static_cast<int>(m_Behavior)",
+// "static_cast<int>(m_Action)", "m_RangeOfAction", "m_RangeOfHoming", "m_Speed", "m_HomingSpeed",
+// "m_InitialVelocity" and the path: "m_PathVector", a list of vector blocks, or "stupidVector" holding
+// one zero vector when the path is empty. Values are read by position; names are not compared.
+class GameLogicComponent : public IComponent
 {
 public:
-    IComponent* Clone() const override
-    {
-        auto* copy =
-            System != nullptr ? static_cast<GameLogicComponent*>(System->CreateComponent(0)) : new GameLogicComponent();
-        copy->m_Tokens = m_Tokens;
-        copy->m_Controller = m_Controller;
-        copy->m_Controller.m_Component = copy;
-        return copy;
-    }
+    GameLogicComponent();
+
+    // Takes the home position from the owner's Transform.
+    void Initialize() override;
+    // A new component registered with the same GameLogic system, holding a copy of the whole controller.
+    IComponent* Clone() const override;
+    void Serialize(TextSerializer& reader, const std::string& blockName) override;
+    void Write(TextWriter& writer, const std::string& blockName) const override;
     std::string GetName() const override { return "GameLogic"; }
 
     Controller m_Controller;

@@ -59,7 +59,7 @@ void HitEnemy(Controller& controller)
     }
 }
 
-void UpdateKnockback(Controller& controller, float dt)
+void UpdateKnockback(Controller& controller)
 {
     GameObjectComposition* object = ActorObject(controller);
     Body* body = ActorBody(controller);
@@ -68,7 +68,6 @@ void UpdateKnockback(Controller& controller, float dt)
     {
         return;
     }
-    controller.m_KnockTime += dt;
     const bool spins = object->Name != "KingWasp";
     if (controller.m_KnockTime >= KnockbackSeconds)
     {

@@ -6,16 +6,13 @@
 namespace Framework
 {
 
-void UpdatePorcupine(Controller& controller, float dt)
+void UpdatePorcupine(Controller& controller)
 {
-    (void)dt;
     Body* body = ActorBody(controller);
     if (body == nullptr)
     {
         return;
     }
-    controller.m_Action = ActionPorcupine;
-    controller.m_PreviousAction = ActionPorcupine;
     // The porcupine's pictures face left: "default" walks left and "Left" is the mirrored walk right.
     if (!HeroNearHome(controller))
     {

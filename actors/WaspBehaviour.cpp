@@ -54,7 +54,7 @@ void FollowPath(Controller& controller, float dt)
             target = controller.m_Home;
         }
     }
-    controller.m_MoveVelocity = UnitVector(target.x - self->Position.x, target.y - self->Position.y);
+    controller.m_MoveVelocity = UnitVector({target.x - self->Position.x, target.y - self->Position.y});
     body->m_Velocity = {controller.m_MoveVelocity.x * speed, controller.m_MoveVelocity.y * speed, 0.0f};
     SelectAnimation(ActorObject(controller), controller.m_MoveVelocity.x > 0.0f ? "moveRight" : "moveLeft");
 }
@@ -92,8 +92,8 @@ void UpdateWasp(Controller& controller, float dt)
         body->m_Velocity.x = controller.m_MoveVelocity.x;
         SelectAnimation(ActorObject(controller), controller.m_MoveVelocity.x > 0.0f ? "moveRight" : "moveLeft");
         break;
-    case ActionMoveUp:
     case ActionMoveDown:
+    case ActionMoveUp:
         body->m_Velocity.y = controller.m_MoveVelocity.y;
         break;
     case ActionChase:

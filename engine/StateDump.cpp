@@ -1,14 +1,19 @@
 #include "engine/StateDump.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 
 #include <cstdio>
@@ -59,6 +64,7 @@ std::string Number(float value)
     }
     return text;
 }
+
 const char* Bool(bool value)
 {
     return value ? "true" : "false";
@@ -70,13 +76,26 @@ void DumpState(const Core& core, std::ostream& out)
     const GameLogic* logic = core.m_GameLogic;
     std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false");
+        << ",\"paused\":" << Bool(core.Paused);
+    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
     Vec2 checkpoint;
     if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
     {
         checkpoint = logic->m_LevelManager.m_CurrentLevel->m_Checkpoint;
     }
     out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
+    Vec2 centre = CAMERA.ScreenCentre();
+    out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+    if (logic != nullptr)
+    {
+        const HeroController& hero = logic->PlayerController();
+        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+    }
+    else
+    {
+        out << ",\"hero\":null";
+    }
+    out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
@@ -113,6 +132,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const GameLogicComponent* actor = object->GetGameLogic())
+        {
+            out << ",\"behavior\":" << actor->m_Controller.m_Behavior << ",\"action\":" << actor->m_Controller.m_Action;
         }
         out << "}\n";
     }

@@ -88,8 +88,8 @@ void GameLogic::StartBossOutro()
             controller->m_PreviousAction = BearWalkRight;
             controller->m_RangeOfAction = CubPatrolRange;
             controller->m_BearTimer = 0.0f;
-            controller->m_AnimObject = cub;
-            controller->m_FacingRight = true;
+            controller->m_Animator.m_Object = cub;
+            controller->m_Animator.m_FacingRight = true;
         }
     }
     m_ChildBearPending = true;
@@ -123,7 +123,7 @@ void GameLogic::UpdateBossOutro()
         {
             controller->m_Action = BearDance;
             controller->m_PreviousAction = BearDance;
-            SelectAnimation(controller->m_AnimObject, "default");
+            SelectAnimation(controller->m_Animator.m_Object, "default");
         }
         m_ChildBearPending = false;
     }

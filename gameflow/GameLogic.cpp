@@ -1,12 +1,17 @@
 #include "gameflow/GameLogic.h"
 
+#include "actors/Controller.h"
 #include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
+#include "engine/Message.h"
 #include "engine/Paths.h"
+#include "engine/WindowsSystem.h"
+#include "gameflow/HUD.h"
 #include "gameflow/HeroStandIns.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/Level_SplashScreens.h"
@@ -25,11 +30,6 @@ namespace Framework
 
 namespace
 {
-GameObjectComposition* FindHero()
-{
-    return CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject("Kibbet") : nullptr;
-}
-
 // Forgets every key and button held or pressed and sets whether the devices are polled.
 void ResetInput(bool enabled)
 {
@@ -72,7 +72,7 @@ GameObjectComposition* PlaceObject(const std::string& type, float x, float y, fl
 }
 } // namespace
 
-GameLogic::GameLogic(Core* core) : m_Core(core) {}
+GameLogic::GameLogic(Core* core) : m_Core(core), m_PlayerController(std::make_unique<HeroController>(this)) {}
 
 // Components still listed belong to live objects, which the Factory deletes after this system.
 GameLogic::~GameLogic() = default;
@@ -118,6 +118,9 @@ void GameLogic::Load()
 
 void GameLogic::ResetForLevel()
 {
+    m_PlayerController->m_Hero = nullptr;
+    m_PlayerController->m_Animator->m_Object = nullptr;
+    CurrentHero = nullptr;
     m_EndScreenActive = false;
     m_GameOverShown = false;
     m_EndScreenTimer = 0.0f;
@@ -134,11 +137,24 @@ void GameLogic::ResetForLevel()
     ResetWalkFlags();
 }
 
+GameObjectComposition* GameLogic::FindHero() const
+{
+    return m_Core != nullptr && m_Core->m_Factory != nullptr ? m_Core->m_Factory->FindObject("Kibbet") : nullptr;
+}
+
 void GameLogic::Update(float dt)
 {
     bool paused = m_Core != nullptr && m_Core->Paused;
-    if (FindHero() != nullptr)
+    if (!paused)
     {
+        UpdateLogicComponents(dt);
+    }
+    if (GameObjectComposition* hero = FindHero())
+    {
+        if (!paused && m_PlayerControl)
+        {
+            m_PlayerController->UpdateHero(hero, dt);
+        }
         if (m_BounceActive)
         {
             UpdateBounce(dt);
@@ -164,6 +180,43 @@ void GameLogic::Update(float dt)
     UpdateEndScreen(dt);
     LifeLostThisFrame = false;
     m_HeroHidden = false;
+}
+
+void GameLogic::UpdateLogicComponents(float dt)
+{
+    float width = 1280.0f;
+    float height = 720.0f;
+    if (m_Core != nullptr && m_Core->m_Windows != nullptr)
+    {
+        width = static_cast<float>(m_Core->m_Windows->Width);
+        height = static_cast<float>(m_Core->m_Windows->Height);
+    }
+    float mx = width * 0.5f + kActiveMargin;
+    float my = height * 0.5f + kActiveMargin;
+    Vec2 centre = CAMERA.ScreenCentre();
+    // Index loop: a behaviour may create objects, whose components join the list while it is walked.
+    for (size_t i = 0; i < m_LogicComponents.size(); ++i)
+    {
+        GameLogicComponent* component = m_LogicComponents[i];
+        const Transform* t = component->Owner != nullptr ? component->Owner->GetTransform() : nullptr;
+        if (t == nullptr)
+        {
+            continue;
+        }
+        Vec2 p = t->Position;
+        if (p.x >= centre.x - mx && p.x <= centre.x + mx && p.y >= centre.y - my && p.y <= centre.y + my)
+        {
+            UpdateBehavior(component->m_Controller, dt);
+        }
+    }
+}
+
+void GameLogic::SendMessage(IMessage* message)
+{
+    if (message != nullptr && message->MessageId == Contact)
+    {
+        m_PlayerController->OnHeroContact(message);
+    }
 }
 
 void GameLogic::HeroDied()

@@ -4,6 +4,7 @@
 #include "engine/Vector.h"
 #include "gameflow/LevelManager.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,10 @@ namespace Framework
 
 class GameLogicComponent;
 class GameObjectComposition;
+class HeroController;
 
-// Runs the flow of the game: which level is loaded and when it changes, the hero's death, the respawn
-// pan back to the checkpoint, the knock-back, the end screens and the level exit.
+// Runs the flow of the game: which level is loaded and when it changes, the actors near the view, the hero,
+// the hero's death, the respawn pan back to the checkpoint, the knock-back, the end screens and the level exit.
 class GameLogic : public ISystem
 {
 public:
@@ -29,6 +31,8 @@ public:
     void ResetForLevel() override;
     // Runs the logic components near the view, then the flow of death, respawn and end screens.
     void Update(float dt) override;
+    // Contacts go to the hero's controller, which lands the hero on static ground.
+    void SendMessage(IMessage* message) override;
     IComponent* CreateComponent(int key) override;
     IComponent* CreatePrototypeComponent(int key) override;
     void DestroyComponent(IComponent* component) override;
@@ -59,6 +63,14 @@ public:
     // Seconds a knock-back forces the hero's horizontal velocity.
     static constexpr float kBounceTime = 0.3f;
 
+    // The live object named "Kibbet", or null.
+    GameObjectComposition* FindHero() const;
+    // The hero's controller; never null.
+    HeroController& PlayerController() const { return *m_PlayerController; }
+
+    // How far beyond the view, in units, actors still move: farther ones are frozen.
+    static constexpr float kActiveMargin = 150.0f;
+
     std::vector<GameLogicComponent*> m_LogicComponents;
     LevelManager m_LevelManager;
     bool m_PauseAllowed = true;
@@ -85,6 +97,8 @@ public:
     bool m_ChildBearPending = false;
 
 private:
+    // Runs the behaviour of every logic component whose object lies within the view plus the margin.
+    void UpdateLogicComponents(float dt);
     void UpdateEndScreen(float dt);
     void UpdateRespawnPan();
     void UpdateLevelComplete();
@@ -94,6 +108,7 @@ private:
 
     Core* m_Core;
     std::string m_StartLevel;
+    std::unique_ptr<HeroController> m_PlayerController;
     // The end screen up is the game-over screen (the hero is shown dying), not the win screen.
     bool m_GameOverShown = false;
 };

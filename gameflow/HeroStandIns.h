@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Vector.h"
+#include "gameflow/HUD.h"
 
 #include <string>
 
@@ -9,36 +10,19 @@ namespace Framework
 
 class GameObjectComposition;
 
-// The HUD values and hero hooks the game flow needs until the hero and the HUD exist.
-inline int Lives = 3;
-inline bool LifeLostThisFrame = false;
-inline int PollenTotal = 0;
-inline int PollenCollected = 0;
-inline int LoseLife()
-{
-    if (!LifeLostThisFrame)
-    {
-        --Lives;
-        LifeLostThisFrame = true;
-    }
-    return Lives;
-}
-inline void CollectPollen()
-{
-    ++PollenCollected;
-}
-inline void PlayHeroDeathAnimation() {}
-inline bool HeroIsRunning()
-{
-    return false;
-}
-inline bool HeroIsRolling()
-{
-    return false;
-}
-inline void HeroStartsFalling() {}
-inline void HeroStandsStill() {}
-inline void RegisterAttackObject(GameObjectComposition*) {}
+// The hero's controller as the game flow and the triggers use it.
+
+// Runs the hero's dying animation (while an end screen shows the dead hero).
+void PlayHeroDeathAnimation();
+// Whether the hero runs (state Run), or rolls (state Roll, its attack).
+bool HeroIsRunning();
+bool HeroIsRolling();
+// Throws the hero into a fall (a geyser's push).
+void HeroStartsFalling();
+// Stops the hero in Idle with its idle picture, as at a death or when the bear shows itself.
+void HeroStandsStill();
+// Makes the object the hero's attack object, which follows the hero.
+void RegisterAttackObject(GameObjectComposition* object);
 // Whether the object is a trap that is shut (and so harmless).
 bool IsClosedTrap(const GameObjectComposition* object);
 inline void BurstEffect(GameObjectComposition*, const std::string&, Vec2) {}

@@ -86,9 +86,7 @@ void Level_Generic::Initialize()
     }
     CAMERA.SetCameraLocks(m_CameraLock.x, m_CameraLock.y);
     CAMERA.SetCameraTarget(nullptr);
-    PollenTotal = m_PollenCount;
-    PollenCollected = 0;
-    Lives = 3;
+    ResetHUD();
 }
 
 } // namespace Framework
