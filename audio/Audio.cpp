@@ -160,6 +160,7 @@ void Audio::PlaySound(const std::string& name)
 {
     if (SoundRecord* record = Lookup(name))
     {
+        ++m_StartCounts[name];
         Start(*record);
     }
 }
@@ -208,6 +209,7 @@ void Audio::PlayBGM(const std::string& name)
     record->m_Loop = true;
     if (!record->m_Playing)
     {
+        ++m_StartCounts[name];
         Start(*record);
         record->m_Playing = true;
         return;

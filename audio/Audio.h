@@ -4,6 +4,7 @@
 #include "platform/SoundDevice.h"
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -75,6 +76,8 @@ public:
     static constexpr int kMaxSounds = 127;
 
     std::unordered_map<std::string, std::unique_ptr<SoundRecord>> m_Sounds;
+    // How many times each loaded sound was started since the program began, by name (the state dump shows it).
+    std::map<std::string, int> m_StartCounts;
     SoundRecord* m_CurrentBGM = nullptr;
     // The effect start each record made last, by slot. A track's slot is not used: a track plays in
     // the music stream, and is playing only while it is the record in the stream.

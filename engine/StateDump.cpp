@@ -2,6 +2,7 @@
 
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
@@ -97,6 +98,17 @@ void DumpState(const Core& core, std::ostream& out)
     }
     out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
+    out << ",\"sounds\":{";
+    if (core.m_Audio != nullptr)
+    {
+        const char* separator = "";
+        for (const auto& [name, count] : core.m_Audio->m_StartCounts)
+        {
+            out << separator << Quote(name) << ":" << count;
+            separator = ",";
+        }
+    }
+    out << "}";
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
