@@ -23,12 +23,19 @@ Factory* Objects()
 }
 } // namespace
 
-void PutHeroIdle() {}
+void PutHeroIdle()
+{
+    HeroStandsStill();
+}
 
 void SetGeyserLift(const std::string& geyserKey, float lift)
 {
-    (void)geyserKey;
-    (void)lift;
+    Factory* factory = Objects();
+    GameObjectComposition* geyser = factory != nullptr ? factory->FindObject(geyserKey) : nullptr;
+    if (GeyserCollideTrigger* trigger = geyser != nullptr ? geyser->GetGeyserCollideTrigger() : nullptr)
+    {
+        trigger->m_Velocity.y = lift;
+    }
 }
 
 void CloseArena(GameObjectComposition* first, GameObjectComposition* second)
