@@ -166,9 +166,10 @@ void Attack(Controller& controller, float dt)
     {
         return;
     }
+    // The swipe ends on the frame its time runs out: a zero timer left for the next frame would arm a new attack.
+    swipe = std::max(0.0f, swipe - dt);
     if (swipe > 0.0f)
     {
-        swipe = std::max(0.0f, swipe - dt);
         return;
     }
     controller.m_Animator.SetState(BearAnimEndAttack);
