@@ -25,7 +25,8 @@ public:
     IComponent* Clone() const override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "GameLogic"; }
+    static constexpr const char* TypeName = "GameLogic";
+    std::string GetName() const override { return TypeName; }
 
     Controller m_Controller;
 };

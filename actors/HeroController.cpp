@@ -15,6 +15,10 @@
 namespace Framework
 {
 
+bool StartWalkActive = false;
+bool WinWalkActive = false;
+bool MoveRightActive = false;
+
 namespace
 {
 // The roll's attack area: its scale while rolling and at rest, and where it sits relative to the hero.

@@ -2,7 +2,6 @@
 
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
-#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
@@ -12,6 +11,7 @@
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "graphics/Camera.h"
+#include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
@@ -65,10 +65,38 @@ std::string Number(float value)
     }
     return text;
 }
-
 const char* Bool(bool value)
 {
     return value ? "true" : "false";
+}
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
 }
 } // namespace
 
@@ -98,21 +126,10 @@ void DumpState(const Core& core, std::ostream& out)
     }
     out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
-    out << ",\"sounds\":{";
-    if (core.m_Audio != nullptr)
-    {
-        const char* separator = "";
-        for (const auto& [name, count] : core.m_Audio->m_StartCounts)
-        {
-            out << separator << Quote(name) << ":" << count;
-            separator = ",";
-        }
-    }
-    out << "}";
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
-    out << "}}\n";
+    out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -145,9 +162,14 @@ void DumpState(const Core& core, std::ostream& out)
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
         }
-        if (const GameLogicComponent* actor = object->GetGameLogic())
+        if (const GameLogicComponent* behaviour = object->GetGameLogic())
         {
-            out << ",\"behavior\":" << actor->m_Controller.m_Behavior << ",\"action\":" << actor->m_Controller.m_Action;
+            out << ",\"behavior\":" << behaviour->m_Controller.m_Behavior
+                << ",\"action\":" << behaviour->m_Controller.m_Action;
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
         }
         out << "}\n";
     }

@@ -1,11 +1,11 @@
 #include "gameflow/BossArena.h"
 
+#include "actors/HeroController.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
-#include "gameflow/HeroStandIns.h"
 #include "gameflow/Triggers.h"
 #include "graphics/Camera.h"
 
@@ -25,7 +25,15 @@ Factory* Objects()
 
 void PutHeroIdle()
 {
-    HeroStandsStill();
+    GameLogic* logic = CORE != nullptr ? CORE->m_GameLogic : nullptr;
+    if (logic == nullptr)
+    {
+        return;
+    }
+    HeroController& hero = logic->PlayerController();
+    hero.m_State = HeroIdle;
+    hero.m_Animator->SetState(HeroIdle);
+    hero.m_Animator->Update(0.0f);
 }
 
 void SetGeyserLift(const std::string& geyserKey, float lift)

@@ -2,11 +2,12 @@
 
 #include "actors/EnemyBehaviours.h"
 #include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "engine/Message.h"
-#include "gameflow/HeroStandIns.h"
+#include "gameflow/GameLogic.h"
 #include "physics/Body.h"
 
 namespace Framework
@@ -50,12 +51,6 @@ void WriteEmptyBlock(TextWriter& writer, const std::string& blockName)
 }
 } // namespace
 
-bool IsClosedTrap(const GameObjectComposition* object)
-{
-    const Controller* trap = object != nullptr && object->Name == "Trap" ? ControllerOf(object) : nullptr;
-    return trap != nullptr && trap->m_TrapClosed;
-}
-
 void Enemy::Serialize(TextSerializer& reader, const std::string& blockName)
 {
     ReadEmptyBlock(reader, blockName);
@@ -68,7 +63,10 @@ void Enemy::Write(TextWriter& writer, const std::string& blockName) const
 
 void AttackTrigger::Initialize()
 {
-    RegisterAttackObject(Owner);
+    if (GameLogic* logic = CORE != nullptr ? CORE->m_GameLogic : nullptr)
+    {
+        logic->PlayerController().SetAttackObject(Owner);
+    }
 }
 
 void AttackTrigger::SendMessage(IMessage* message)
@@ -84,7 +82,8 @@ void AttackTrigger::SendMessage(IMessage* message)
                                     : b != nullptr && b->GetEnemy() != nullptr ? b
                                                                                : nullptr;
     Controller* controller = ControllerOf(target);
-    if (controller != nullptr && HeroIsRolling())
+    if (controller != nullptr && CORE != nullptr && CORE->m_GameLogic != nullptr &&
+        CORE->m_GameLogic->PlayerController().m_State == HeroRoll)
     {
         HitEnemy(*controller);
     }

@@ -15,7 +15,8 @@ public:
     void Destroy() override {}
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "Enemy"; }
+    static constexpr const char* TypeName = "Enemy";
+    std::string GetName() const override { return TypeName; }
 };
 
 // On the hero's attack object: while the hero rolls, every enemy the object touches is hit.
@@ -29,7 +30,8 @@ public:
     void SendMessage(IMessage* message) override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "AttackTrigger"; }
+    static constexpr const char* TypeName = "AttackTrigger";
+    std::string GetName() const override { return TypeName; }
 };
 
 // On a trap: the hero or the bear touching it while open snaps it shut; the bear is caught by it.
@@ -42,7 +44,8 @@ public:
     // Reads "m_TrapTimer" (seconds the trap stays shut) and "m_TrapAnimation" (the closing animation).
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "TrapTrigger"; }
+    static constexpr const char* TypeName = "TrapTrigger";
+    std::string GetName() const override { return TypeName; }
 
     float m_TrapTimer = 0.0f;
     // Set while the trap holds the bear; the trap clears it when it opens again.
@@ -59,7 +62,8 @@ public:
     void SendMessage(IMessage* message) override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "ReverseVelocityTrigger"; }
+    static constexpr const char* TypeName = "ReverseVelocityTrigger";
+    std::string GetName() const override { return TypeName; }
 };
 
 // Seconds a trap that caught the bear stays shut, then and at every later closing.

@@ -12,10 +12,8 @@
 #include "engine/Paths.h"
 #include "engine/WindowsSystem.h"
 #include "gameflow/HUD.h"
-#include "gameflow/HeroStandIns.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/Level_SplashScreens.h"
-#include "gameflow/WalkFlags.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -120,6 +118,7 @@ void GameLogic::ResetForLevel()
 {
     m_PlayerController->m_Hero = nullptr;
     m_PlayerController->m_Animator->m_Object = nullptr;
+    m_PlayerController->m_State = HeroIdle;
     CurrentHero = nullptr;
     m_EndScreenActive = false;
     m_GameOverShown = false;
@@ -134,7 +133,9 @@ void GameLogic::ResetForLevel()
     m_BounceTimer = 0.0f;
     m_BounceVelocity = 0.0f;
     m_ChildBearPending = false;
-    ResetWalkFlags();
+    StartWalkActive = false;
+    WinWalkActive = false;
+    MoveRightActive = false;
 }
 
 GameObjectComposition* GameLogic::FindHero() const
@@ -159,7 +160,7 @@ void GameLogic::Update(float dt)
         {
             UpdateBounce(dt);
         }
-        if (WinWalkActive && HeroIsRunning())
+        if (WinWalkActive && m_PlayerController->m_State == HeroRun)
         {
             // The hero walks out of the view at the exit.
             CAMERA.m_Target = nullptr;
@@ -227,6 +228,15 @@ void GameLogic::HeroDied()
     {
         return;
     }
+    // A death ends any scripted walk: its first volume is gone, so a flag left set would run the respawned
+    // hero to the right for ever with input off.
+    if (StartWalkActive || WinWalkActive || MoveRightActive)
+    {
+        StartWalkActive = false;
+        WinWalkActive = false;
+        MoveRightActive = false;
+        ResetInput(true);
+    }
     GameObjectComposition* hero = FindHero();
     int lives = LoseLife();
     if (lives <= 0)
@@ -240,7 +250,14 @@ void GameLogic::HeroDied()
     else
     {
         m_RespawnPanActive = true;
-        HeroStandsStill();
+        m_PlayerController->m_State = HeroIdle;
+        Animator& animator = *m_PlayerController->m_Animator;
+        if (animator.m_AnimState != HeroIdle)
+        {
+            animator.m_AnimState = HeroIdle;
+            animator.m_Phase = 0;
+        }
+        animator.Update(0.0f);
     }
     if (m_Core != nullptr && m_Core->m_Audio != nullptr)
     {
@@ -292,7 +309,7 @@ void GameLogic::UpdateEndScreen(float dt)
     // Only the game-over screen shows the hero dying; on the win screen control is off but the hero lives.
     if (!m_PlayerControl && m_GameOverShown)
     {
-        PlayHeroDeathAnimation();
+        PlayDeathAnimation(*m_PlayerController->m_Animator);
     }
     if (m_EndScreenTimer <= kEndScreenGate)
     {

@@ -27,9 +27,10 @@ public:
     void Initialize() override;
     // Creates the fixed levels and starts the splash level (or the level chosen at start-up).
     void Load() override;
-    // Clears every per-level flag of the flow: end screen, respawn pan, knock-back, level exit, walks.
+    // Clears every per-level flag of the flow (end screen, respawn pan, knock-back, level exit, walks) and
+    // forgets the hero of the old level.
     void ResetForLevel() override;
-    // Runs the logic components near the view, then the flow of death, respawn and end screens.
+    // The actors near the view, then the hero, then the game's own flow; clears the per-frame flags last.
     void Update(float dt) override;
     // Contacts go to the hero's controller, which lands the hero on static ground.
     void SendMessage(IMessage* message) override;
@@ -62,7 +63,6 @@ public:
     static constexpr float kEndScreenGate = 2.0f;
     // Seconds a knock-back forces the hero's horizontal velocity.
     static constexpr float kBounceTime = 0.3f;
-
     // The live object named "Kibbet", or null.
     GameObjectComposition* FindHero() const;
     // The hero's controller; never null.
@@ -108,9 +108,9 @@ private:
 
     Core* m_Core;
     std::string m_StartLevel;
-    std::unique_ptr<HeroController> m_PlayerController;
     // The end screen up is the game-over screen (the hero is shown dying), not the win screen.
     bool m_GameOverShown = false;
+    std::unique_ptr<HeroController> m_PlayerController;
 };
 
 } // namespace Framework

@@ -7,4 +7,7 @@
 namespace Framework
 {
 
+// Trigger kinds whose behaviour is not built yet. A real trigger replaces its declaration here with an
+// include of its own header (same class name, same TypeName); the component registry needs no change.
+
 } // namespace Framework

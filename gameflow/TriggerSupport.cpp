@@ -4,7 +4,7 @@
 #include "data/GameObjectComposition.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
-#include "gameflow/HeroStandIns.h"
+#include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
 
@@ -50,7 +50,14 @@ Body* HeroBody()
 
 void PlayEffect(GameObjectComposition* object, const std::string& kind, Vec2 origin)
 {
-    BurstEffect(object, kind, origin);
+    Emitter* emitter = object != nullptr ? object->GetEmitter() : nullptr;
+    ParticleType* type = emitter != nullptr ? FindParticleType(*emitter, kind) : nullptr;
+    if (type == nullptr)
+    {
+        return;
+    }
+    type->m_Origin = origin;
+    EmitBurst(*type);
 }
 
 void ShowAnimation(GameObjectComposition* object, const std::string& animation)

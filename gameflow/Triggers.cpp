@@ -1,5 +1,7 @@
 #include "gameflow/Triggers.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
@@ -9,7 +11,7 @@
 #include "engine/Log.h"
 #include "engine/Message.h"
 #include "gameflow/GameLogic.h"
-#include "gameflow/HeroStandIns.h"
+#include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
 #include "graphics/Camera.h"
@@ -18,6 +20,23 @@
 
 namespace Framework
 {
+
+namespace
+{
+// A trap object whose jaws are shut is harmless until it opens again.
+bool IsClosedTrap(const GameObjectComposition* object)
+{
+    const GameLogicComponent* logic = object != nullptr ? object->GetGameLogic() : nullptr;
+    return object != nullptr && object->Name == "Trap" && logic != nullptr && logic->m_Controller.m_TrapClosed;
+}
+
+// Rolling, the hero passes through death volumes unharmed.
+bool HeroIsRolling()
+{
+    GameLogic* logic = TheGameLogic();
+    return logic != nullptr && logic->PlayerController().m_State == HeroRoll;
+}
+} // namespace
 
 void Trigger::SendMessage(IMessage* message)
 {
@@ -146,7 +165,11 @@ void CheckpointTrigger::OnContact(const ContactRecord& record)
 
 void CollectTrigger::OnContact(const ContactRecord& record)
 {
-    if (!IsHeroContact(record))
+    // The pollen's guard is its own destruction: once marked it counts no further contact, however many
+    // arrive before the Factory deletes it.
+    bool marked =
+        CORE != nullptr && CORE->m_Factory != nullptr && CORE->m_Factory->PendingDestruction.count(Owner) != 0;
+    if (!IsHeroContact(record) || marked)
     {
         return;
     }
@@ -256,7 +279,14 @@ void GeyserCollideTrigger::OnContact(const ContactRecord& record)
     {
         PlayEffect(Owner, "Water", {t->Position.x, t->Position.y - 10.0f});
     }
-    HeroStartsFalling();
+    if (GameLogic* logic = TheGameLogic())
+    {
+        HeroController& controller = logic->PlayerController();
+        controller.m_State = HeroFall;
+        controller.m_PreviousState = HeroFall;
+        controller.m_IsJumping = true;
+        controller.m_IsRolling = false;
+    }
 }
 
 void MovingPlatformTrigger::OnContact(const ContactRecord& record)

@@ -52,7 +52,8 @@ public:
     IComponent* Clone() const override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "AudioTrigger"; }
+    static constexpr const char* TypeName = "AudioTrigger";
+    std::string GetName() const override { return TypeName; }
 
     std::string m_TrackName;
     bool m_IsBGM = false;
@@ -67,7 +68,8 @@ class CheckpointTrigger : public Trigger
 {
 public:
     IComponent* Clone() const override;
-    std::string GetName() const override { return "CheckpointTrigger"; }
+    static constexpr const char* TypeName = "CheckpointTrigger";
+    std::string GetName() const override { return TypeName; }
 
     bool m_Active = true;
 
@@ -79,7 +81,8 @@ protected:
 class CollectTrigger : public FieldlessTrigger<CollectTrigger>
 {
 public:
-    std::string GetName() const override { return "CollectTrigger"; }
+    static constexpr const char* TypeName = "CollectTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -89,7 +92,8 @@ protected:
 class DeathTrigger : public FieldlessTrigger<DeathTrigger>
 {
 public:
-    std::string GetName() const override { return "DeathTrigger"; }
+    static constexpr const char* TypeName = "DeathTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -99,7 +103,8 @@ protected:
 class HideTrigger : public FieldlessTrigger<HideTrigger>
 {
 public:
-    std::string GetName() const override { return "HideTrigger"; }
+    static constexpr const char* TypeName = "HideTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -109,7 +114,8 @@ protected:
 class GameCompleteTrigger : public FieldlessTrigger<GameCompleteTrigger>
 {
 public:
-    std::string GetName() const override { return "GameCompleteTrigger"; }
+    static constexpr const char* TypeName = "GameCompleteTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -122,7 +128,8 @@ public:
     IComponent* Clone() const override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "GeyserCollideTrigger"; }
+    static constexpr const char* TypeName = "GeyserCollideTrigger";
+    std::string GetName() const override { return TypeName; }
 
     Vec3 m_Velocity;
 
@@ -134,7 +141,8 @@ protected:
 class MovingPlatformTrigger : public FieldlessTrigger<MovingPlatformTrigger>
 {
 public:
-    std::string GetName() const override { return "MovingPlatformTrigger"; }
+    static constexpr const char* TypeName = "MovingPlatformTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -148,7 +156,8 @@ public:
     IComponent* Clone() const override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "SoundTrigger"; }
+    static constexpr const char* TypeName = "SoundTrigger";
+    std::string GetName() const override { return TypeName; }
 
     // No data file sets it; it starts true so that ambience volumes play their sound.
     bool m_EffectGate = true;
@@ -165,7 +174,8 @@ protected:
 class WaterSpawnerTrigger : public FieldlessTrigger<WaterSpawnerTrigger>
 {
 public:
-    std::string GetName() const override { return "WaterSpawnerTrigger"; }
+    static constexpr const char* TypeName = "WaterSpawnerTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -175,7 +185,8 @@ protected:
 class KibbetBounceTrigger : public FieldlessTrigger<KibbetBounceTrigger>
 {
 public:
-    std::string GetName() const override { return "KibbetBounceTrigger"; }
+    static constexpr const char* TypeName = "KibbetBounceTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -186,7 +197,8 @@ protected:
 class LevelStartTrigger : public FieldlessTrigger<LevelStartTrigger>
 {
 public:
-    std::string GetName() const override { return "LevelStartTrigger"; }
+    static constexpr const char* TypeName = "LevelStartTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -196,7 +208,8 @@ protected:
 class WinTrigger : public FieldlessTrigger<WinTrigger>
 {
 public:
-    std::string GetName() const override { return "WinTrigger"; }
+    static constexpr const char* TypeName = "WinTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;
@@ -206,7 +219,8 @@ protected:
 class MoveRightTrigger : public FieldlessTrigger<MoveRightTrigger>
 {
 public:
-    std::string GetName() const override { return "MoveRightTrigger"; }
+    static constexpr const char* TypeName = "MoveRightTrigger";
+    std::string GetName() const override { return TypeName; }
 
 protected:
     void OnContact(const ContactRecord& record) override;

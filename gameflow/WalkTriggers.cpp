@@ -1,8 +1,8 @@
+#include "actors/HeroController.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
 #include "gameflow/Triggers.h"
-#include "gameflow/WalkFlags.h"
 
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"

@@ -5,7 +5,13 @@
 namespace Framework
 {
 
-KIBBET_STANDIN_COMPONENT(ScrollComponent, "ScrollComponent")
-KIBBET_STANDIN_COMPONENT(PauseComponent, "PauseComponent")
+// Menu kinds whose behaviour is not built yet. A real one replaces its declaration here with an
+// include of its own header (same class name, same TypeName); the component registry needs no change.
+class ScrollComponent final : public StandInComponent<ScrollComponent, "ScrollComponent">
+{
+};
+class PauseComponent final : public StandInComponent<PauseComponent, "PauseComponent">
+{
+};
 
 } // namespace Framework

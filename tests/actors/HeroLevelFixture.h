@@ -5,6 +5,8 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
@@ -29,7 +31,13 @@ constexpr float kFrame = 0.017f;
 class HeroLevelTest : public EngineTest
 {
 protected:
-    void SetUp() override { Start(SourcePath("tests/data/hero"), "Level_Hero", true); }
+    void SetUp() override
+    {
+        // Process-wide values outlive the engine of the previous test.
+        HudLoaded = false;
+        BarRefillActive = false;
+        Start(SourcePath("tests/data/hero"), "Level_Hero", true);
+    }
 
     void Frame(const std::set<int>& keys = {}, float dt = kFrame)
     {
