@@ -19,7 +19,8 @@ namespace Framework
 constexpr float kFrame = 0.017f;
 
 // The enemy fixture level (tests/data/enemies: ground with its top at y 34, the hero standing at x 0 with its
-// attack object, a wasp at (400, 300) patrolling between reverse volumes at x 200 and 600) started in-process.
+// attack object, a wasp at (400, 300) patrolling between reverse volumes at x 170 and 630 (it turns at 252 and 548))
+// started in-process.
 class EnemyLevelTest : public EngineTest
 {
 protected:
