@@ -20,12 +20,13 @@ struct SoundRecord
     bool m_Playing = false;  // the playing mark: set while the record is the looping current track
     bool m_IsMusic = false;  // an ".mp3" track, streamed through the one music stream
     bool m_Loop = false;     // whether the sound loops when it plays
+    int m_Starts = 0;        // how often it was started since the program began
 };
 
 // Loads every sound of "Audio/" at start-up and plays them by file name without extension: ".wav" files
 // are effects, ".mp3" files streamed music. Keeps one current background track and the player's volume.
 // Without a sound device everything but the sound itself goes on: records, marks, current track and
-// volumes are kept, and nothing is ever reported playing.
+// volumes are kept, and a started sound reports playing for its file's length in game time.
 class Audio : public ISystem
 {
 public:
@@ -71,13 +72,13 @@ public:
     SoundRecord* FindSound(const std::string& name) const;
     // True when sound reaches a speaker.
     bool IsAudible() const { return m_Device->IsAudible(); }
+    // The name of the track the music stream plays now, or empty.
+    std::string PlayingMusicName() const;
 
     // The most sound files loaded; slot 0 stays unused.
     static constexpr int kMaxSounds = 127;
 
     std::unordered_map<std::string, std::unique_ptr<SoundRecord>> m_Sounds;
-    // How many times each loaded sound was started since the program began, by name (the state dump shows it).
-    std::map<std::string, int> m_StartCounts;
     SoundRecord* m_CurrentBGM = nullptr;
     // The effect start each record made last, by slot. A track's slot is not used: a track plays in
     // the music stream, and is playing only while it is the record in the stream.

@@ -66,7 +66,11 @@ protected:
         ContactMessage message(record);
         object->SendMessage(&message);
     }
-    int Started(const std::string& sound) { return core.m_Audio->m_StartCounts[sound]; }
+    int Started(const std::string& sound)
+    {
+        SoundRecord* record = core.m_Audio->FindSound(sound);
+        return record != nullptr ? record->m_Starts : 0;
+    }
     std::string Shown(GameObjectComposition* object) { return object->GetGraphics()->m_pAnimation.m_Current; }
 };
 

@@ -40,6 +40,7 @@ TEST(LevelFlowProgram, TheStartUpShowsTheSplashThenTheMenuAndAKeySkipsIt)
 {
     std::string splash = World("", 3);
     EXPECT_TRUE(Has(splash, "\"level\":\"Level_00_Splash\"")) << splash;
+    EXPECT_TRUE(Has(splash, "\"music\":\"Level_00_Splash\"")) << splash;
     std::string menu = World("", 460);
     EXPECT_TRUE(Has(menu, "\"level\":\"Level_00_Menu\"")) << menu << " after the 7.5 s timeline";
     std::string early = World("", 430);
@@ -66,8 +67,9 @@ TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
     const std::string replay = "--level Level_01 --replay " + SourcePath("tests/replays/Level_01.txt");
     for (const Moment& m : std::vector<Moment>{
              {45, {"\"lives\":3", "\"checkpoint\":{\"x\":-845.46167,\"y\":-152}", "\"input\":true", "\"fade\":0.7"}},
+             {110, {"\"collected\":1", "\"SFX_Collect\":1", "\"music\":\"BGM_Meadow\""}},
              {300, {"\"collected\":3", "\"fade\":1"}},
-             {480, {"\"lives\":2", "\"respawnPan\":true", "\"control\":false"}},
+             {480, {"\"lives\":2", "\"respawnPan\":true", "\"control\":false", "\"SFX_Kibbet_Death\":1"}},
              {560, {"\"lives\":2", "\"respawnPan\":false", "\"control\":true", "\"camera\":{\"x\":-845.46"}},
              {1060, {"\"checkpoint\":{\"x\":1150,\"y\":-128}"}},
              {1560, {"\"input\":false"}},
