@@ -1,5 +1,6 @@
 #include "actors/Controller.h"
 
+#include "actors/EnemyBehaviours.h"
 #include "actors/GameLogicComponent.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
@@ -64,7 +65,6 @@ void ActorAnimator::SetState(int state)
 void UpdateBehavior(Controller& controller, float dt)
 {
     CurrentHero = CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject("Kibbet") : nullptr;
-    // One case per kind; the enemy kinds do nothing until their behaviour is plugged in here.
     switch (static_cast<BehaviorKind>(controller.m_Behavior))
     {
     case BehaviorKind::Still:
@@ -77,19 +77,25 @@ void UpdateBehavior(Controller& controller, float dt)
         UpdateMoveVertical(controller);
         break;
     case BehaviorKind::Wasp:
+        UpdateWasp(controller, dt);
         break;
     case BehaviorKind::Trap:
+        UpdateTrap(controller, dt);
         break;
     case BehaviorKind::Porcupine:
         controller.m_Action = ActionPorcupine;
         controller.m_PreviousAction = ActionPorcupine;
+        UpdatePorcupine(controller);
         break;
     case BehaviorKind::Bear:
+        UpdateBear(controller, dt);
         break;
     case BehaviorKind::PathWasp:
+        UpdatePathWasp(controller, dt);
         break;
     case BehaviorKind::Knockback:
         controller.m_KnockTime += dt;
+        UpdateKnockback(controller);
         break;
     }
 }

@@ -167,6 +167,10 @@ void GameLogic::Update(float dt)
             // The hero walks out of the view at the exit.
             CAMERA.m_Target = nullptr;
         }
+        if (m_BossOutroActive)
+        {
+            UpdateBossOutro();
+        }
         if (m_RespawnPanActive && !paused)
         {
             UpdateRespawnPan();
@@ -397,7 +401,7 @@ void GameLogic::UpdateLevelComplete()
 {
     if (m_LevelManager.GetCurrentLevelName() == "Level_Bear")
     {
-        // The boss level closes with its own outro, which the boss fight starts from here.
+        StartBossOutro();
         return;
     }
     m_PlayerControl = true;

@@ -51,6 +51,11 @@ public:
     // Starts the knock-back of the hero away from the object (towards -x when the hero stands still).
     void StartBounce(GameObjectComposition* other);
 
+    // The boss level's closing scene: StartBossOutro when the level is complete, then UpdateBossOutro
+    // every frame walks the hero to the end of the arena and waits for a key to return to the menu.
+    void StartBossOutro();
+    void UpdateBossOutro();
+
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }

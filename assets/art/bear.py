@@ -165,7 +165,7 @@ PREFIX = {
 }
 
 
-def make(name, prefix, size, cub, note):
+def make(name, prefix, size, cub, note, render=None):
     f = {}
     anims = {}
     for anim, drawings in states(cub).items():
@@ -177,11 +177,14 @@ def make(name, prefix, size, cub, note):
         anims[anim] = names
     anims = with_left(anims)
     anims["idleLeft"] = anims["default"]
-    return Sprite(name, LAYER, size, f, anims, note=note)
+    return Sprite(name, LAYER, size, f, anims, render=render, note=note)
 
 
 def sprites():
     return [
         make("Bear", "Bear", (256, 256), False, "the boss; all twelve states with their Left names"),
-        make("Cub", "Cub", (128, 128), True, "the small bear `1ChildBear`; the same animation names as `Bear`"),
+        # The closing scene shows the cub at scale 0.2: sized 640 it stands 128 tall there, half the bear,
+        # while the atlas keeps its frames at 128 pixels, one atlas pixel per screen pixel.
+        make("Cub", "Cub", (640, 640), True, "the small bear `1ChildBear`, shown at scale 0.2 (128 on screen); "
+             "the same animation names as `Bear`", render=(128, 128)),
     ]

@@ -1,0 +1,92 @@
+#include "gameflow/BossArena.h"
+
+#include "actors/HeroController.h"
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "gameflow/GameLogic.h"
+#include "gameflow/Triggers.h"
+#include "graphics/Camera.h"
+
+namespace Framework
+{
+
+namespace
+{
+// The backdrops stand this far above the hero once the arena opens.
+constexpr float BackdropRise = 200.0f;
+
+Factory* Objects()
+{
+    return CORE != nullptr ? CORE->m_Factory : nullptr;
+}
+} // namespace
+
+void PutHeroIdle()
+{
+    GameLogic* logic = CORE != nullptr ? CORE->m_GameLogic : nullptr;
+    if (logic == nullptr)
+    {
+        return;
+    }
+    HeroController& hero = logic->PlayerController();
+    hero.m_State = HeroIdle;
+    hero.m_Animator->SetState(HeroIdle);
+    hero.m_Animator->Update(0.0f);
+}
+
+void SetGeyserLift(const std::string& geyserKey, float lift)
+{
+    Factory* factory = Objects();
+    GameObjectComposition* geyser = factory != nullptr ? factory->FindObject(geyserKey) : nullptr;
+    if (GeyserCollideTrigger* trigger = geyser != nullptr ? geyser->GetGeyserCollideTrigger() : nullptr)
+    {
+        trigger->m_Velocity.y = lift;
+    }
+}
+
+void CloseArena(GameObjectComposition* first, GameObjectComposition* second)
+{
+    for (GameObjectComposition* blocker : {first, second})
+    {
+        if (Transform* transform = blocker != nullptr ? blocker->GetTransform() : nullptr)
+        {
+            transform->Position.y = BlockerClosedY;
+        }
+    }
+}
+
+void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameObjectComposition* second)
+{
+    Factory* factory = Objects();
+    if (factory == nullptr)
+    {
+        return;
+    }
+    for (GameObjectComposition* object : {bear, first, second})
+    {
+        if (object != nullptr)
+        {
+            factory->DestroyObject(object);
+        }
+    }
+    if (GameLogic* logic = CORE->m_GameLogic)
+    {
+        logic->m_RespawnPanEnabled = true;
+    }
+    GameObjectComposition* hero = factory->FindObject("Kibbet");
+    Transform* heroTransform = hero != nullptr ? hero->GetTransform() : nullptr;
+    for (const char* key : {"1BG", "2BG"})
+    {
+        GameObjectComposition* backdrop = factory->FindObject(key);
+        Transform* transform = backdrop != nullptr ? backdrop->GetTransform() : nullptr;
+        if (transform != nullptr && heroTransform != nullptr)
+        {
+            transform->Position = {heroTransform->Position.x, heroTransform->Position.y + BackdropRise};
+        }
+    }
+    CAMERA.SetCameraTarget(nullptr);
+}
+
+} // namespace Framework

@@ -1,0 +1,105 @@
+#include "tests/TestSupport.h"
+
+#include <regex>
+#include <sstream>
+
+using namespace Framework;
+
+namespace
+{
+// One run of the game through a replay; the dump's world line and the line of each object by key.
+struct Dump
+{
+    std::string World;
+    std::map<std::string, std::string> Objects;
+};
+
+Dump RunReplay(const std::string& resources, const std::string& level, const std::string& replay, int frames)
+{
+    RunResult run =
+        RunGame("--headless --fixed-step --resources " + SourcePath(resources) + " --level " + level + " --replay " +
+                SourcePath(replay) + " --frames " + std::to_string(frames) + " --dump-state");
+    EXPECT_EQ(run.Status, 0);
+    Dump dump;
+    std::istringstream lines(run.Output);
+    static const std::regex key(R"re(^\{"key":"([^"]*)")re");
+    for (std::string text; std::getline(lines, text);)
+    {
+        std::smatch match;
+        if (text.rfind("{\"world\"", 0) == 0)
+        {
+            dump.World = text;
+        }
+        else if (std::regex_search(text, match, key))
+        {
+            dump.Objects[match[1]] = text;
+        }
+    }
+    return dump;
+}
+
+// The text of a field ("name":value) in a dump line, or empty.
+std::string Field(const std::string& line, const std::string& name)
+{
+    std::smatch match;
+    std::regex field("\"" + name + R"re(":([^,}]*))re");
+    return std::regex_search(line, match, field) ? match[1].str() : std::string();
+}
+
+Dump Enemies(const std::string& replay, int frames)
+{
+    return RunReplay("tests/data/enemies", "Level_Enemies", "tests/data/enemies/Replays/" + replay, frames);
+}
+} // namespace
+
+// The hero walks right until it stands under the wasp's patrol, then waits.
+TEST(EnemyReplay, TheWaspTurnsOnTheHeroThatComesNearWithOneAngryBuzz)
+{
+    Dump before = Enemies("WalkIn.rec", 150);
+    EXPECT_EQ(Field(before.Objects["Wasp"], "action"), "2");
+    Dump after = Enemies("WalkIn.rec", 170);
+    EXPECT_EQ(Field(after.Objects["Wasp"], "action"), "5");
+    EXPECT_NE(after.World.find("\"SFX_Wasp_Angry\":1"), std::string::npos) << after.World;
+}
+
+// The same walk, then the hero rolls into the wasp as it dives at it (frame 217 is the hit).
+TEST(EnemyReplay, ARollingHeroKnocksTheWaspSpinningForFourTenthsOfASecond)
+{
+    const struct
+    {
+        int Frame;
+        const char* Behavior;
+        bool Spinning;
+    } cases[] = {{216, "3", false}, {217, "8", true}, {239, "8", true}, {240, "3", false}};
+    for (const auto& c : cases)
+    {
+        Dump dump = Enemies("Roll.rec", c.Frame);
+        const std::string& wasp = dump.Objects["Wasp"];
+        EXPECT_EQ(Field(wasp, "behavior"), c.Behavior) << "frame " << c.Frame;
+        EXPECT_EQ(Field(wasp, "rotation") != "0", c.Spinning) << "frame " << c.Frame << ": " << wasp;
+    }
+}
+
+// The replay flies over the first trap, lures the bear into it, waits out the fight in the arena's left corner,
+// flies over the second trap to the exit, watches the closing scene and presses a key.
+TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
+{
+    const std::string replay = "tests/replays/Level_Bear.txt";
+    Dump fight = RunReplay("Resources", "Level_Bear", replay, 1030);
+    EXPECT_EQ(Field(fight.Objects["Trap_1"], "animation"), "\"close\"") << "the bear's lunge sprang the first trap";
+    EXPECT_EQ(Field(fight.Objects["Bear"], "action"), "17") << "and the bear runs home hurt";
+    EXPECT_EQ(Field(fight.Objects["1Blocker"], "y"), "400");
+
+    Dump beaten = RunReplay("Resources", "Level_Bear", replay, 2300);
+    EXPECT_EQ(beaten.Objects.count("Bear"), 0u);
+    EXPECT_EQ(beaten.Objects.count("1Blocker") + beaten.Objects.count("2Blocker"), 0u);
+    EXPECT_EQ(Field(beaten.World, "lives"), "3");
+
+    Dump outro = RunReplay("Resources", "Level_Bear", replay, 3100);
+    EXPECT_EQ(Field(outro.World, "bossOutro"), "true");
+    EXPECT_EQ(Field(outro.Objects["Kibbet"], "x"), "4890");
+    EXPECT_EQ(Field(outro.Objects["1ChildBear"], "action"), "20");
+
+    Dump end = RunReplay("Resources", "Level_Bear", replay, 3130);
+    EXPECT_EQ(Field(end.World, "level"), "\"Level_00_Menu\"");
+}
