@@ -8,6 +8,8 @@
 #include "gameflow/GameLogic.h"
 #include "graphics/GraphicsComponent.h"
 #include "physics/Body.h"
+#include "ui/Level_Menu.h"
+#include "ui/ScrollComponent.h"
 
 #include <cstdio>
 #include <string>
@@ -57,13 +59,34 @@ std::string Number(float value)
     }
     return text;
 }
+// "menu" and "pause": the page and item of the main menu (null outside it) and of the pause menu.
+void DumpMenus(const Core& core, std::ostream& out)
+{
+    const ILevel* level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.m_CurrentLevel : nullptr;
+    out << ",\"menu\":";
+    if (const auto* menu = dynamic_cast<const Level_Menu*>(level))
+    {
+        const IScreen* screen = menu->CurrentScreen();
+        out << "{\"screen\":" << menu->m_CurrentScreen << ",\"selected\":" << (screen ? screen->SelectedItem() : 0)
+            << "}";
+    }
+    else
+    {
+        out << "null";
+    }
+    const auto* generic = dynamic_cast<const Level_Generic*>(level);
+    out << ",\"pause\":{\"page\":" << (generic ? generic->m_PauseMenu.m_MenuPage : PauseMenu::Closed)
+        << ",\"selected\":" << (generic ? generic->m_PauseMenu.m_MenuSelected : 0) << "}";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
     std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false") << "}}\n";
+        << ",\"paused\":" << (core.Paused ? "true" : "false");
+    DumpMenus(core, out);
+    out << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -95,6 +118,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const ScrollComponent* scroll = object->GetScrollComponent())
+        {
+            out << ",\"scroll\":" << Number(scroll->ViewTop());
         }
         out << "}\n";
     }

@@ -31,4 +31,21 @@ void ILevel::Unload()
     }
 }
 
+void Level_Generic::Initialize()
+{
+    m_PauseMenu.Reset();
+    ILevel::Initialize();
+}
+
+void Level_Generic::Update(float dt)
+{
+    m_PauseMenu.Update(dt);
+}
+
+void Level_Generic::Unload()
+{
+    m_PauseMenu.Reset();
+    ILevel::Unload();
+}
+
 } // namespace Framework

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Vector.h"
+#include "ui/PauseMenu.h"
 
 #include <string>
 
@@ -38,7 +39,14 @@ public:
 class Level_Generic : public ILevel
 {
 public:
-    void Update(float dt) override { (void)dt; }
+    // Closes the pause menu, then the default start.
+    void Initialize() override;
+    // Opens the pause menu on the pause key; while the game is paused, runs its current page.
+    void Update(float dt) override;
+    // Forgets the pause menu's items with the level's objects.
+    void Unload() override;
+
+    PauseMenu m_PauseMenu;
 };
 
 } // namespace Framework
