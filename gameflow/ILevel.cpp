@@ -31,6 +31,14 @@ void ILevel::Unload()
     }
 }
 
+void Level_Generic::Load()
+{
+    if (CORE != nullptr && CORE->m_Factory != nullptr)
+    {
+        CORE->m_Factory->LoadHUD();
+    }
+}
+
 void Level_Generic::Initialize()
 {
     m_PauseMenu.Reset();

@@ -39,6 +39,8 @@ public:
 class Level_Generic : public ILevel
 {
 public:
+    // Creates the heads-up display objects (the pause menu's pictures among them).
+    void Load() override;
     // Closes the pause menu, then the default start.
     void Initialize() override;
     // Opens the pause menu on the pause key; while the game is paused, runs its current page.
