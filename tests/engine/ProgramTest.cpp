@@ -40,11 +40,12 @@ TEST(Program, HeadlessRunOfALevelDumpsItsObjects)
     {
         lines.push_back(line);
     }
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false}}");
-    EXPECT_EQ(lines[1], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
+    ASSERT_EQ(lines.size(), 5u); // with the two display objects of the heads-up display file
+    EXPECT_EQ(lines[0], "{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false,\"menu\":null,"
+                        "\"pause\":{\"page\":7,\"selected\":0}}}");
+    EXPECT_EQ(lines[2], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
                         "\"sx\":1,\"sy\":1,\"velocity\":{\"x\":0,\"y\":0},"
                         "\"components\":[\"Body\",\"Graphics\",\"Transform\"],\"animation\":\"default\"}");
-    EXPECT_NE(lines[2].find("\"key\":\"Pollen\""), std::string::npos);
-    EXPECT_NE(lines[2].find("\"x\":400"), std::string::npos);
+    EXPECT_NE(lines[3].find("\"key\":\"Pollen\""), std::string::npos);
+    EXPECT_NE(lines[3].find("\"x\":400"), std::string::npos);
 }
