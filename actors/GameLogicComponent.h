@@ -6,6 +6,9 @@ namespace Framework
 {
 
 // The behaviour of an object; created by the GameLogic system, which runs its live components.
-KIBBET_SYSTEM_STANDIN_COMPONENT(GameLogicComponent, "GameLogic")
+// Until behaviours exist it keeps its data block verbatim.
+class GameLogicComponent final : public StandInComponent<GameLogicComponent, "GameLogic">
+{
+};
 
 } // namespace Framework

@@ -1,6 +1,7 @@
 #include "data/Factory.h"
 
-#include "data/ComponentTable.h"
+#include "actors/GameLogicComponent.h"
+#include "data/ComponentRegistry.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/TextSerializer.h"
@@ -67,7 +68,7 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
         }
         else if (kind->Source == ComponentSource::Transform)
         {
-            object->GetTransform()->Serialize(reader, "Transform");
+            object->GetTransform()->Serialize(reader, Transform::TypeName);
         }
         else
         {
@@ -301,9 +302,7 @@ void Factory::LoadLevel(const std::string& path)
             const ComponentKind* kind = FindComponentKind(componentName);
             if (kind != nullptr)
             {
-                bool colonFirst =
-                    componentName == "Body" || componentName == "Graphics" || componentName == "CustomShape";
-                if (colonFirst)
+                if (kind->Level == LevelBlock::AfterColon)
                 {
                     reader.ReadToken();
                 }
@@ -319,7 +318,7 @@ void Factory::LoadLevel(const std::string& path)
                 }
                 else if (kind->Source == ComponentSource::Transform)
                 {
-                    component->Serialize(reader, "Transform");
+                    component->Serialize(reader, Transform::TypeName);
                 }
                 else
                 {
@@ -338,7 +337,7 @@ void Factory::LoadLevel(const std::string& path)
 
         if (object != nullptr)
         {
-            if (IComponent* logic = object->GetComponent("GameLogic"))
+            if (IComponent* logic = object->GetGameLogic())
             {
                 logic->Initialize();
             }

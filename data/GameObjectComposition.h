@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/ComponentRegistry.h"
+
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -10,34 +12,10 @@ namespace Framework
 
 class IComponent;
 class IMessage;
-class Transform;
-class Body;
-class GraphicsComponent;
-class GameLogicComponent;
-class Parallax;
-class HideTrigger;
-class CollectTrigger;
-class AudioTrigger;
-class WinTrigger;
-class DeathTrigger;
-class CheckpointTrigger;
-class ScrollComponent;
-class PauseComponent;
-class GameCompleteTrigger;
-class Emitter;
-class SetDefaultAnimation;
-class LevelStartTrigger;
-class TrapTrigger;
-class ReverseVelocityTrigger;
-class GeyserCollideTrigger;
-class MovingPlatformTrigger;
-class FontComponent;
-class Enemy;
-class AttackTrigger;
-class SoundTrigger;
-class MoveRightTrigger;
-class WaterSpawnerTrigger;
-class KibbetBounceTrigger;
+
+#define KIBBET_DECLARE_COMPONENT_CLASS(Class, Accessor, Source, Level) class Class;
+KIBBET_COMPONENT_KINDS(KIBBET_DECLARE_COMPONENT_CLASS)
+#undef KIBBET_DECLARE_COMPONENT_CLASS
 
 // Ids handed to objects: cloning increments it first and takes the new value; level loading sets it.
 extern uint32_t ObjectIdCounter;
@@ -72,34 +50,11 @@ public:
     // The component stored under a type name, or null.
     IComponent* GetComponent(const std::string& typeName) const;
 
-    Transform* GetTransform() const;
-    Body* GetBody() const;
-    GraphicsComponent* GetGraphics() const;
-    GameLogicComponent* GetGameLogic() const;
-    Parallax* GetParallax() const;
-    HideTrigger* GetHideTrigger() const;
-    CollectTrigger* GetCollectTrigger() const;
-    AudioTrigger* GetAudioTrigger() const;
-    WinTrigger* GetWinTrigger() const;
-    DeathTrigger* GetDeathTrigger() const;
-    CheckpointTrigger* GetCheckpointTrigger() const;
-    ScrollComponent* GetScrollComponent() const;
-    PauseComponent* GetPauseComponent() const;
-    GameCompleteTrigger* GetGameCompleteTrigger() const;
-    Emitter* GetEmitter() const;
-    SetDefaultAnimation* GetSetDefaultAnimation() const;
-    LevelStartTrigger* GetLevelStartTrigger() const;
-    TrapTrigger* GetTrapTrigger() const;
-    ReverseVelocityTrigger* GetReverseVelocityTrigger() const;
-    GeyserCollideTrigger* GetGeyserCollideTrigger() const;
-    MovingPlatformTrigger* GetMovingPlatformTrigger() const;
-    FontComponent* GetFontComponent() const;
-    Enemy* GetEnemy() const;
-    AttackTrigger* GetAttackTrigger() const;
-    SoundTrigger* GetSoundTrigger() const;
-    MoveRightTrigger* GetMoveRightTrigger() const;
-    WaterSpawnerTrigger* GetWaterSpawnerTrigger() const;
-    KibbetBounceTrigger* GetKibbetBounceTrigger() const;
+    // One typed accessor per line of the component registry (GetTransform, GetBody, GetGraphics, GetGameLogic,
+    // GetParallax, ...): the component stored under that class's TypeName, or null.
+#define KIBBET_DECLARE_TYPED_ACCESSOR(Class, Accessor, Source, Level) Class* Get##Accessor() const;
+    KIBBET_COMPONENT_KINDS(KIBBET_DECLARE_TYPED_ACCESSOR)
+#undef KIBBET_DECLARE_TYPED_ACCESSOR
 
     std::map<std::string, std::unique_ptr<IComponent>> Components;
     std::string Name;

@@ -3,6 +3,9 @@
 #include "data/IComponent.h"
 #include "engine/ISystem.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <string>
 #include <vector>
 
 namespace Framework
@@ -20,40 +23,37 @@ public:
     std::vector<std::string> m_Tokens;
 };
 
-// Declares a stand-in component class named after its type that no system owns.
-#define KIBBET_STANDIN_COMPONENT(ClassName, TypeName)                                                                  \
-    class ClassName : public RawBlockComponent                                                                         \
-    {                                                                                                                  \
-    public:                                                                                                            \
-        IComponent* Clone() const override                                                                             \
-        {                                                                                                              \
-            auto* copy = new ClassName();                                                                              \
-            copy->m_Tokens = m_Tokens;                                                                                 \
-            return copy;                                                                                               \
-        }                                                                                                              \
-        void Destroy() override {}                                                                                     \
-        std::string GetName() const override { return TypeName; }                                                      \
-    };
-
-} // namespace Framework
-
-namespace Framework
+// A type name written as a template argument, so a stand-in states it once in its own declaration.
+template <std::size_t N> struct ComponentTypeName
 {
+    constexpr ComponentTypeName(const char (&text)[N]) { std::copy_n(text, N, Text); }
+    char Text[N];
+};
 
-// Declares a stand-in component class whose kind a system creates and keeps in its live list:
-// clones are asked of the same system so they are live at once, and Destroy hands them back.
-#define KIBBET_SYSTEM_STANDIN_COMPONENT(ClassName, TypeName)                                                           \
-    class ClassName : public RawBlockComponent                                                                         \
-    {                                                                                                                  \
-    public:                                                                                                            \
-        IComponent* Clone() const override                                                                             \
-        {                                                                                                              \
-            ClassName* copy =                                                                                          \
-                System != nullptr ? static_cast<ClassName*>(System->CreateComponent(0)) : new ClassName();             \
-            copy->m_Tokens = m_Tokens;                                                                                 \
-            return copy;                                                                                               \
-        }                                                                                                              \
-        std::string GetName() const override { return TypeName; }                                                      \
-    };
+// The class of a kind not built yet, declared where its real class will live:
+//     class HideTrigger final : public StandInComponent<HideTrigger, "HideTrigger"> {};
+// The real class replaces that declaration under the same name and TypeName; nothing else changes.
+// A stand-in made by a system (System set) asks that system for its clones, so they are live at once, and
+// Destroy hands it back; one made directly clones directly and joins no list.
+template <typename Derived, ComponentTypeName Name> class StandInComponent : public RawBlockComponent
+{
+public:
+    static constexpr const char* TypeName = Name.Text;
+
+    IComponent* Clone() const override
+    {
+        Derived* copy = System != nullptr ? static_cast<Derived*>(System->CreateComponent(0)) : new Derived();
+        copy->m_Tokens = m_Tokens;
+        return copy;
+    }
+    void Destroy() override
+    {
+        if (System != nullptr)
+        {
+            IComponent::Destroy();
+        }
+    }
+    std::string GetName() const override { return TypeName; }
+};
 
 } // namespace Framework

@@ -16,7 +16,10 @@ public:
     // Reads "Position", "Rotation" and "Scale" in that order.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "Transform"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "Transform";
+
+    std::string GetName() const override { return TypeName; }
 
     // Scale, then rotation about z, then translation; rows for row vectors multiplied on the left.
     Mat4 WorldMatrix() const;

@@ -22,7 +22,10 @@ public:
     // changes moves to the new layer's list.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "Graphics"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "Graphics";
+
+    std::string GetName() const override { return TypeName; }
 
     Sprite m_pSprite;
     Animation m_pAnimation;

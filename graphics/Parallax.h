@@ -22,7 +22,10 @@ public:
     void Destroy() override;
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "Parallax"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "Parallax";
+
+    std::string GetName() const override { return TypeName; }
 
     bool m_Parallax = false;
     float m_OffsetX = 0.0f;

@@ -18,7 +18,10 @@ public:
     void Destroy() override {}
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "SetDefaultAnimation"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "SetDefaultAnimation";
+
+    std::string GetName() const override { return TypeName; }
 
     std::string m_Default;
 };

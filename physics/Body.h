@@ -30,7 +30,10 @@ public:
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     // Writes the eight data fields as a block of the given name.
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "Body"; }
+    // The type name objects hold it under and data files call its blocks by.
+    static constexpr const char* TypeName = "Body";
+
+    std::string GetName() const override { return TypeName; }
 
     // One sub-step of motion of h seconds from the Transform's position; a static body does not move.
     void Integrate(float h);

@@ -20,7 +20,8 @@ public:
     // Reads "m_OffsetX" and "m_OffsetY".
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "PauseComponent"; }
+    static constexpr const char* TypeName = "PauseComponent";
+    std::string GetName() const override { return TypeName; }
 
     // Moves the owner to the view centre plus the offset at the scale it was created with.
     void ShowAtOffset();

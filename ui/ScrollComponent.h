@@ -22,7 +22,8 @@ public:
     // Reads "m_Speed" and "m_Scroll", then takes the whole picture from the UV table's "TeamCredits".
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
-    std::string GetName() const override { return "ScrollComponent"; }
+    static constexpr const char* TypeName = "ScrollComponent";
+    std::string GetName() const override { return TypeName; }
 
     // Puts the window back at the top of the picture.
     void ResetScroll();
