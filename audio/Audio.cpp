@@ -237,7 +237,7 @@ void Audio::SetMasterVolume(float volume)
 {
     MasterVolume = Clamp01(volume);
     BGMVolume = Clamp01(kMusicShare * volume);
-    m_Device->SetMusicVolume(BGMVolume * MasterVolume);
+    m_Device->SetMusicVolume(BGMVolume * MasterVolume * m_MusicFactor);
     SFXVolume = Clamp01(volume);
     m_Device->SetEffectVolume(SFXVolume * MasterVolume);
 }
@@ -245,7 +245,13 @@ void Audio::SetMasterVolume(float volume)
 void Audio::SetBGMVolume(float volume)
 {
     BGMVolume = Clamp01(volume);
-    m_Device->SetMusicVolume(MasterVolume * BGMVolume);
+    m_Device->SetMusicVolume(MasterVolume * BGMVolume * m_MusicFactor);
+}
+
+void Audio::SetMusicFactor(float factor)
+{
+    m_MusicFactor = Clamp01(factor);
+    m_Device->SetMusicVolume(MasterVolume * BGMVolume * m_MusicFactor);
 }
 
 void Audio::ToggleMute()

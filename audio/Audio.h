@@ -57,6 +57,13 @@ public:
     void SetMasterVolume(float volume);
     // Music level before the master factor, 0 to 1.
     void SetBGMVolume(float volume);
+    // A passing factor 0 to 1 on the music (a fade-in, a duck behind a menu) that the per-frame volume
+    // refresh keeps; a level start sets it back to 1.
+    void SetMusicFactor(float factor);
+    // The passing music factor, 0 to 1.
+    float GetMusicFactor() const { return m_MusicFactor; }
+    // Drops the passing music factor.
+    void ResetForLevel() override { SetMusicFactor(1.0f); }
     // Silences the game, or from silence restores full volume (the old level is forgotten).
     void ToggleMute();
     // The record of a loaded sound, or null.
@@ -89,6 +96,7 @@ private:
     std::unique_ptr<ISoundDevice> m_Device;
     // The record whose track the music stream holds, or null once it was stopped.
     SoundRecord* m_StreamRecord = nullptr;
+    float m_MusicFactor = 1.0f;
 };
 
 // Plays the named sound through the game's Audio system unless it is already playing.

@@ -1,12 +1,20 @@
 #include "engine/StateDump.h"
 
+#include "actors/GameLogicComponent.h"
+#include "actors/HeroController.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "gameflow/ILevel.h"
+#include "graphics/Camera.h"
+#include "graphics/Emitter.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 #include "ui/Level_Menu.h"
 #include "ui/ScrollComponent.h"
@@ -78,15 +86,73 @@ void DumpMenus(const Core& core, std::ostream& out)
     out << ",\"pause\":{\"page\":" << (generic ? generic->m_PauseMenu.m_MenuPage : PauseMenu::Closed)
         << ",\"selected\":" << (generic ? generic->m_PauseMenu.m_MenuSelected : 0) << "}";
 }
+
+const char* Bool(bool value)
+{
+    return value ? "true" : "false";
+}
+
+const char* ShaderName(PixelShader shader)
+{
+    switch (shader)
+    {
+    case PixelShader::Main:
+        return "Main";
+    case PixelShader::Particle:
+        return "Particle";
+    case PixelShader::Debug:
+        return "Debug";
+    }
+    return "";
+}
+
+std::string Draws(const Core& core)
+{
+    std::string out = "[";
+    if (core.m_Graphics != nullptr)
+    {
+        for (const DrawRecord& draw : core.m_Graphics->LastFrameDraws())
+        {
+            out += (out.size() > 1 ? "," : "");
+            out += "{\"layer\":" + std::to_string(draw.Layer) + ",\"shader\":\"" + ShaderName(draw.Shader) +
+                   "\",\"vertices\":" + std::to_string(draw.Vertices) + "}";
+        }
+    }
+    return out + "]";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
 {
-    std::string level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.GetCurrentLevelName() : "";
+    const GameLogic* logic = core.m_GameLogic;
+    std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << (core.Paused ? "true" : "false");
+        << ",\"paused\":" << Bool(core.Paused);
+    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
+    Vec2 checkpoint;
+    if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
+    {
+        checkpoint = logic->m_LevelManager.m_CurrentLevel->m_Checkpoint;
+    }
+    out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
+    Vec2 centre = CAMERA.ScreenCentre();
+    out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+    if (logic != nullptr)
+    {
+        const HeroController& hero = logic->PlayerController();
+        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+    }
+    else
+    {
+        out << ",\"hero\":null";
+    }
+    out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
+    out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
+    out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
+        << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
+        << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
     DumpMenus(core, out);
-    out << "}}\n";
+    out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;
@@ -118,6 +184,15 @@ void DumpState(const Core& core, std::ostream& out)
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
             out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+        }
+        if (const GameLogicComponent* behaviour = object->GetGameLogic())
+        {
+            out << ",\"behavior\":" << behaviour->m_Controller.m_Behavior
+                << ",\"action\":" << behaviour->m_Controller.m_Action;
+        }
+        if (const Emitter* emitter = object->GetEmitter())
+        {
+            out << ",\"particles\":" << emitter->ParticleCount();
         }
         if (const ScrollComponent* scroll = object->GetScrollComponent())
         {

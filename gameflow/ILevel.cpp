@@ -31,29 +31,4 @@ void ILevel::Unload()
     }
 }
 
-void Level_Generic::Load()
-{
-    if (CORE != nullptr && CORE->m_Factory != nullptr)
-    {
-        CORE->m_Factory->LoadHUD();
-    }
-}
-
-void Level_Generic::Initialize()
-{
-    m_PauseMenu.Reset();
-    ILevel::Initialize();
-}
-
-void Level_Generic::Update(float dt)
-{
-    m_PauseMenu.Update(dt);
-}
-
-void Level_Generic::Unload()
-{
-    m_PauseMenu.Reset();
-    ILevel::Unload();
-}
-
 } // namespace Framework

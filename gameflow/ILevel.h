@@ -35,19 +35,21 @@ public:
     Vec2 m_Checkpoint;
 };
 
-// A level loaded from a file by name.
+// A level loaded from a file by name. It starts black: the level file's start volumes fade it in.
 class Level_Generic : public ILevel
 {
 public:
-    // Creates the heads-up display objects (the pause menu's pictures among them).
+    // Creates the heads-up display (the pause menu's pictures among them) and blacks the screen out.
     void Load() override;
-    // Closes the pause menu, then the default start.
+    // Closes the pause menu; counts the pollen, puts the checkpoint at the hero, starts the music, locks
+    // and aims the camera.
     void Initialize() override;
     // Opens the pause menu on the pause key; while the game is paused, runs its current page.
     void Update(float dt) override;
     // Forgets the pause menu's items with the level's objects.
     void Unload() override;
 
+    int m_PollenCount = 0;
     PauseMenu m_PauseMenu;
 };
 

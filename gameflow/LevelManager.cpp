@@ -4,8 +4,10 @@
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "engine/Paths.h"
+#include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
 #include "graphics/Camera.h"
+#include "input/Input.h"
 
 namespace Framework
 {
@@ -47,8 +49,7 @@ void LevelManager::ChangeLevel(const std::string& name)
         {
             CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(name)));
         }
-        m_CurrentLevel->Load();
-        m_CurrentLevel->Initialize();
+        StartCurrentLevel();
     }
     if (CORE != nullptr && CORE->m_Factory != nullptr)
     {
@@ -66,6 +67,25 @@ void LevelManager::RestartLevel()
     if (CORE != nullptr && CORE->m_Factory != nullptr)
     {
         CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
+    }
+    StartCurrentLevel();
+}
+
+void LevelManager::StartCurrentLevel()
+{
+    // Nothing of the previous level's flow carries over: a pause, input switched off by a scripted walk
+    // or an end screen, a pan, a knock-back or a walk flag would leave the new level black or stuck.
+    if (CORE != nullptr)
+    {
+        CORE->Paused = false;
+        if (CORE->m_Input != nullptr)
+        {
+            CORE->m_Input->InputEnabled = true;
+        }
+        if (CORE->m_GameLogic != nullptr)
+        {
+            CORE->m_GameLogic->ResetForLevel();
+        }
     }
     m_CurrentLevel->Load();
     m_CurrentLevel->Initialize();

@@ -40,6 +40,10 @@ public:
     std::vector<std::string> m_LevelFiles;
     int m_LevelIndex = 0;
     int m_WrapIndex = 1;
+
+private:
+    // Clears the flow state of the level left, then runs the current level's Load and Initialize.
+    void StartCurrentLevel();
 };
 
 } // namespace Framework

@@ -6,6 +6,8 @@
 #include "engine/Log.h"
 #include "engine/Paths.h"
 #include "graphics/Camera.h"
+#include "graphics/CustomShape.h"
+#include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
 #include "input/Input.h"
@@ -25,6 +27,44 @@ namespace
 constexpr int kF12 = 0x7B;
 // Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
 const std::string kTransform = "Transform";
+
+// Writes the six vertices (corners 0, 1, 2, 2, 3, 0) of a sprite placed by position, rotation and scale.
+void WriteQuad(Vertex* out, const Sprite& sprite, Vec2 position, float rotation, Vec2 scale, const float colour[4])
+{
+    float c = 1.0f;
+    float s = 0.0f;
+    if (rotation != 0.0f)
+    {
+        c = std::cos(rotation);
+        s = std::sin(rotation);
+    }
+    const float m00 = scale.x * c;
+    const float m01 = scale.x * s;
+    const float m10 = -scale.y * s;
+    const float m11 = scale.y * c;
+    const Vec2* uv[4] = {&sprite.UVs.m_UVTopRight, &sprite.UVs.m_UVBottomRight, &sprite.UVs.m_UVBottomLeft,
+                         &sprite.UVs.m_UVTopLeft};
+    Vertex quad[4];
+    for (int k = 0; k < 4; ++k)
+    {
+        const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
+        quad[k] = {p.x * m00 + p.y * m10 + position.x,
+                   p.x * m01 + p.y * m11 + position.y,
+                   p.z,
+                   colour[0],
+                   colour[1],
+                   colour[2],
+                   colour[3],
+                   uv[k]->x,
+                   uv[k]->y};
+    }
+    out[0] = quad[0];
+    out[1] = quad[1];
+    out[2] = quad[2];
+    out[3] = quad[2];
+    out[4] = quad[3];
+    out[5] = quad[0];
+}
 } // namespace
 
 Graphics::Graphics(Core* core, IWindow* window, std::unique_ptr<IRenderDevice> device, bool startWindowed)
@@ -115,6 +155,10 @@ void Graphics::Load()
 
 void Graphics::Update(float dt)
 {
+    if (m_Core == nullptr || !m_Core->Paused)
+    {
+        UpdateEmitters(dt);
+    }
     HandleFocus();
     m_SpriteAlpha = std::clamp(m_SpriteAlpha, 0.0f, 1.0f);
     if (CAMERA.m_Target != nullptr)
@@ -122,6 +166,7 @@ void Graphics::Update(float dt)
         CAMERA.UpdateCamera();
         CAMERA.RebuildViewProjection();
     }
+    m_LastDraws.clear();
     // A device without textures or shaders still clears and shows its black frame.
     if (m_DeviceCreated)
     {
@@ -156,7 +201,12 @@ void Graphics::DrawLayers(float dt)
         {
             DrawSprites(sprites->second, i, dt);
         }
-        // Shape layers are drawn once custom shapes exist; their slot in the order is kept here.
+        // A layer may hold both: sprites first, then the shapes.
+        auto shapes = m_ShapeLayers.find(i);
+        if (shapes != m_ShapeLayers.end())
+        {
+            DrawShapes(shapes->second, i);
+        }
     }
 }
 
@@ -224,9 +274,114 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
     Flush(PixelShader::Main, layer, Primitive::Triangles);
 }
 
+void Graphics::DrawShapes(const std::vector<CustomShape*>& shapes, int layer)
+{
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    // Shapes take the fade like sprites, so a level's ground fades in with the rest of it.
+    const float r = 0.0f;
+    const float g = m_FadeValue;
+    const float b = m_SpriteChannelB;
+    const float a = m_SpriteAlpha;
+    for (const CustomShape* shape : shapes)
+    {
+        const std::vector<Vec3>& local = shape->m_VertexesOffset;
+        const Transform* transform = shape->Owner != nullptr ? shape->Owner->GetTransform() : nullptr;
+        if (local.size() < 3 || transform == nullptr)
+        {
+            continue;
+        }
+        float radius =
+            std::max(shape->m_HalfWidth, shape->m_HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
+        if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||
+            std::fabs(transform->Position.y - m_ViewCentre.y) > m_HalfViewHeight + radius)
+        {
+            continue;
+        }
+        const Mat4 world = transform->WorldMatrix();
+        const float scale = shape->m_ScaleFactor;
+        auto place = [&](const Vec3& p) -> Vertex
+        {
+            return {p.x * world.m[0][0] + p.y * world.m[1][0] + world.m[3][0],
+                    p.x * world.m[0][1] + p.y * world.m[1][1] + world.m[3][1],
+                    p.z,
+                    r,
+                    g,
+                    b,
+                    a,
+                    p.x / scale,
+                    p.y / scale};
+        };
+        // A fan around the first vertex: the outline must be convex, or at least seen whole from it.
+        const Vertex first = place(local[0]);
+        Vertex previous = place(local[1]);
+        for (size_t k = 2; k < local.size(); ++k)
+        {
+            if (m_Batch.size() + 3 > capacity)
+            {
+                Flush(PixelShader::Main, layer, Primitive::Triangles);
+            }
+            Vertex next = place(local[k]);
+            m_Batch.push_back(first);
+            m_Batch.push_back(previous);
+            m_Batch.push_back(next);
+            previous = next;
+        }
+    }
+    Flush(PixelShader::Main, layer, Primitive::Triangles);
+}
+
+void Graphics::UpdateEmitters(float dt)
+{
+    for (Emitter* emitter : m_Emitters)
+    {
+        for (ParticleType& type : emitter->m_ParticleTypes)
+        {
+            UpdateParticles(type, dt);
+        }
+    }
+}
+
 void Graphics::DrawParticles()
 {
-    // Emitters arrive with the particle system; the layer keeps its place in the order until then.
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    float colour[4] = {0.0f, m_FadeValue, 0.0f, 1.0f};
+    for (const Emitter* emitter : m_Emitters)
+    {
+        // Culled by the emitter's owner and the size of its sprite: an effect far from its object may
+        // vanish early, but a level full of geysers and rain costs nothing off screen.
+        const GameObjectComposition* owner = emitter->Owner;
+        const Transform* transform = owner != nullptr ? owner->GetTransform() : nullptr;
+        const GraphicsComponent* graphics = owner != nullptr ? owner->GetGraphics() : nullptr;
+        if (transform == nullptr || graphics == nullptr)
+        {
+            continue;
+        }
+        const Sprite& ownerSprite = graphics->m_pSprite;
+        float radius =
+            std::max(ownerSprite.HalfWidth, ownerSprite.HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
+        if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||
+            std::fabs(transform->Position.y - m_ViewCentre.y) > m_HalfViewHeight + radius)
+        {
+            continue;
+        }
+        for (const ParticleType& type : emitter->m_ParticleTypes)
+        {
+            for (const Particle& particle : type.m_Particles)
+            {
+                if (m_Batch.size() + 6 > capacity)
+                {
+                    // Long-lived rain outgrows the buffer: draw in batches like the sprites.
+                    Flush(PixelShader::Particle, m_ParticleLayer, Primitive::Triangles);
+                }
+                // A particle that never expires has no life left to fade with: it is drawn opaque.
+                colour[3] = particle.m_Life == kEndlessLife ? 1.0f : particle.m_Life;
+                size_t at = m_Batch.size();
+                m_Batch.resize(at + 6);
+                WriteQuad(&m_Batch[at], type.m_Sprite, particle.Position, particle.Rotation, particle.Scale, colour);
+            }
+        }
+    }
+    Flush(PixelShader::Particle, m_ParticleLayer, Primitive::Triangles);
 }
 
 void Graphics::DrawDebugLines()
@@ -251,6 +406,7 @@ void Graphics::Flush(PixelShader shader, int texture, Primitive primitive)
     if (!m_Batch.empty() && m_DeviceReady)
     {
         m_Device->Draw(shader, texture, primitive, m_Batch.data(), m_Batch.size());
+        m_LastDraws.push_back({texture, shader, m_Batch.size()});
     }
     m_Batch.clear();
 }
@@ -459,6 +615,50 @@ void Graphics::DestroyComponent(IComponent* component)
         std::erase(layer->second, sprite);
     }
     delete sprite;
+}
+
+CustomShape* Graphics::CreateShape(int layer)
+{
+    auto* shape = new CustomShape();
+    shape->System = this;
+    shape->SetLayer(layer);
+    m_ShapeLayers[layer].push_back(shape);
+    return shape;
+}
+
+void Graphics::DestroyShape(CustomShape* shape)
+{
+    auto layer = m_ShapeLayers.find(shape->Layer());
+    if (layer != m_ShapeLayers.end())
+    {
+        std::erase(layer->second, shape);
+    }
+    delete shape;
+}
+
+void Graphics::MoveShape(CustomShape* shape, int oldLayer)
+{
+    auto from = m_ShapeLayers.find(oldLayer);
+    if (from == m_ShapeLayers.end() || std::find(from->second.begin(), from->second.end(), shape) == from->second.end())
+    {
+        return; // not registered (an object type's shape)
+    }
+    std::erase(from->second, shape);
+    m_ShapeLayers[shape->Layer()].push_back(shape);
+}
+
+Emitter* Graphics::CreateEmitter()
+{
+    auto* emitter = new Emitter();
+    emitter->System = this;
+    m_Emitters.push_back(emitter);
+    return emitter;
+}
+
+void Graphics::DestroyEmitter(Emitter* emitter)
+{
+    std::erase(m_Emitters, emitter);
+    delete emitter;
 }
 
 void Graphics::MoveToLayer(GraphicsComponent* component, int oldLayer)

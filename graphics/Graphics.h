@@ -17,9 +17,17 @@ class CustomShape;
 class Emitter;
 class IWindow;
 
-// Draws every frame: the layers of registered sprites (a layer is both the drawing order and the index
-// of the one texture drawn with it), the particle layer, debug lines and the fade, in a 16:9 viewport
-// with bars. Owns the render device and the per-layer lists of the sprites it made.
+// One draw call Graphics submitted: the layer (texture) drawn, -1 for none, and the vertex count.
+struct DrawRecord
+{
+    int Layer = -1;
+    PixelShader Shader = PixelShader::Main;
+    size_t Vertices = 0;
+};
+
+// Draws every frame: the layers of registered sprites and custom shapes (a layer is both the drawing order and the
+// index of the one texture drawn with it), the particle layer, debug lines and the fade, in a 16:9 viewport with bars.
+// Owns the render device and the per-layer lists of the sprites it made.
 class Graphics : public ISystem
 {
 public:
@@ -44,6 +52,19 @@ public:
     void DestroyComponent(IComponent* component) override;
     std::string GetName() const override { return "Graphics"; }
     Core* GetCore() const override { return m_Core; }
+
+    // A new emitter registered for updating and drawing; owned by the object that holds it.
+    Emitter* CreateEmitter();
+    // Forgets the emitter and deletes it.
+    void DestroyEmitter(Emitter* emitter);
+    // A new shape registered in the list of layer; owned by the object that holds it.
+    CustomShape* CreateShape(int layer);
+    // Takes the shape out of its layer's list and deletes it.
+    void DestroyShape(CustomShape* shape);
+    // Moves a registered shape from the list of oldLayer to the list of its current layer.
+    void MoveShape(CustomShape* shape, int oldLayer);
+    // Draw calls handed to the device in the last frame, in order.
+    const std::vector<DrawRecord>& LastFrameDraws() const { return m_LastDraws; }
 
     // Moves a registered sprite from the list of oldLayer to the list of its current m_zOrder.
     void MoveToLayer(GraphicsComponent* component, int oldLayer);
@@ -96,6 +117,8 @@ private:
     void CreateDevice();
     void DrawLayers(float dt);
     void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    void DrawShapes(const std::vector<CustomShape*>& shapes, int layer);
+    void UpdateEmitters(float dt);
     void DrawParticles();
     void DrawDebugLines();
     // Hands the batch to the device and empties it.
@@ -112,6 +135,7 @@ private:
     bool m_DeviceReady = false;
     bool m_HadFocus = false;
     std::vector<Vertex> m_Batch;
+    std::vector<DrawRecord> m_LastDraws;
     Vec2 m_ViewCentre;
 };
 

@@ -1,19 +1,22 @@
 #pragma once
 
-#include <functional>
+#include "engine/Vector.h"
+#include "graphics/Particle.h"
+
 #include <map>
 #include <string>
+#include <vector>
 
 namespace Framework
 {
 
-// Spawns the particles of one kind; the particle system fills in the arguments.
-using SpawnFunction = std::function<void()>;
+// Appends one burst of a particle kind to a list, centred on the origin; mirror flips its direction.
+using SpawnFunction = void (*)(std::vector<Particle>& particles, Vec2 origin, bool mirror);
 
-// The particle kinds by name.
+// The particle kinds by name ("Pollen", "CheckPoint", "Walking", "Water", "WaterBase", "Rain").
 extern std::map<std::string, SpawnFunction> ParticleSpawners;
 
-// Fills ParticleSpawners; called once at program start, before any system exists.
+// Fills ParticleSpawners; called once at program start after the random generator is seeded.
 void RegisterParticleKinds();
 
 } // namespace Framework

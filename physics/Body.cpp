@@ -131,6 +131,7 @@ void Body::Integrate(float h)
 {
     if (m_IsStatic)
     {
+        MoveKinematic(h);
         return;
     }
     m_PrevPosition = m_Position;
@@ -159,6 +160,30 @@ void Body::Integrate(float h)
         m_Velocity.x = m_Velocity.x / length * m_MaxSpeed;
         m_Velocity.y = m_Velocity.y / length * m_MaxSpeed;
         m_Velocity.z = m_Velocity.z / length;
+    }
+}
+
+void Body::MoveKinematic(float h)
+{
+    // A static body that a behaviour gives a velocity (a moving platform) moves by it without gravity or
+    // damping, and still holds the hero up like the ground.
+    Transform* transform = Owner != nullptr ? Owner->GetTransform() : nullptr;
+    if (transform != nullptr)
+    {
+        m_Position.x = transform->Position.x;
+        m_Position.y = transform->Position.y;
+    }
+    m_PrevPosition = m_Position;
+    if (m_Velocity.x == 0.0f && m_Velocity.y == 0.0f)
+    {
+        return;
+    }
+    m_Position.x += m_Velocity.x * h;
+    m_Position.y += m_Velocity.y * h;
+    if (transform != nullptr)
+    {
+        transform->Position.x = m_Position.x;
+        transform->Position.y = m_Position.y;
     }
 }
 

@@ -10,7 +10,8 @@ namespace Framework
 // The physical body of an object: velocity, its own gravity and a convex collision polygon. Made by
 // the Physics system (CreateComponent or CreatePrototypeComponent), which integrates the live ones.
 // Gameplay code steers a body by writing m_Velocity and m_Gravity directly. A body whose m_Mass is 0 or
-// less is static: never integrated, never moved by the collision stage. The object's Transform is the
+// less is static: never accelerated, never moved by the collision stage; a behaviour that gives it a
+// velocity moves it (a moving platform). The object's Transform is the
 // authority for position; every step starts from it and writes back to it.
 //
 // Data block, fields in this order: "m_Gravity", "m_Position", "m_Velocity", "m_Acceleration" (vector
@@ -37,6 +38,9 @@ public:
 
     // One sub-step of motion of h seconds from the Transform's position; a static body does not move.
     void Integrate(float h);
+    // A static body moves by its velocity (set by a behaviour) without gravity or damping; m_PrevPosition
+    // keeps where this sub-step started.
+    void MoveKinematic(float h);
     // Recomputes the world vertices from the offsets and the object's Transform.
     void UpdatePolygon();
 

@@ -87,7 +87,7 @@ bool StepSelection(int& selected, int count)
     return false;
 }
 
-void ShowAnimation(GameObjectComposition* object, const std::string& name)
+void ShowMenuAnimation(GameObjectComposition* object, const std::string& name)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
     if (graphics == nullptr)

@@ -30,7 +30,7 @@ bool IsBackPressed();
 bool StepSelection(int& selected, int count);
 // Plays the named animation on the object's sprite and shows its first frame at once, even when that
 // animation is already the current one; skips a null object or one without a sprite.
-void ShowAnimation(GameObjectComposition* object, const std::string& name);
+void ShowMenuAnimation(GameObjectComposition* object, const std::string& name);
 // Forgets the keys and buttons that are down, so a choice does not carry into what it opens.
 void ResetInputDevices();
 

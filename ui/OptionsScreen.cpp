@@ -2,6 +2,7 @@
 #include "data/GameObjectComposition.h"
 #include "engine/Core.h"
 #include "engine/WindowsSystem.h"
+#include "gameflow/HUD.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
 #include "platform/Window.h"
@@ -37,7 +38,7 @@ void SpellFourDigits(const std::vector<GameObjectComposition*>& digits, size_t f
     unsigned divisor = 1000;
     for (size_t i = 0; i < 4; ++i)
     {
-        ShowAnimation(digits[first + i], "Char_" + std::to_string((value / divisor) % 10));
+        SetDigit(digits[first + i], static_cast<int>((value / divisor) % 10));
         divisor /= 10;
     }
 }
@@ -53,9 +54,9 @@ void OptionsScreen::Enter()
     }
     m_ResolutionDigits = FindMenuObjects({"ResLeftArrow", "ResL1", "ResL2", "ResL3", "ResL4", "ResX", "ResR1", "ResR2",
                                           "ResR3", "ResR4", "ResRightArrow"});
-    ShowAnimation(m_ResolutionDigits[kTimes], "Char_X");
-    ShowAnimation(m_ResolutionDigits[kLeftArrow], "Char_Arrow");
-    ShowAnimation(m_ResolutionDigits[kRightArrow], "Char_Arrow");
+    ShowMenuAnimation(m_ResolutionDigits[kTimes], "Char_X");
+    ShowMenuAnimation(m_ResolutionDigits[kLeftArrow], "Char_Arrow");
+    ShowMenuAnimation(m_ResolutionDigits[kRightArrow], "Char_Arrow");
     if (CORE != nullptr && CORE->m_Audio != nullptr)
     {
         SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
@@ -71,7 +72,7 @@ void OptionsScreen::ShowResolution()
     {
         for (GameObjectComposition* digit : m_ResolutionDigits)
         {
-            ShowAnimation(digit, "default");
+            ShowMenuAnimation(digit, "default");
         }
         return;
     }
@@ -89,7 +90,7 @@ void OptionsScreen::ShowSoundBars()
     for (size_t i = 0; i < m_SoundBars.size(); ++i)
     {
         bool lit = static_cast<int>(i) < SoundLevel;
-        ShowAnimation(m_SoundBars[i], lit ? "Char_Stick" : "Char_Stick_Transparent");
+        ShowMenuAnimation(m_SoundBars[i], lit ? "Char_Stick" : "Char_Stick_Transparent");
     }
 }
 

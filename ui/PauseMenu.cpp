@@ -56,15 +56,14 @@ void Hide(const std::vector<std::string>& keys)
     }
 }
 
-// Lowers the music while paused and restores it afterwards.
+// Lowers the music while paused and restores it afterwards. The duck is a passing factor the Audio
+// system keeps, so its per-frame volume refresh does not undo it.
 void DuckMusic(bool duck)
 {
-    if (CORE == nullptr || CORE->m_Audio == nullptr)
+    if (CORE != nullptr && CORE->m_Audio != nullptr)
     {
-        return;
+        CORE->m_Audio->SetMusicFactor(duck ? kPausedMusicShare : 1.0f);
     }
-    Audio& audio = *CORE->m_Audio;
-    audio.SetBGMVolume(duck ? kPausedMusicShare * audio.BGMVolume : audio.MasterVolume);
 }
 } // namespace
 

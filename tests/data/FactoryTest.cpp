@@ -118,8 +118,8 @@ TEST_F(FactoryTest, LoadsALevelWithOverridesIdsAndTheHeroForTheCamera)
 
     // The earlier "Pollen" was destroyed, not left drawn; the sample object is gone before play.
     EXPECT_EQ(factory().FindObject("Sample"), nullptr);
-    EXPECT_EQ(factory().AllLiveObjects().size(), 2u);
-    EXPECT_EQ(Sprites(), 2u);
+    EXPECT_EQ(factory().AllLiveObjects().size(), 4u) << "the two objects and the two heads-up display heads";
+    EXPECT_EQ(Sprites(), 4u);
     EXPECT_EQ(Bodies(), 2u);
 }
 
@@ -138,7 +138,10 @@ TEST_F(FactoryTest, AnUnderscoreTrackKeepsTheTrackAndALevelWithoutHeroClearsTheC
 
     LoadLevel("Level_Missing");
     EXPECT_EQ(levels.GetCurrentLevelName(), "Level_Missing");
-    EXPECT_TRUE(factory().AllLiveObjects().empty());
+    for (const GameObjectComposition* object : factory().AllLiveObjects())
+    {
+        EXPECT_NE(object->Key.find("HUD_"), std::string::npos) << "only the heads-up display is live";
+    }
 }
 
 TEST_F(FactoryTest, LoadsAndUnloadsTheHeadsUpDisplay)

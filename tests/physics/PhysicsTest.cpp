@@ -23,18 +23,24 @@ TEST_F(PhysicsTest, ALongFrameIsSplitIntoSubStepsOfAtMostOneSixtieth)
     EXPECT_EQ(Published(), 6u) << "no time, no step";
 }
 
-TEST_F(PhysicsTest, StaticBodiesNeverMoveByThemselvesButFollowTheirTransform)
+TEST_F(PhysicsTest, StaticBodiesMoveOnlyByAVelocityTheyAreGivenAndFollowTheirTransform)
 {
     GameObjectComposition* rock = MakeObject("Rock", 10, 20, 0, Box(-1, -1, 1, 1));
-    BodyOf(rock)->m_Velocity = {500, 500, 0};
     BodyOf(rock)->m_Gravity = {0, -1000, 0};
+    physics().Update(0.017f);
+    EXPECT_EQ(At(rock)->Position.y, 20.0f) << "no gravity on a static body";
+
+    // A behaviour moves a platform by its velocity: no gravity, no damping, and it stays static.
+    BodyOf(rock)->m_Velocity = {500, -100, 0};
     for (int i = 0; i < 10; ++i)
     {
         physics().Update(0.017f);
     }
-    EXPECT_EQ(At(rock)->Position.x, 10.0f);
-    EXPECT_EQ(At(rock)->Position.y, 20.0f);
+    EXPECT_NEAR(At(rock)->Position.x, 10.0f + 85.0f, 1e-3);
+    EXPECT_NEAR(At(rock)->Position.y, 20.0f - 17.0f, 1e-3);
     EXPECT_EQ(BodyOf(rock)->m_Velocity.x, 500.0f);
+    EXPECT_TRUE(BodyOf(rock)->m_IsStatic);
+    BodyOf(rock)->m_Velocity = {0, 0, 0};
 
     At(rock)->Position = {30, 40};
     physics().Update(0.017f);

@@ -1,7 +1,7 @@
 // Kibbet's effect file: GLSL 3.30 core, one section per entry point. A section starts at a line
 // "@entry NAME" and runs to the next such line. The vertex shader multiplies the position, as a row
 // vector, by the camera matrix. Colour channels: g is the fade (1 no fade, 0 black), a the opacity;
-// for sprites b says how strongly the fade applies (shapes send 0 and ignore the fade).
+// for sprites and shapes b says how strongly the fade applies.
 
 @entry VS_Main
 #version 330 core

@@ -1,0 +1,201 @@
+#include "gameflow/HUD.h"
+
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "graphics/Camera.h"
+#include "graphics/GraphicsComponent.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace Framework
+{
+
+int Lives = 3;
+bool LifeLostThisFrame = false;
+int PollenTotal = 0;
+int PollenCollected = 0;
+float BarRefillTimer = 0.0f;
+bool BarRefillActive = false;
+
+namespace
+{
+// The names of the bars in meter order, filled by CollectBars.
+std::vector<std::string> EnergyBars;
+
+GameObjectComposition* Find(const std::string& key)
+{
+    return CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject(key) : nullptr;
+}
+
+void ShowAnimation(GameObjectComposition* object, const std::string& name)
+{
+    if (GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr)
+    {
+        graphics->m_pAnimation.PlayAsDefault(name);
+    }
+}
+
+std::string BarName(int n)
+{
+    return "HUD_Bar_" + std::to_string(n);
+}
+
+// The display objects and where they sit relative to the view centre, in layout order.
+struct HudPlace
+{
+    const char* Name;
+    float X;
+    float Y;
+    const char* Animation; // null for the total digits, which show the level's pollen count
+};
+constexpr std::array<HudPlace, 16> kLayout = {{
+    {"HUD_Head_1", -600, 320, "default"},
+    {"HUD_Head_2", -530, 320, "default"},
+    {"HUD_Head_3", -460, 320, "default"},
+    {"HUD_Pollen", 290, 310, "default"},
+    {"HUD_LeftNumber_1", 350, 310, "Char_0"},
+    {"HUD_LeftNumber_2", 410, 310, "Char_0"},
+    {"HUD_Slash", 470, 310, "Char_Slash"},
+    {"HUD_Bar_1", -600, -310, "default"},
+    {"HUD_Bar_2", -575, -310, "default"},
+    {"HUD_Bar_3", -550, -310, "default"},
+    {"HUD_Bar_4", -525, -310, "default"},
+    {"HUD_Bar_5", -500, -310, "default"},
+    {"HUD_Bar_6", -475, -310, "default"},
+    {"HUD_Bar_7", -450, -310, "default"},
+    {"HUD_RightNumber_1", 530, 310, nullptr},
+    {"HUD_RightNumber_2", 590, 310, nullptr},
+}};
+
+int CountPollen()
+{
+    int count = 0;
+    if (CORE != nullptr && CORE->m_Factory != nullptr)
+    {
+        for (const GameObjectComposition* object : CORE->m_Factory->AllLiveObjects())
+        {
+            count += object->Name == "Pollen_1" ? 1 : 0;
+        }
+    }
+    return count;
+}
+} // namespace
+
+void ResetHUD()
+{
+    Lives = 3;
+    PollenTotal = CountPollen();
+    PollenCollected = 0;
+    LifeLostThisFrame = false;
+    RefreshHUD();
+}
+
+void RefreshHUD()
+{
+    if (!HudLoaded)
+    {
+        return;
+    }
+    Vec2 centre = CAMERA.ScreenCentre();
+    int shownTotal = std::clamp(PollenTotal, 0, kLargestShownCount);
+    for (const HudPlace& place : kLayout)
+    {
+        GameObjectComposition* object = Find(place.Name);
+        if (object == nullptr)
+        {
+            continue;
+        }
+        if (Transform* t = object->GetTransform())
+        {
+            t->Position = {centre.x + place.X, centre.y + place.Y};
+        }
+        if (place.Animation != nullptr)
+        {
+            ShowAnimation(object, place.Animation);
+        }
+        else
+        {
+            bool tens = std::string(place.Name) == "HUD_RightNumber_1";
+            SetDigit(object, tens ? shownTotal / 10 : shownTotal % 10);
+        }
+    }
+    CollectBars();
+}
+
+int LoseLife()
+{
+    if (!LifeLostThisFrame)
+    {
+        Lives -= 1;
+        LifeLostThisFrame = true;
+        const char* head = Lives == 2 ? "HUD_Head_3" : Lives == 1 ? "HUD_Head_2" : "HUD_Head_1";
+        ShowAnimation(Find(head), "dead");
+    }
+    return Lives;
+}
+
+void CollectPollen()
+{
+    PollenCollected += 1;
+    int shown = std::clamp(PollenCollected, 0, kLargestShownCount);
+    if (shown > 9)
+    {
+        SetDigit(Find("HUD_LeftNumber_1"), shown / 10);
+    }
+    SetDigit(Find("HUD_LeftNumber_2"), shown % 10);
+}
+
+void SetDigit(GameObjectComposition* object, int digit)
+{
+    if (object == nullptr)
+    {
+        return;
+    }
+    ShowAnimation(object,
+                  digit < 0 ? std::string("default") : "Char_" + std::string(1, static_cast<char>('0' + digit)));
+}
+
+void CollectBars()
+{
+    EnergyBars.clear();
+    for (int n = 1; n <= kEnergyBarCount; ++n)
+    {
+        EnergyBars.push_back(BarName(n));
+    }
+}
+
+void EmptyBars()
+{
+    for (const std::string& name : EnergyBars)
+    {
+        ShowAnimation(Find(name), "empty");
+    }
+    BarRefillActive = true;
+    BarRefillTimer = 0.0f;
+}
+
+void RefillBars(float dt)
+{
+    if (!BarRefillActive)
+    {
+        return;
+    }
+    BarRefillTimer += dt;
+    // Every bar whose time has passed is lit, so a long frame cannot skip one.
+    int lit = std::min(static_cast<int>(BarRefillTimer / kBarRefillStep), kEnergyBarCount);
+    for (int n = 1; n <= lit && n <= static_cast<int>(EnergyBars.size()); ++n)
+    {
+        ShowAnimation(Find(EnergyBars[static_cast<size_t>(n - 1)]), "default");
+    }
+    if (lit >= kEnergyBarCount)
+    {
+        BarRefillTimer = 0.0f;
+        BarRefillActive = false;
+    }
+}
+
+} // namespace Framework

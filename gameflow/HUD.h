@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+namespace Framework
+{
+
+class GameObjectComposition;
+
+// Lives left; 3 at every level start.
+extern int Lives;
+// A life was already taken in this frame; the GameLogic system clears it at the end of its update.
+extern bool LifeLostThisFrame;
+// Objects named "Pollen_1" when the level started, and how many have been collected since.
+extern int PollenTotal;
+extern int PollenCollected;
+// Seconds since the energy bars were emptied, and whether they are refilling.
+extern float BarRefillTimer;
+extern bool BarRefillActive;
+
+// Number of energy bars of the meter, and seconds between two bars lighting up again.
+constexpr int kEnergyBarCount = 7;
+constexpr float kBarRefillStep = 0.1875f;
+// The largest count two digits show.
+constexpr int kLargestShownCount = 99;
+
+// Resets lives and pollen for a new level (whether or not the display exists) and lays out the display.
+void ResetHUD();
+// Places every display object at its offset from the view centre and shows three live heads and "00" collected.
+void RefreshHUD();
+// Takes one life unless one was taken in this frame, marks the lost head; returns the lives left.
+int LoseLife();
+// Counts one collected pollen and shows the count.
+void CollectPollen();
+// Shows a digit (0 to 9) on a number object, or blank for -1; a null object is skipped.
+void SetDigit(GameObjectComposition* object, int digit);
+// Notes the names of the seven bars (they are looked up by name whenever they change, so no stale pointer
+// survives the display being destroyed).
+void CollectBars();
+// Shows every bar empty and starts the refill.
+void EmptyBars();
+// Lights every bar whose time has come; the meter is full 1.3125 s after it was emptied.
+void RefillBars(float dt);
+
+} // namespace Framework

@@ -1,0 +1,128 @@
+#include "graphics/CustomShape.h"
+
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "engine/Core.h"
+#include "engine/Log.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsComponent.h"
+#include "graphics/ResourceManager.h"
+#include "physics/Polygon.h"
+
+namespace Framework
+{
+
+namespace
+{
+constexpr float kDefaultScaleFactor = 200.0f;
+
+unsigned ReadUnsignedField(TextSerializer& reader)
+{
+    reader.ReadToken();
+    reader.ReadToken();
+    reader.ReadToken();
+    return TextSerializer::StringToUnsigned(reader.CurrentToken);
+}
+} // namespace
+
+void CustomShape::Initialize()
+{
+    if (GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr)
+    {
+        graphics->m_pSprite.Size = {m_Width, m_Height};
+        graphics->m_pSprite.BuildQuad();
+    }
+    m_HalfWidth = static_cast<float>(m_Width) * 0.5f;
+    m_HalfHeight = static_cast<float>(m_Height) * 0.5f;
+}
+
+IComponent* CustomShape::Clone() const
+{
+    Graphics* graphics = CORE != nullptr ? CORE->m_Graphics : nullptr;
+    CustomShape* copy = graphics != nullptr ? graphics->CreateShape(m_Layer) : new CustomShape();
+    copy->Owner = Owner;
+    copy->m_VertexesOffset = m_VertexesOffset;
+    copy->m_HalfWidth = m_HalfWidth;
+    copy->m_HalfHeight = m_HalfHeight;
+    copy->m_Layer = m_Layer;
+    copy->m_ScaleFactor = m_ScaleFactor;
+    copy->m_TextureName = m_TextureName;
+    copy->m_Width = m_Width;
+    copy->m_Height = m_Height;
+    return copy;
+}
+
+void CustomShape::Destroy()
+{
+    if (auto* graphics = dynamic_cast<Graphics*>(System))
+    {
+        graphics->DestroyShape(this);
+    }
+}
+
+void CustomShape::Serialize(TextSerializer& reader, const std::string& blockName)
+{
+    const int oldLayer = m_Layer;
+    reader.EnterBlock(blockName);
+    reader.ReadString("m_TextureName", m_TextureName);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    if (ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr)
+    {
+        m_Layer = resources->GetZOrder(resources->GetCustomShape(m_TextureName));
+    }
+    reader.ReadToken();
+    reader.ReadToken();
+    reader.ReadToken();
+    m_ScaleFactor = TextSerializer::StringToFloat(reader.CurrentToken);
+    if (m_ScaleFactor == 0.0f)
+    {
+        LogOnce("custom shape \"" + m_TextureName + "\": m_ScaleFactor 0 cannot tile a texture; 200 is used");
+        m_ScaleFactor = kDefaultScaleFactor;
+    }
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    ReadVec3List(reader, "m_VertexesOffset", m_VertexesOffset);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    m_Width = ReadUnsignedField(reader);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    m_Height = ReadUnsignedField(reader);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    if (m_Layer != oldLayer)
+    {
+        if (auto* graphics = dynamic_cast<Graphics*>(System))
+        {
+            graphics->MoveShape(this, oldLayer);
+        }
+    }
+}
+
+void CustomShape::Write(TextWriter& writer, const std::string& blockName) const
+{
+    writer.BeginBlock(blockName);
+    writer.WriteString("m_TextureName", m_TextureName);
+    writer.WriteSeparator();
+    writer.WriteNumber("m_ScaleFactor", m_ScaleFactor);
+    writer.WriteSeparator();
+    WriteVec3List(writer, "m_VertexesOffset", m_VertexesOffset);
+    writer.WriteSeparator();
+    writer.WriteNumber("m_Width", m_Width);
+    writer.WriteSeparator();
+    writer.WriteNumber("m_Height", m_Height);
+    writer.EndBlock();
+}
+
+} // namespace Framework

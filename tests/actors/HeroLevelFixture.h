@@ -1,0 +1,80 @@
+#pragma once
+
+#include "actors/HeroController.h"
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "graphics/Camera.h"
+#include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
+#include "physics/Body.h"
+#include "tests/TestSupport.h"
+
+#include <set>
+
+namespace Framework
+{
+
+// Windows virtual-key codes the hero reacts to.
+constexpr int kKeySpace = 0x20;
+constexpr int kKeyLeft = 0x25;
+constexpr int kKeyRight = 0x27;
+constexpr int kKeyControl = 0x11;
+// The fixed frame of --fixed-step.
+constexpr float kFrame = 0.017f;
+
+// The hero fixture level (tests/data/hero: ground from x -1060 to 2860 with its top at y -216, the hero standing
+// on it at x 0, twelve "Pollen_1", a mover and the display) started in-process. Frame() runs one game frame in
+// the main loop's order with the given keys down; a key not down in the previous frame reads as just pressed.
+class HeroLevelTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        // Process-wide values outlive the engine of the previous test.
+        HudLoaded = false;
+        BarRefillActive = false;
+        Start(SourcePath("tests/data/hero"), "Level_Hero", true);
+    }
+
+    void Frame(const std::set<int>& keys = {}, float dt = kFrame)
+    {
+        Input& input = *core.m_Input;
+        for (int key : m_Held)
+        {
+            input.m_Keyboard[key] = 0;
+        }
+        for (int key : keys)
+        {
+            input.m_Keyboard[key] = m_Held.count(key) != 0 ? 2 : 3;
+        }
+        m_Held = keys;
+        for (auto& system : core.Systems)
+        {
+            if (system.get() != core.m_Input)
+            {
+                system->Update(dt);
+            }
+        }
+        core.m_GameLogic->m_LevelManager.UpdateLevel(dt);
+    }
+    void Frames(int count, const std::set<int>& keys = {})
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            Frame(keys);
+        }
+    }
+
+    HeroController& Hero() { return core.m_GameLogic->PlayerController(); }
+    GameObjectComposition* Object(const std::string& key) { return core.m_Factory->FindObject(key); }
+    Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
+    Body& HeroBody() { return *Object("Kibbet")->GetBody(); }
+    std::string Shown(const std::string& key) { return Object(key)->GetGraphics()->m_pAnimation.m_Current; }
+
+    std::set<int> m_Held;
+};
+
+} // namespace Framework

@@ -1,0 +1,157 @@
+#include "tests/TestSupport.h"
+
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "graphics/Camera.h"
+#include "graphics/CustomShape.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsComponent.h"
+
+#include <algorithm>
+#include <sstream>
+
+using namespace Framework;
+
+namespace
+{
+constexpr int kEarth = 3;
+constexpr int kGrass = 4;
+constexpr int kMoss = 6;
+
+// An empty level over the real tables and textures, where each case places its own shapes.
+class CustomShapeTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        CAMERA = Camera{};
+        Start(SourcePath("tests/data/ground"), "Level_Ground", true);
+        core.m_Factory->DestroyAllObjects();
+    }
+    void TearDown() override
+    {
+        EngineTest::TearDown();
+        CAMERA = Camera{};
+    }
+    GameObjectComposition* Place(const std::string& type, Vec2 position)
+    {
+        GameObjectComposition* object = core.m_Factory->CreateObject(type, std::string());
+        object->GetTransform()->Position = position;
+        return object;
+    }
+    static CustomShape* ShapeOf(GameObjectComposition* object)
+    {
+        return static_cast<CustomShape*>(object->GetComponent("CustomShape"));
+    }
+    // The draws of one frame in a layer.
+    std::vector<const RecordedDraw*> Frame(int layer)
+    {
+        core.m_Graphics->Update(0.017f);
+        std::vector<const RecordedDraw*> draws;
+        for (const RecordedDraw& draw : static_cast<RecordingRenderDevice&>(core.m_Graphics->Device()).Draws)
+        {
+            if (draw.Texture == layer)
+            {
+                draws.push_back(&draw);
+            }
+        }
+        return draws;
+    }
+    bool Listed(const CustomShape* shape, int layer)
+    {
+        const auto& lists = core.m_Graphics->m_ShapeLayers;
+        return lists.count(layer) != 0 &&
+               std::find(lists.at(layer).begin(), lists.at(layer).end(), shape) != lists.at(layer).end();
+    }
+};
+} // namespace
+
+TEST_F(CustomShapeTest, AFanOfClockwiseTrianglesWithTheTextureTiledByTheScaleFactor)
+{
+    GameObjectComposition* object = Place("Grass", {10.0f, 20.0f});
+    CustomShape* shape = ShapeOf(object);
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->Layer(), kGrass);
+    shape->m_VertexesOffset = {{0, 0, 0}, {0, 100, 0}, {100, 100, 0}, {100, 0, 0}};
+    shape->m_ScaleFactor = 200.0f;
+    core.m_Graphics->ResetFade();
+    core.m_Graphics->m_SpriteAlpha = 0.5f;
+
+    auto draws = Frame(kGrass);
+    ASSERT_EQ(draws.size(), 1u);
+    const std::vector<Vertex>& v = draws[0]->Vertices;
+    ASSERT_EQ(v.size(), 6u);
+    const float expected[6][4] = {{0, 0, 0, 0}, {0, 100, 0, 0.5f},      {100, 100, 0.5f, 0.5f},
+                                  {0, 0, 0, 0}, {100, 100, 0.5f, 0.5f}, {100, 0, 0.5f, 0}};
+    for (size_t i = 0; i < 6; ++i)
+    {
+        EXPECT_FLOAT_EQ(v[i].x, expected[i][0] + 10.0f) << i;
+        EXPECT_FLOAT_EQ(v[i].y, expected[i][1] + 20.0f) << i;
+        EXPECT_FLOAT_EQ(v[i].u, expected[i][2]) << i;
+        EXPECT_FLOAT_EQ(v[i].v, expected[i][3]) << i;
+        EXPECT_EQ(v[i].g, 0.0f) << "the ground takes the fade like the sprites";
+        EXPECT_EQ(v[i].b, 1.0f);
+        EXPECT_EQ(v[i].a, 0.5f);
+    }
+
+    shape->m_VertexesOffset.resize(2);
+    EXPECT_TRUE(Frame(kGrass).empty()) << "two vertices make no triangle";
+}
+
+TEST_F(CustomShapeTest, ALayerDrawsItsSpritesAndThenItsShapesAndCullsShapesByTheirSize)
+{
+    GameObjectComposition* ground = Place("Earth", {0.0f, -260.0f});
+    GameObjectComposition* hive = Place("Hive", {0.0f, 0.0f});
+    GraphicsComponent* sprite = hive->GetGraphics();
+    int oldLayer = sprite->m_zOrder;
+    sprite->m_zOrder = kEarth;
+    core.m_Graphics->MoveToLayer(sprite, oldLayer);
+
+    auto draws = Frame(kEarth);
+    ASSERT_EQ(draws.size(), 2u);
+    EXPECT_EQ(draws[0]->Vertices.size(), 6u) << "the sprite first";
+    EXPECT_EQ(draws[1]->Vertices.size(), 6u) << "then the shape";
+
+    // The earth is 1400 wide: its centre may be 640 + 700 from the view's centre and still be drawn.
+    ground->GetTransform()->Position = {1340.0f, 0.0f};
+    EXPECT_EQ(Frame(kEarth).size(), 2u);
+    ground->GetTransform()->Position = {1341.0f, 0.0f};
+    EXPECT_EQ(Frame(kEarth).size(), 1u);
+}
+
+TEST_F(CustomShapeTest, ARenamedShapeMovesToItsNewLayerAndLeavesEveryListWhenDestroyed)
+{
+    GameObjectComposition* object = Place("Grass", {0.0f, 0.0f});
+    CustomShape* shape = ShapeOf(object);
+    ASSERT_TRUE(Listed(shape, kGrass));
+
+    TextSerializer reader = TextSerializer::FromText(R"({ "Shape" : {
+        "m_TextureName" : "Moss" , "m_ScaleFactor" : 128 ,
+        "m_VertexesOffset" : [ "Vertex" : { "x" : 0 , "y" : 0 , "z" : 0 } , "Vertex" : { "x" : 0 , "y" : 50 , "z" : 0 } ,
+                               "Vertex" : { "x" : 50 , "y" : 0 , "z" : 0 } ] ,
+        "m_Width" : 50 , "m_Height" : 50 } , "After" : 1 })");
+    reader.MoveToStart();
+    reader.ReadToken();
+    reader.ReadToken();
+    shape->Serialize(reader, std::string());
+    reader.ReadToken();
+    EXPECT_EQ(reader.CurrentToken, ",") << "the reader stops after the shape's closing brace";
+    EXPECT_EQ(shape->m_VertexesOffset.size(), 3u);
+    EXPECT_EQ(shape->m_Height, 50u);
+    EXPECT_FALSE(Listed(shape, kGrass));
+    EXPECT_TRUE(Listed(shape, kMoss));
+    EXPECT_EQ(Frame(kMoss).size(), 1u);
+
+    core.m_Factory->DestroyObject(object);
+    core.m_Factory->Update(0.0f);
+    EXPECT_FALSE(Listed(shape, kGrass));
+    EXPECT_FALSE(Listed(shape, kMoss));
+    EXPECT_TRUE(Frame(kMoss).empty()) << "a freed shape is not drawn";
+
+    // The object type's own shape was made directly: it is in no list and its object deletes it once.
+    const CustomShape* prototype = ShapeOf(core.m_Factory->ObjectTypes.at("Grass").get());
+    EXPECT_EQ(prototype->System, nullptr);
+    EXPECT_FALSE(Listed(prototype, kGrass));
+}
