@@ -81,7 +81,7 @@ void Audio::LoadFiles(const std::string& folder, const std::string& extension)
 
 void Audio::Update(float dt)
 {
-    (void)dt;
+    m_Device->PassTime(dt);
     bool focused = m_Core == nullptr || m_Core->m_Windows == nullptr || m_Core->m_Windows->HasFocus();
     if (focused)
     {
@@ -122,6 +122,7 @@ void Audio::Start(SoundRecord& record)
         }
         return;
     }
+    ++record.m_Starts;
     if (record.m_IsMusic)
     {
         // The one stream now holds this track; whatever it played before stops.
@@ -154,6 +155,22 @@ void Audio::Stop(SoundRecord& record)
         return;
     }
     m_Device->StopVoice(ChannelSlots[static_cast<size_t>(record.m_Slot)]);
+}
+
+std::string Audio::PlayingMusicName() const
+{
+    if (m_StreamRecord == nullptr || !m_Device->IsMusicPlaying())
+    {
+        return std::string();
+    }
+    for (const auto& [name, record] : m_Sounds)
+    {
+        if (record.get() == m_StreamRecord)
+        {
+            return name;
+        }
+    }
+    return std::string();
 }
 
 void Audio::PlaySound(const std::string& name)

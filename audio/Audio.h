@@ -19,12 +19,13 @@ struct SoundRecord
     bool m_Playing = false;  // the playing mark: set while the record is the looping current track
     bool m_IsMusic = false;  // an ".mp3" track, streamed through the one music stream
     bool m_Loop = false;     // whether the sound loops when it plays
+    int m_Starts = 0;        // how often it was started since the program began
 };
 
 // Loads every sound of "Audio/" at start-up and plays them by file name without extension: ".wav" files
 // are effects, ".mp3" files streamed music. Keeps one current background track and the player's volume.
 // Without a sound device everything but the sound itself goes on: records, marks, current track and
-// volumes are kept, and nothing is ever reported playing.
+// volumes are kept, and a started sound reports playing for its file's length in game time.
 class Audio : public ISystem
 {
 public:
@@ -70,6 +71,8 @@ public:
     SoundRecord* FindSound(const std::string& name) const;
     // True when sound reaches a speaker.
     bool IsAudible() const { return m_Device->IsAudible(); }
+    // The name of the track the music stream plays now, or empty.
+    std::string PlayingMusicName() const;
 
     // The most sound files loaded; slot 0 stays unused.
     static constexpr int kMaxSounds = 127;

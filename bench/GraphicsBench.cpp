@@ -1,10 +1,11 @@
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
 #include "engine/Paths.h"
-#include "engine/ProgramEntry.h"
+#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 
@@ -31,7 +32,7 @@ struct Scene
     Scene(int sprites, bool realGl)
     {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
-        CAMERA = Camera{};
+        ResetProcessState();
         Options options;
         options.Headless = !realGl;
         options.Windowed = true;
@@ -55,6 +56,7 @@ struct Scene
         {
             system->Load();
         }
+        core.m_GameLogic->m_LevelManager.UpdateLevel(0.0f);
         std::mt19937 random(7);
         std::uniform_real_distribution<float> x(-600.0f, 600.0f);
         std::uniform_real_distribution<float> y(-330.0f, 330.0f);
@@ -68,8 +70,7 @@ struct Scene
     ~Scene()
     {
         core.DestroySystems();
-        CORE = nullptr;
-        CAMERA = Camera{};
+        ResetProcessState();
     }
     Core core;
 };

@@ -62,7 +62,7 @@ public:
         }
         m_Objects.clear();
         m_Core.DestroySystems();
-        CORE = nullptr;
+        ResetProcessState();
     }
 
     Scene(const Scene&) = delete;

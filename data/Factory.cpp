@@ -22,8 +22,6 @@
 namespace Framework
 {
 
-bool HudLoaded = false;
-
 Factory::Factory(Core* core) : m_Core(core) {}
 
 // The other systems are gone by now (the Factory is deleted last), so the remaining objects'
@@ -182,7 +180,9 @@ GameObjectComposition* Factory::FindObject(const std::string& key) const
 
 void Factory::DestroyObject(GameObjectComposition* object)
 {
-    if (object != nullptr)
+    // A pointer to an object already gone would otherwise wait here and destroy whatever new object
+    // later gets its address.
+    if (m_Owned.count(object) != 0)
     {
         PendingDestruction.insert(object);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "engine/ProcessState.h"
 
 #include <map>
 #include <memory>
@@ -13,9 +14,6 @@ namespace Framework
 {
 
 class GameObjectComposition;
-
-// True while the heads-up display objects exist.
-extern bool HudLoaded;
 
 // Owns every game object: reads the object types at start-up, builds live objects by cloning them,
 // places them from level and heads-up display files, finds them by key and destroys them at the start
@@ -39,6 +37,7 @@ public:
     // The live object stored under key, or null.
     GameObjectComposition* FindObject(const std::string& key) const;
     // Marks a live object; it is destroyed at the start of the next frame, once however often marked.
+    // Anything else (null, an object type, an object already destroyed) is ignored.
     void DestroyObject(GameObjectComposition* object);
     // Destroys every live object now and forgets the marks.
     void DestroyAllObjects();

@@ -6,8 +6,6 @@
 namespace Framework
 {
 
-uint32_t ObjectIdCounter = 0;
-
 GameObjectComposition::GameObjectComposition(const std::string& typeName) : Name(typeName), ObjectId(ObjectIdCounter)
 {
     AddComponent(Transform::TypeName, new Transform());

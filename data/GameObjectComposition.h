@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ComponentRegistry.h"
+#include "engine/ProcessState.h"
 
 #include <cstdint>
 #include <map>
@@ -16,9 +17,6 @@ class IMessage;
 #define KIBBET_DECLARE_COMPONENT_CLASS(Class, Accessor, Source, Level) class Class;
 KIBBET_COMPONENT_KINDS(KIBBET_DECLARE_COMPONENT_CLASS)
 #undef KIBBET_DECLARE_COMPONENT_CLASS
-
-// Ids handed to objects: cloning increments it first and takes the new value; level loading sets it.
-extern uint32_t ObjectIdCounter;
 
 // A game object: components keyed by type name, the type it was made from, its key and id.
 // Owned by the Factory. Components are held in byte-wise order of their type names, which is the

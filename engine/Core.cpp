@@ -9,9 +9,6 @@
 namespace Framework
 {
 
-Core* CORE = nullptr;
-std::deque<DebugLine> DebugLineQueue;
-
 namespace
 {
 // 1/60 s as a float: a frame runs once dt is no longer below it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "engine/ProcessState.h"
 #include "engine/Vector.h"
 
 #include <cstdint>
@@ -30,9 +31,6 @@ struct DebugLine
     float EndX, EndY, EndZ;
     float R, G, B, A;
 };
-
-// First-in first-out queue of debug lines; Graphics draws and empties it every frame.
-extern std::deque<DebugLine> DebugLineQueue;
 
 // Queues one debug line per edge of the closed polygon; colour is r, g, b, a or null for (255, 0, 0, 1).
 void DrawDebugPolygon(const std::vector<Vec3>& points, const float* colour);
@@ -80,8 +78,5 @@ private:
     uint64_t m_FrameLimit = 0;
     uint64_t m_FrameCount = 0;
 };
-
-// The global Core every part of the program reaches the systems through.
-extern Core* CORE;
 
 } // namespace Framework

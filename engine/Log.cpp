@@ -1,7 +1,8 @@
 #include "engine/Log.h"
 
+#include "engine/ProcessState.h"
+
 #include <cstdio>
-#include <set>
 
 namespace Framework
 {
@@ -13,8 +14,7 @@ void Log(const std::string& message)
 
 void LogOnce(const std::string& message)
 {
-    static std::set<std::string> seen;
-    if (seen.insert(message).second)
+    if (LoggedOnceMessages.insert(message).second)
     {
         Log(message);
     }

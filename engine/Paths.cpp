@@ -1,18 +1,11 @@
 #include "engine/Paths.h"
 
+#include "engine/ProcessState.h"
+
 #include <filesystem>
 
 namespace Framework
 {
-
-namespace
-{
-std::string& Root()
-{
-    static std::string root = "Resources";
-    return root;
-}
-} // namespace
 
 std::string NormalizeSeparators(const std::string& path)
 {
@@ -34,12 +27,12 @@ void SetResourceRoot(const std::string& dir)
     {
         root.pop_back();
     }
-    Root() = root.empty() ? std::string("Resources") : root;
+    ResourceRootFolder = root.empty() ? std::string("Resources") : root;
 }
 
 const std::string& ResourceRoot()
 {
-    return Root();
+    return ResourceRootFolder;
 }
 
 std::string ResourcePath(const std::string& relative)
@@ -49,7 +42,7 @@ std::string ResourcePath(const std::string& relative)
     {
         rel.erase(rel.begin());
     }
-    return Root() + "/" + rel;
+    return ResourceRootFolder + "/" + rel;
 }
 
 std::string FindResourceRootNear(const std::string& executablePath)

@@ -108,7 +108,9 @@ void GameLogic::Load()
     m_LevelManager.AddLevel("Level_00_Splash", std::make_unique<Level_SplashScreens>());
     if (!m_StartLevel.empty())
     {
-        m_LevelManager.ChangeLevel(m_StartLevel);
+        // Started like a level chosen in play: at the end of the first frame, after every system has loaded
+        // its sounds and textures.
+        m_LevelManager.RequestLevel(m_StartLevel);
         return;
     }
     m_LevelManager.ChangeLevel("Level_00_Splash");

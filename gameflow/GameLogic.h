@@ -51,7 +51,8 @@ public:
     // Starts the knock-back of the hero away from the object (towards -x when the hero stands still).
     void StartBounce(GameObjectComposition* other);
 
-    // Starts the game in this level instead of the start-up sequence (developer flag --level).
+    // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
+    // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }
 
     // Seconds an end screen waits before a key can dismiss it.

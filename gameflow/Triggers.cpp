@@ -165,7 +165,11 @@ void CheckpointTrigger::OnContact(const ContactRecord& record)
 
 void CollectTrigger::OnContact(const ContactRecord& record)
 {
-    if (!IsHeroContact(record))
+    // The pollen's guard is its own destruction: once marked it counts no further contact, however many
+    // arrive before the Factory deletes it.
+    bool marked =
+        CORE != nullptr && CORE->m_Factory != nullptr && CORE->m_Factory->PendingDestruction.count(Owner) != 0;
+    if (!IsHeroContact(record) || marked)
     {
         return;
     }

@@ -13,8 +13,6 @@
 namespace Framework
 {
 
-Camera CAMERA;
-
 Mat4 Multiply(const Mat4& a, const Mat4& b)
 {
     Mat4 out;

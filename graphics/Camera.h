@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ProcessState.h"
 #include "engine/Vector.h"
 
 #include <vector>
@@ -56,9 +57,6 @@ public:
     Mat4 m_ViewProjection;
     std::vector<GameObjectComposition*> m_ParallaxObjects;
 };
-
-// The global camera.
-extern Camera CAMERA;
 
 // The product a x b of two row-major matrices (row vectors: v * a * b).
 Mat4 Multiply(const Mat4& a, const Mat4& b);

@@ -6,8 +6,6 @@
 namespace Framework
 {
 
-std::map<std::string, SpawnFunction> ParticleSpawners;
-
 namespace
 {
 constexpr float kDegree = 3.14159265f / 180.0f;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ProcessState.h"
 #include "engine/Vector.h"
 #include "graphics/Particle.h"
 
@@ -10,11 +11,8 @@
 namespace Framework
 {
 
-// Appends one burst of a particle kind to a list, centred on the origin; mirror flips its direction.
-using SpawnFunction = void (*)(std::vector<Particle>& particles, Vec2 origin, bool mirror);
-
-// The particle kinds by name ("Pollen", "CheckPoint", "Walking", "Water", "WaterBase", "Rain").
-extern std::map<std::string, SpawnFunction> ParticleSpawners;
+// ParticleSpawners (engine/ProcessState.h) holds the kinds by name: "Pollen", "CheckPoint", "Walking",
+// "Water", "WaterBase", "Rain".
 
 // Fills ParticleSpawners; called once at program start after the random generator is seeded.
 void RegisterParticleKinds();

@@ -1,4 +1,5 @@
 #include "platform/SdlEventHub.h"
+#include "platform/Window.h"
 
 #include <algorithm>
 #include <vector>
@@ -23,6 +24,11 @@ void AddSdlEventListener(ISdlEventListener* listener)
 void RemoveSdlEventListener(ISdlEventListener* listener)
 {
     std::erase(Listeners(), listener);
+}
+
+void ClearSdlEventListeners()
+{
+    Listeners().clear();
 }
 
 void DispatchSdlEvent(const SDL_Event& event)

@@ -52,9 +52,13 @@ public:
     virtual void SetMusicVolume(float volume) = 0;
     // Volume of every effect channel, 0 to 1.
     virtual void SetEffectVolume(float volume) = 0;
+    // Game time passed since the last call; a device that plays nothing measures its sounds by it, a real
+    // one ignores it.
+    virtual void PassTime(float seconds) { (void)seconds; }
 };
 
-// A device that plays nothing: loads always succeed, nothing is ever playing.
+// A device that plays nothing: a file loads when its header gives its length, and a started sound reports
+// playing for that long in the game time passed to PassTime (a looping one until stopped).
 std::unique_ptr<ISoundDevice> CreateSilentSoundDevice();
 // The SDL2_mixer device; when no sound device can be opened it logs once and returns a silent one.
 std::unique_ptr<ISoundDevice> CreateSdlSoundDevice();

@@ -68,5 +68,7 @@ public:
 std::unique_ptr<IWindow> CreateSdlWindow(const std::string& title, int width, int height, const std::string& iconPath);
 // No window at all; reports focus so focus rules behave as in a focused game.
 std::unique_ptr<IWindow> CreateHeadlessWindow(int width = 1280, int height = 720);
+// Forgets every SDL event listener (the process state reset uses it; a live listener must not be left).
+void ClearSdlEventListeners();
 
 } // namespace Framework

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
 #include "engine/Paths.h"
-#include "engine/ProgramEntry.h"
+#include "gameflow/GameLogic.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -70,7 +71,8 @@ inline RunResult RunGame(const std::string& args)
 }
 
 // Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs
-// every Initialize and Load pass (which starts the level), or only the Factory's Initialize so object types exist.
+// every Initialize and Load pass and starts the level as the first frame does, or only the Factory's Initialize so
+// object types exist.
 inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
                         bool runPasses)
 {
@@ -94,6 +96,8 @@ inline void StartEngine(Core& core, const std::string& resourceDir, const std::s
     {
         system->Load();
     }
+    // The end of the first frame, where a level named by --level starts.
+    core.m_GameLogic->m_LevelManager.UpdateLevel(0.0f);
 }
 
 // A headless engine over a resource folder of tests/data.
@@ -104,12 +108,7 @@ protected:
     {
         StartEngine(core, resourceDir, level, true, runPasses);
     }
-    void TearDown() override
-    {
-        core.DestroySystems();
-        CORE = nullptr;
-        SetResourceRoot("Resources");
-    }
+    void TearDown() override { core.DestroySystems(); }
 
     Core core;
 };

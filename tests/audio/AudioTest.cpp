@@ -235,24 +235,54 @@ TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)
     EXPECT_FLOAT_EQ(mixer->EffectVolume, 0.25f);
 }
 
-TEST(AudioWithoutDevice, KeepsItsBookkeepingAndReportsNothingPlaying)
+// Without a sound card a sound plays for its file's length in game time, so asking every frame to play it
+// once starts it again only when it has ended, as with a card.
+TEST(AudioWithoutDevice, PlaysEachSoundForItsFileLengthInGameTime)
 {
     Audio audio(nullptr, CreateSilentSoundDevice());
     EXPECT_FALSE(audio.IsAudible());
-    audio.LoadFolder(std::string(KIBBET_SOURCE_DIR) + "/tests/data/audio/Audio");
-    ASSERT_NE(audio.FindSound("SFX_Beep"), nullptr);
-    ASSERT_NE(audio.FindSound("BGM_Hum"), nullptr);
-    EXPECT_EQ(audio.FindSound("BGM_Hum")->m_Slot, 1);
+    audio.LoadFolder(SourcePath("tests/data/audio/Audio"));
+    audio.LoadFolder(SourcePath("Resources/Audio"));
+    struct Case
+    {
+        const char* Name;
+        int FramesPlaying; // the last 17 ms frame after its start that still reports it playing
+        int StartsIn30Frames;
+    };
+    for (const Case& c : {Case{"SFX_Beep", 14, 2}, Case{"SFX_Birds", 470, 1}})
+    {
+        for (int frame = 0; frame < 30; ++frame)
+        {
+            audio.PlaySoundOnce(c.Name);
+            audio.Update(0.017f);
+        }
+        EXPECT_EQ(audio.FindSound(c.Name)->m_Starts, c.StartsIn30Frames) << c.Name;
+        audio.StopSound(c.Name);
+        audio.PlaySound(c.Name);
+        for (int frame = 0; frame < c.FramesPlaying; ++frame)
+        {
+            audio.Update(0.017f);
+        }
+        EXPECT_TRUE(audio.IsSoundPlaying(c.Name)) << c.Name;
+        audio.Update(0.017f);
+        EXPECT_FALSE(audio.IsSoundPlaying(c.Name)) << c.Name;
+    }
 
-    audio.PlaySound("SFX_Beep");
-    EXPECT_FALSE(audio.IsSoundPlaying("SFX_Beep"));
+    // The background track loops until it is changed; made to play once it ends with the pass now heard.
     audio.PlayBGM("BGM_Hum");
-    EXPECT_EQ(audio.m_CurrentBGM, audio.FindSound("BGM_Hum"));
-    EXPECT_TRUE(audio.m_CurrentBGM->m_Playing);
-    EXPECT_FALSE(audio.IsSoundPlaying("BGM_Hum"));
-    audio.SetMasterVolume(0.3f);
-    audio.ToggleMute();
-    EXPECT_EQ(audio.MasterVolume, 0.0f);
-    audio.Update(0.017f);
-    audio.StopSound("BGM_Hum");
+    for (int frame = 0; frame < 100; ++frame)
+    {
+        audio.Update(0.017f);
+    }
+    EXPECT_EQ(audio.PlayingMusicName(), "BGM_Hum") << "still looping after 1.7 s of a 1.57 s track";
+    audio.SetLooping("BGM_Hum", false);
+    int frames = 0;
+    for (; frames < 1000 && audio.IsSoundPlaying("BGM_Hum"); ++frames)
+    {
+        audio.Update(0.017f);
+    }
+    EXPECT_EQ(frames, 85) << "the second pass ends at 3.13 s";
+    EXPECT_EQ(audio.PlayingMusicName(), "");
+    EXPECT_EQ(audio.FindSound("BGM_Hum")->m_Starts, 1);
+    EXPECT_EQ(audio.FindSound("NoSuchFile"), nullptr);
 }

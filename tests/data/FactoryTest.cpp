@@ -92,6 +92,13 @@ TEST_F(FactoryTest, DestroysMarkedObjectsOnceAtTheNextUpdateThroughTheirSystems)
     EXPECT_EQ(Bodies(), 0u);
     factory().Update(0.017f);
     EXPECT_TRUE(factory().PendingDestruction.empty());
+
+    // A stale pointer (and an object type) is ignored, so it cannot destroy a later object at its address.
+    GameObjectComposition* stale = factory().CreateObject("Pollen_1", "Q");
+    factory().DestroyAllObjects();
+    factory().DestroyObject(stale);
+    factory().DestroyObject(factory().ObjectTypes.at("Pollen_1").get());
+    EXPECT_TRUE(factory().PendingDestruction.empty());
 }
 
 TEST_F(FactoryTest, LoadsALevelWithOverridesIdsAndTheHeroForTheCamera)

@@ -156,7 +156,6 @@ TEST_F(CoreLoopTest, BroadcastsInRegistrationOrderAndDeletesInReverse)
 
 TEST(DebugLines, PolygonsQueueOneLinePerEdge)
 {
-    DebugLineQueue.clear();
     DrawDebugPolygon({{1, 2, 0}}, nullptr);
     EXPECT_TRUE(DebugLineQueue.empty());
 
@@ -174,5 +173,4 @@ TEST(DebugLines, PolygonsQueueOneLinePerEdge)
     ASSERT_EQ(DebugLineQueue.size(), 2u) << "two points: the same line in both directions";
     EXPECT_EQ(DebugLineQueue[1].StartX, 5.0f);
     EXPECT_EQ(DebugLineQueue[1].G, 1.0f);
-    DebugLineQueue.clear();
 }

@@ -64,7 +64,6 @@ protected:
         core.m_Windows->Update(0);
         probe->Ids.clear();
     }
-    void TearDown() override { CAMERA = Camera{}; }
     void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
     void PushType(Uint32 type)
     {

@@ -1,11 +1,11 @@
 // Feeds arbitrary bytes to the data reader, the level loader and the object type loader.
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
-#include "engine/ProgramEntry.h"
 #include "gameflow/GameLogic.h"
 
 #include <cstdint>

@@ -17,15 +17,9 @@ protected:
     void SetUp() override
     {
         Start(SourcePath("tests/data/gfx"));
-        CAMERA = Camera{};
         CAMERA.InitCamera(1280, 720);
         hero = core.m_Factory->CreateObject("Back", "Kibbet");
         other = core.m_Factory->CreateObject("Glass", "Other");
-    }
-    void TearDown() override
-    {
-        CAMERA = Camera{};
-        EngineTest::TearDown();
     }
     void Place(GameObjectComposition* object, float x, float y) { object->GetTransform()->Position = {x, y}; }
 

@@ -34,5 +34,4 @@ TEST(FullscreenFocusTest, LosingFocusInFullScreenMinimisesAndReturningRestores)
     EXPECT_TRUE(graphics.m_Fullscreen);
     EXPECT_FALSE(graphics.m_RestoreFullscreen);
     EXPECT_EQ(graphics.m_BackBufferWidth, 1600u) << "restored at the chosen resolution";
-    CAMERA = Camera{};
 }

@@ -18,16 +18,7 @@ namespace
 class GraphicsTest : public EngineTest
 {
 protected:
-    void SetUp() override
-    {
-        CAMERA = Camera{};
-        Start(SourcePath("tests/data/gfx"), "Level_Render", true);
-    }
-    void TearDown() override
-    {
-        EngineTest::TearDown();
-        CAMERA = Camera{};
-    }
+    void SetUp() override { Start(SourcePath("tests/data/gfx"), "Level_Render", true); }
     Graphics& graphics() { return *core.m_Graphics; }
     RecordingRenderDevice& device() { return static_cast<RecordingRenderDevice&>(graphics().Device()); }
     GameObjectComposition* Find(const std::string& key) { return core.m_Factory->FindObject(key); }
@@ -263,6 +254,4 @@ TEST(GraphicsDeviceFailureTest, AFailedDeviceStepIsLoggedAndTheGameGoesOn)
         EXPECT_TRUE(DebugLineQueue.empty()) << "debug lines never pile up";
         EXPECT_FALSE(graphics.SaveScreenshot(::testing::TempDir() + "never.png"));
     }
-    SetResourceRoot("Resources");
-    CAMERA = Camera{};
 }

@@ -20,16 +20,12 @@ struct Rgb
 
 void StartWindowed(Core& core, const std::string& resourceDir, const std::string& level)
 {
-    CAMERA = Camera{};
     StartEngine(core, resourceDir, level, false, true);
 }
 
 void Stop(Core& core)
 {
     core.DestroySystems();
-    CORE = nullptr;
-    CAMERA = Camera{};
-    SetResourceRoot("Resources");
 }
 
 // A level drawn with real OpenGL; skipped where the driver gives no OpenGL 3.3 context.

@@ -9,16 +9,7 @@
 
 using namespace Framework;
 
-namespace
-{
-class ResourceManagerTest : public ::testing::Test
-{
-protected:
-    void TearDown() override { SetResourceRoot("Resources"); }
-};
-} // namespace
-
-TEST_F(ResourceManagerTest, ReadsTheFourTablesWithLaterKeysWinning)
+TEST(ResourceManager, ReadsTheFourTablesWithLaterKeysWinning)
 {
     SetResourceRoot(SourcePath("tests/data/mini"));
     ResourceManager resources(nullptr);
@@ -35,7 +26,7 @@ TEST_F(ResourceManagerTest, ReadsTheFourTablesWithLaterKeysWinning)
     EXPECT_EQ(resources.m_CustomShapes.at("GrassGround"), "Ground_Grass");
 }
 
-TEST_F(ResourceManagerTest, MissingNamesAndFilesYieldZeros)
+TEST(ResourceManager, MissingNamesAndFilesYieldZeros)
 {
     SetResourceRoot(SourcePath("tests/data/mini"));
     ResourceManager resources(nullptr);
@@ -53,7 +44,7 @@ TEST_F(ResourceManagerTest, MissingNamesAndFilesYieldZeros)
     EXPECT_EQ(empty.m_ZOrders.at("Char_0"), 0);
 }
 
-TEST_F(ResourceManagerTest, ListsFilesSortedWithTheExactExtension)
+TEST(ResourceManager, ListsFilesSortedWithTheExactExtension)
 {
     namespace fs = std::filesystem;
     fs::path dir = fs::temp_directory_path() / "kibbet_listing_test";

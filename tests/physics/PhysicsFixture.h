@@ -94,7 +94,6 @@ class PhysicsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        CAMERA = Camera();
         CORE = &core;
         auto factory = std::make_unique<Factory>(&core);
         auto physics = std::make_unique<Physics>(&core);
@@ -120,8 +119,6 @@ protected:
         }
         m_Objects.clear();
         core.DestroySystems();
-        CORE = nullptr;
-        CAMERA = Camera();
     }
 
     Physics& physics() { return *core.m_Physics; }

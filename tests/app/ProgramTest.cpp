@@ -1,4 +1,4 @@
-#include "engine/Options.h"
+#include "app/Options.h"
 #include "tests/TestSupport.h"
 
 #include <sstream>
@@ -43,6 +43,9 @@ TEST(Program, HeadlessRunOfALevelDumpsItsObjects)
     // The world, the two heads-up display heads, the hero and the pollen, sorted by key.
     ASSERT_EQ(lines.size(), 5u);
     EXPECT_EQ(lines[0].rfind("{\"world\":{\"frame\":5,\"level\":\"Level_01\",\"paused\":false,", 0), 0u) << lines[0];
+    // The level starts after every system has loaded, so its track is found and plays.
+    EXPECT_NE(lines[0].find("\"music\":\"BGM_Meadow\""), std::string::npos) << lines[0];
+    EXPECT_NE(lines[0].find("\"sounds\":{\"BGM_Meadow\":1}"), std::string::npos) << lines[0];
     EXPECT_EQ(lines[2], "{\"key\":\"Kibbet\",\"name\":\"Kibbet\",\"id\":101,\"x\":100,\"y\":-20,\"rotation\":0,"
                         "\"sx\":1,\"sy\":1,\"velocity\":{\"x\":0,\"y\":0},"
                         "\"components\":[\"Body\",\"Graphics\",\"Transform\"],\"animation\":\"default\"}");

@@ -1,7 +1,8 @@
-#include "engine/StateDump.h"
+#include "app/StateDump.h"
 
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
@@ -20,6 +21,7 @@
 #include "ui/ScrollComponent.h"
 
 #include <cstdio>
+#include <map>
 #include <string>
 
 namespace Framework
@@ -120,6 +122,28 @@ std::string Draws(const Core& core)
     }
     return out + "]";
 }
+
+// {"NAME":N,..} by name: how often each sound was started, for those started at least once.
+std::string SoundStarts(const Audio* audio)
+{
+    std::map<std::string, int> starts;
+    if (audio != nullptr)
+    {
+        for (const auto& [name, record] : audio->m_Sounds)
+        {
+            if (record->m_Starts > 0)
+            {
+                starts[name] = record->m_Starts;
+            }
+        }
+    }
+    std::string out = "{";
+    for (const auto& [name, count] : starts)
+    {
+        out += (out.size() > 1 ? "," : "") + Quote(name) + ":" + std::to_string(count);
+    }
+    return out + "}";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
@@ -147,7 +171,9 @@ void DumpState(const Core& core, std::ostream& out)
         out << ",\"hero\":null";
     }
     out << ",\"input\":" << Bool(core.m_Input != nullptr && core.m_Input->InputEnabled);
+    out << ",\"music\":" << Quote(core.m_Audio != nullptr ? core.m_Audio->PlayingMusicName() : std::string());
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
+    out << ",\"sounds\":" << SoundStarts(core.m_Audio);
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Options.h"
+#include "app/Options.h"
 
 #include <string>
 

@@ -1,11 +1,11 @@
-#include "engine/ProgramEntry.h"
+#include "app/ProgramEntry.h"
 
+#include "app/StateDump.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "engine/Paths.h"
-#include "engine/StateDump.h"
 #include "engine/WindowsSystem.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/Graphics.h"
@@ -158,6 +158,7 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
     }
     core.DestroySystems();
     core.SetClock(nullptr);
+    ResetProcessState();
     return 0;
 }
 

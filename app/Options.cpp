@@ -1,4 +1,4 @@
-#include "engine/Options.h"
+#include "app/Options.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,6 +1,6 @@
+#include "app/Options.h"
+#include "app/ProgramEntry.h"
 #include "engine/Core.h"
-#include "engine/Options.h"
-#include "engine/ProgramEntry.h"
 
 #include <iostream>
 

@@ -1,0 +1,336 @@
+// The level rules and the flow of death, respawn, end screens and level exits, in-process on the shipped
+// "Level_01" (see Resources/Data/Levels/Level_01.json for the keys used here).
+#include "actors/HeroController.h"
+#include "audio/Audio.h"
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/Transform.h"
+#include "engine/Message.h"
+#include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+#include "gameflow/ILevel.h"
+#include "gameflow/Triggers.h"
+#include "graphics/Camera.h"
+#include "graphics/Emitter.h"
+#include "graphics/Graphics.h"
+#include "graphics/GraphicsComponent.h"
+#include "graphics/ParticleSpawners.h"
+#include "input/Input.h"
+#include "physics/Body.h"
+#include "tests/TestSupport.h"
+
+#include <cmath>
+
+namespace Framework
+{
+namespace
+{
+constexpr float kFrame = 0.017f;
+constexpr int kKeySpace = 0x20;
+
+class GameFlowTest : public EngineTest
+{
+protected:
+    void SetUp() override
+    {
+        HudLoaded = false;
+        CAMERA = Camera{};
+        RegisterParticleKinds();
+        Start(SourcePath("Resources"), "Level_01", true);
+    }
+    void TearDown() override
+    {
+        EngineTest::TearDown();
+        CAMERA = Camera{};
+    }
+    // One frame in the main loop's order; the keys given read as just pressed.
+    void Frame(std::initializer_list<int> keys = {})
+    {
+        for (int key : keys)
+        {
+            core.m_Input->m_Keyboard[key] = 3;
+        }
+        bool paused = core.Paused;
+        for (auto& system : core.Systems)
+        {
+            if (system.get() != core.m_Input && !(paused && system->GetName() == "Physics"))
+            {
+                system->Update(kFrame);
+            }
+        }
+        for (int key : keys)
+        {
+            core.m_Input->m_Keyboard[key] = 0;
+        }
+        Levels().UpdateLevel(kFrame);
+    }
+    void Frames(int count)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            Frame();
+        }
+    }
+    // Delivers one contact between the hero and the object, as the physics does in a sub-step.
+    void Touch(const std::string& key)
+    {
+        GameObjectComposition* object = Object(key);
+        ASSERT_NE(object, nullptr) << key;
+        ContactRecord record;
+        record.m_BodyA = Object("Kibbet")->GetBody();
+        record.m_BodyB = object->GetBody();
+        ContactMessage message(record);
+        object->SendMessage(&message);
+    }
+    GameObjectComposition* Object(const std::string& key) { return core.m_Factory->FindObject(key); }
+    int Count(const std::string& typeName)
+    {
+        int n = 0;
+        for (const GameObjectComposition* object : core.m_Factory->AllLiveObjects())
+        {
+            n += object->Name == typeName ? 1 : 0;
+        }
+        return n;
+    }
+    GameLogic& Logic() { return *core.m_GameLogic; }
+    LevelManager& Levels() { return Logic().m_LevelManager; }
+    Vec2 Checkpoint() { return Levels().m_CurrentLevel->m_Checkpoint; }
+    Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
+};
+
+TEST_F(GameFlowTest, APollenCountsOnceAndTheHiveCheckpointOnlyOnItsFirstTouch)
+{
+    for (int i = 0; i < 4; ++i)
+    {
+        Touch("Pollen_A0");
+    }
+    EXPECT_EQ(PollenCollected, 1) << "one pollen however many contacts arrive before it goes";
+    EXPECT_EQ(Object("Kibbet")->GetEmitter()->ParticleCount(), 80u) << "one burst from the hero's emitter";
+
+    Touch("Hive");
+    EXPECT_EQ(Checkpoint().x, 1150.0f) << "the trigger's position, not the hero's";
+    EXPECT_EQ(Checkpoint().y, -128.0f);
+    EXPECT_EQ(Object("Hive")->GetEmitter()->ParticleCount(), 120u);
+    Object("Hive")->GetTransform()->Position = {0.0f, 0.0f};
+    Touch("Hive");
+    EXPECT_EQ(Checkpoint().x, 1150.0f) << "only the first contact";
+}
+
+TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheGameOnce)
+{
+    Logic().PlayerController().m_State = HeroRoll;
+    Touch("Pit_1");
+    EXPECT_EQ(Lives, 3) << "rolling through a death volume is safe";
+    Logic().PlayerController().m_State = HeroIdle;
+
+    Touch("Pit_1");
+    Touch("Pit_1");
+    EXPECT_EQ(Lives, 2) << "two contacts in one frame";
+    EXPECT_TRUE(Logic().m_RespawnPanActive);
+    Frames(200);
+    Touch("Pit_1");
+    Frame();
+    Frames(200);
+    Touch("Pit_1");
+    Touch("Pit_1");
+    Frame();
+    Touch("Pit_1"); // the hero still in the volume while the game-over screen is up
+    EXPECT_EQ(Lives, 0);
+    EXPECT_EQ(Count("Game_Over"), 1);
+    EXPECT_TRUE(core.Paused);
+    EXPECT_TRUE(Logic().m_EndScreenActive);
+    EXPECT_FALSE(core.m_Input->InputEnabled);
+
+    Frames(60);
+    Frame({kKeySpace});
+    EXPECT_TRUE(Logic().m_EndScreenActive) << "keys are ignored for the first 2 s";
+    Frames(70);
+    EXPECT_TRUE(core.m_Input->InputEnabled) << "the gate opens after 2 s";
+    Frame({kKeySpace});
+    EXPECT_FALSE(Logic().m_EndScreenActive);
+    EXPECT_FALSE(core.Paused);
+    EXPECT_EQ(Lives, 3) << "the level restarts with full lives";
+    EXPECT_EQ(Count("Game_Over"), 0);
+    EXPECT_NE(Object("Start_1"), nullptr) << "the level file was loaded again";
+}
+
+TEST_F(GameFlowTest, TheWinScreenLeavesTheHeroAlive)
+{
+    Touch("Secret");
+    EXPECT_EQ(Count("You_Win"), 1);
+    EXPECT_EQ(Count("For_Now"), 1);
+    Frames(150);
+    EXPECT_EQ(HeroPlace().Scale.x, 1.0f) << "no death animation on the win screen";
+    EXPECT_EQ(HeroPlace().Scale.y, 1.0f);
+    EXPECT_EQ(Object("Kibbet")->GetGraphics()->m_pAnimation.m_Current.find("die"), std::string::npos);
+}
+
+TEST_F(GameFlowTest, EachWalkPairSetsItsFlagTakesInputAndGivesItBack)
+{
+    struct Pair
+    {
+        const char* First;
+        const char* Second;
+        bool* Flag;
+    };
+    for (const Pair& pair : {Pair{"Start_1", "Start_2", &StartWalkActive}, Pair{"Gust_1", "Gust_2", &MoveRightActive},
+                             Pair{"Exit_1", "Exit_2", &WinWalkActive}})
+    {
+        Touch(pair.First);
+        EXPECT_TRUE(*pair.Flag) << pair.First;
+        EXPECT_FALSE(core.m_Input->InputEnabled) << pair.First;
+        EXPECT_TRUE(core.m_Factory->PendingDestruction.count(Object(pair.First)) != 0) << "each volume acts once";
+        HeroPlace().Position = {-700.0f, -152.0f};
+        Touch(pair.Second);
+        EXPECT_FALSE(*pair.Flag) << pair.Second;
+        EXPECT_TRUE(core.m_Input->InputEnabled) << pair.Second;
+    }
+    EXPECT_EQ(Checkpoint().x, -700.0f) << "the second start volume puts the checkpoint at the hero";
+    EXPECT_EQ(core.m_Graphics->m_FadeMode, 2) << "the exit fades out";
+    EXPECT_TRUE(Logic().m_LevelComplete);
+    EXPECT_FALSE(Logic().m_PlayerControl);
+}
+
+TEST_F(GameFlowTest, TheExitLeadsToTheNextLevelFileAndTheLastWrapsToTheMenu)
+{
+    struct Case
+    {
+        std::vector<std::string> Files;
+        const char* Next;
+    };
+    for (const Case& c : {Case{{"Level_00_Load", "Level_00_Menu", "Level_01", "Level_02"}, "Level_02"},
+                          Case{{"Level_00_Load", "Level_00_Menu", "Level_00_Splash", "Level_01"}, "Level_00_Menu"}})
+    {
+        Levels().m_LevelFiles.clear();
+        for (const std::string& name : c.Files)
+        {
+            Levels().m_LevelFiles.push_back("Data/Levels/" + name + ".json");
+        }
+        Levels().ChangeLevel("Level_00_Load");
+        Levels().ChangeLevel("Level_01");
+        Touch("Exit_1");
+        Touch("Exit_2");
+        Frame();
+        EXPECT_EQ(Levels().GetCurrentLevelName(), c.Next);
+    }
+}
+
+TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIsAlreadyThere)
+{
+    Frames(60); // the start walk
+    Vec2 k = Checkpoint();
+    HeroPlace().Position = {600.0f, -152.0f};
+    Frames(3);
+    Logic().HeroDied();
+    int frames = 0;
+    float previous = CAMERA.ScreenCentre().x;
+    while (Logic().m_RespawnPanActive && frames < 300)
+    {
+        Frame();
+        ++frames;
+        float step = previous - CAMERA.ScreenCentre().x;
+        previous = CAMERA.ScreenCentre().x;
+        if (Logic().m_RespawnPanActive)
+        {
+            EXPECT_GE(step, 10.0f - 1e-3f) << "at least the smallest step while the pan runs";
+        }
+    }
+    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_NEAR(CAMERA.ScreenCentre().x, k.x, 0.01);
+    EXPECT_NEAR(CAMERA.ScreenCentre().y, k.y + 200.0f, 0.01);
+    EXPECT_EQ(HeroPlace().Position.x, k.x);
+
+    // Dying on the checkpoint itself: the last step has no direction.
+    Frames(5);
+    Logic().HeroDied();
+    Frame();
+    Frame();
+    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_FALSE(std::isnan(CAMERA.m_ViewOffset.x) || std::isnan(CAMERA.m_ViewOffset.y));
+    EXPECT_FALSE(std::isnan(Object("Sky")->GetTransform()->Position.x)) << "parallax objects move with the pan";
+}
+
+TEST_F(GameFlowTest, NoFlowStateOutlivesItsLevel)
+{
+    // A game over during the start walk, and a pan and a knock-back still running.
+    Touch("Start_1");
+    Lives = 1;
+    Touch("Pit_1");
+    StartWalkActive = true;
+    Logic().m_RespawnPanActive = true;
+    Logic().m_BounceActive = true;
+    ASSERT_TRUE(core.Paused);
+    Levels().RestartLevel();
+    EXPECT_FALSE(StartWalkActive);
+    EXPECT_FALSE(core.Paused);
+    EXPECT_TRUE(core.m_Input->InputEnabled);
+    EXPECT_FALSE(Logic().m_RespawnPanActive || Logic().m_BounceActive || Logic().m_EndScreenActive);
+    EXPECT_EQ(core.m_Graphics->m_FadeValue, 0.0f) << "a level starts black";
+    Frames(120);
+    EXPECT_EQ(core.m_Graphics->m_FadeValue, 1.0f) << "and its start volumes fade it in";
+}
+
+TEST_F(GameFlowTest, AMovingPlatformCarriesTheHeroAtItsOwnSpeed)
+{
+    Frames(60);
+    GameObjectComposition* lift = Object("Lift");
+    HeroPlace().Position = {4100.0f, 340.0f};
+    CAMERA.SetCameraTarget(nullptr);
+    Frames(10);
+    float heroStart = HeroPlace().Position.x;
+    float liftStart = lift->GetTransform()->Position.x;
+    Frames(30);
+    float liftMoved = lift->GetTransform()->Position.x - liftStart;
+    EXPECT_GT(liftMoved, 40.0f) << "the behaviour moves the static platform";
+    EXPECT_NEAR(HeroPlace().Position.x - heroStart, liftMoved, 0.5f);
+    EXPECT_NEAR(HeroPlace().Position.y, 338.0f, 2.0f) << "standing on it";
+}
+
+TEST_F(GameFlowTest, SoundVolumesPlayAndAnAudioVolumeNeverTakesTheMusic)
+{
+    Touch("Birds");
+    EXPECT_TRUE(static_cast<SoundTrigger*>(Object("Birds")->GetComponent("SoundTrigger"))->m_PlayedOnce)
+        << "the effect branch is on for every sound volume";
+    static_cast<AudioTrigger*>(Object("Wind_Gust")->GetComponent("AudioTrigger"))->m_TrackName = "BGM_Boss";
+    Touch("Wind_Gust");
+    ASSERT_NE(core.m_Audio->m_CurrentBGM, nullptr);
+    EXPECT_EQ(core.m_Audio->m_CurrentBGM, core.m_Audio->FindSound("BGM_Meadow"));
+}
+
+TEST_F(GameFlowTest, TheSplashRunsItsTimelineAndEndsAfterALongFrame)
+{
+    Levels().ChangeLevel("Level_00_Splash");
+    EXPECT_NEAR(core.m_Audio->GetMusicFactor(), 0.05f, 1e-6);
+    Graphics& graphics = *core.m_Graphics;
+    struct Step
+    {
+        float Until;
+        int FadeMode;
+        const char* Target;
+    };
+    float t = 0.0f;
+    for (const Step& step : {Step{2.9f, 1, "SplashVentrel"}, Step{3.4f, 2, "SplashVentrel"},
+                             Step{6.9f, 1, "XboxController"}, Step{7.4f, 2, "XboxController"}})
+    {
+        while (t < step.Until)
+        {
+            Frame();
+            t += kFrame;
+        }
+        EXPECT_EQ(graphics.m_FadeMode == 0 ? (graphics.m_FadeValue > 0.5f ? 1 : 2) : graphics.m_FadeMode, step.FadeMode)
+            << step.Until;
+        EXPECT_EQ(CAMERA.m_Target, Object(step.Target)) << step.Until;
+    }
+    EXPECT_EQ(core.m_Audio->GetMusicFactor(), 1.0f) << "the music faded in";
+    Frames(10);
+    EXPECT_EQ(Levels().GetCurrentLevelName(), "Level_00_Menu");
+
+    // One frame from before 7.0 s to past 7.5 s still ends the splash.
+    Levels().ChangeLevel("Level_00_Splash");
+    Levels().m_CurrentLevel->Update(6.9f);
+    Levels().m_CurrentLevel->Update(0.7f);
+    EXPECT_EQ(Levels().GetCurrentLevelName(), "Level_00_Menu");
+}
+
+} // namespace
+} // namespace Framework

@@ -1,0 +1,89 @@
+// The start-up screens and the first level through the program itself: headless, fixed steps, hand-written
+// replays (tests/replays), the state dump after the last frame.
+#include "tests/TestSupport.h"
+
+#include <fstream>
+#include <regex>
+
+namespace Framework
+{
+namespace
+{
+// The world line of a headless run of the shipped game.
+std::string World(const std::string& args, int frames)
+{
+    RunResult run = RunGame("--headless --fixed-step --resources " + SourcePath("Resources") + " " + args +
+                            " --frames " + std::to_string(frames) + " --dump-state");
+    EXPECT_EQ(run.Status, 0);
+    return run.Output.substr(0, run.Output.find('\n'));
+}
+
+// A replay file of the given lines after the header.
+std::string Replay(const std::string& name, const std::vector<std::string>& lines)
+{
+    std::string path = ::testing::TempDir() + "kibbet_" + name + "_" + std::to_string(::getpid()) + ".txt";
+    std::ofstream out(path);
+    out << "kibbet-input 1\n";
+    for (const std::string& line : lines)
+    {
+        out << line << "\n";
+    }
+    return path;
+}
+
+bool Has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(LevelFlowProgram, TheStartUpShowsTheSplashThenTheMenuAndAKeySkipsIt)
+{
+    std::string splash = World("", 3);
+    EXPECT_TRUE(Has(splash, "\"level\":\"Level_00_Splash\"")) << splash;
+    EXPECT_TRUE(Has(splash, "\"music\":\"Level_00_Splash\"")) << splash;
+    std::string menu = World("", 460);
+    EXPECT_TRUE(Has(menu, "\"level\":\"Level_00_Menu\"")) << menu << " after the 7.5 s timeline";
+    std::string early = World("", 430);
+    EXPECT_TRUE(Has(early, "\"level\":\"Level_00_Splash\"")) << early;
+
+    std::vector<std::string> lines(10, "F1 K- P0:0:0:0");
+    lines.push_back("F1 K20 P0:0:0:0");
+    std::string path = Replay("skip", lines);
+    std::string skipped = World("--replay " + path, 20);
+    EXPECT_TRUE(Has(skipped, "\"level\":\"Level_00_Menu\"")) << skipped;
+    std::remove(path.c_str());
+}
+
+// tests/replays/Level_01.txt: the start walk, a run into the first pit, the respawn, a jump over it, the hive,
+// a knock-back from the stump and a jump over it, the geyser up the cliff, the scripted run over the bridge,
+// the exit walk.
+TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
+{
+    struct Moment
+    {
+        int Frame;
+        std::vector<std::string> Parts;
+    };
+    const std::string replay = "--level Level_01 --replay " + SourcePath("tests/replays/Level_01.txt");
+    for (const Moment& m : std::vector<Moment>{
+             {45, {"\"lives\":3", "\"checkpoint\":{\"x\":-845.46167,\"y\":-152}", "\"input\":true", "\"fade\":0.7"}},
+             {110, {"\"collected\":1", "\"SFX_Collect\":1", "\"music\":\"BGM_Meadow\""}},
+             {300, {"\"collected\":3", "\"fade\":1"}},
+             {480, {"\"lives\":2", "\"respawnPan\":true", "\"control\":false", "\"SFX_Kibbet_Death\":1"}},
+             {560, {"\"lives\":2", "\"respawnPan\":false", "\"control\":true", "\"camera\":{\"x\":-845.46"}},
+             {1060, {"\"checkpoint\":{\"x\":1150,\"y\":-128}"}},
+             {1560, {"\"input\":false"}},
+             {2250, {"\"level\":\"Level_01\"", "\"fade\":0.2"}},
+             {2400, {"\"level\":\"Level_00_Menu\""}},
+         })
+    {
+        std::string world = World(replay, m.Frame);
+        for (const std::string& part : m.Parts)
+        {
+            EXPECT_TRUE(Has(world, part)) << "frame " << m.Frame << ": " << part << "\n" << world;
+        }
+    }
+}
+
+} // namespace
+} // namespace Framework
