@@ -1,5 +1,6 @@
 #include "data/ComponentRegistry.h"
 #include "data/GameObjectComposition.h"
+#include "data/RawBlockComponent.h"
 #include "data/TextSerializer.h"
 #include "gameflow/TriggerComponents.h"
 
@@ -26,23 +27,32 @@ TEST(ComponentRegistry, EveryKindIsFoundByTheNameItsClassReportsAndDirectKindsMa
     EXPECT_EQ(FindComponentKind("Enemies"), nullptr);
 }
 
-TEST(ComponentRegistry, AStandInKeepsItsBlockThroughCloneAndWriteAndIsFoundByItsAccessor)
+namespace
 {
-    auto reader = TextSerializer::FromText("\"Enemy\" : { \"m_Speed\" : 3 , \"m_Path\" : [ 1 , 2 ] } , \"Next\"");
+// A kind not built yet, declared the way a new component starts out.
+class Beehive final : public StandInComponent<Beehive, "Beehive">
+{
+};
+} // namespace
+
+TEST(ComponentRegistry, AStandInKeepsItsBlockThroughCloneAndWrite)
+{
+    auto reader = TextSerializer::FromText("\"Beehive\" : { \"m_Speed\" : 3 , \"m_Path\" : [ 1 , 2 ] } , \"Next\"");
     reader.MoveToStart();
     GameObjectComposition type("");
-    auto* enemy = new Enemy();
-    enemy->Serialize(reader, std::string());
-    type.AddComponent(Enemy::TypeName, enemy);
+    auto* hive = new Beehive();
+    hive->Serialize(reader, std::string());
+    type.AddComponent(Beehive::TypeName, hive);
     EXPECT_EQ(reader.CurrentToken, "}");
 
     GameObjectComposition clone(GameObjectComposition::CloneTag{}, type);
-    ASSERT_NE(clone.GetEnemy(), nullptr);
-    EXPECT_NE(clone.GetEnemy(), enemy);
+    IComponent* copy = clone.GetComponent("Beehive");
+    ASSERT_NE(copy, nullptr);
+    EXPECT_NE(copy, hive);
     EXPECT_EQ(clone.GetCollectTrigger(), nullptr);
     std::ostringstream out;
     TextWriter writer(out);
-    clone.GetEnemy()->Write(writer, "Enemy");
+    copy->Write(writer, "Beehive");
     EXPECT_NE(out.str().find("\"m_Speed\" : 3 , \"m_Path\" : [ 1 , 2 ]"), std::string::npos) << out.str();
     clone.DestroyComponents();
 }
