@@ -46,10 +46,34 @@ void Factory::Initialize()
 std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string& path, const std::string& typeName)
 {
     TextSerializer reader(path);
+    return LoadObjectType(reader, typeName);
+}
+
+ISystem* Factory::PrototypeSource(ComponentSource source) const
+{
+    if (m_Core == nullptr)
+    {
+        return nullptr;
+    }
+    switch (source)
+    {
+    case ComponentSource::Physics:
+        return m_Core->m_Physics;
+    case ComponentSource::Graphics:
+        return m_Core->m_Graphics;
+    case ComponentSource::GameLogic:
+        return m_Core->m_GameLogic;
+    default:
+        return nullptr;
+    }
+}
+
+std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(TextSerializer& reader, const std::string& typeName)
+{
     reader.EnterBlock("Object");
     auto object = std::make_unique<GameObjectComposition>(std::string());
     std::string name;
-    for (;;)
+    do
     {
         if (!reader.ReadToken())
         {
@@ -71,22 +95,6 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
         else
         {
             IComponent* component = nullptr;
-            ISystem* system = nullptr;
-            if (m_Core != nullptr)
-            {
-                if (kind->Source == ComponentSource::Physics)
-                {
-                    system = m_Core->m_Physics;
-                }
-                else if (kind->Source == ComponentSource::Graphics)
-                {
-                    system = m_Core->m_Graphics;
-                }
-                else if (kind->Source == ComponentSource::GameLogic)
-                {
-                    system = m_Core->m_GameLogic;
-                }
-            }
             if (kind->Source == ComponentSource::Direct)
             {
                 component = kind->Construct();
@@ -94,6 +102,7 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
             else
             {
                 reader.ReadToken(); // the colon
+                ISystem* system = PrototypeSource(kind->Source);
                 component = system != nullptr ? system->CreatePrototypeComponent(0) : nullptr;
             }
             if (component != nullptr)
@@ -106,15 +115,7 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
                 reader.SkipBlock();
             }
         }
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        if (reader.AtEnd() || !reader.TokenHas(','))
-        {
-            break;
-        }
-    }
+    } while (reader.NextListItem());
     return object;
 }
 
@@ -221,18 +222,33 @@ std::vector<GameObjectComposition*> Factory::AllLiveObjects() const
 void Factory::LoadLevel(const std::string& path)
 {
     LevelPath = path;
-    ILevel* level = nullptr;
-    if (m_Core != nullptr && m_Core->m_GameLogic != nullptr)
-    {
-        level = m_Core->m_GameLogic->m_LevelManager.m_CurrentLevel;
-    }
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
     {
         LogOnce("level file " + path + " not found: the level starts empty");
     }
-
     TextSerializer reader(path);
+    LoadLevel(reader, path);
+}
+
+void Factory::LoadLevel(TextSerializer& reader, const std::string& label)
+{
+    ILevel* level = nullptr;
+    if (m_Core != nullptr && m_Core->m_GameLogic != nullptr)
+    {
+        level = m_Core->m_GameLogic->m_LevelManager.m_CurrentLevel;
+    }
+    ReadLevelHeader(reader, level);
+    reader.EnterBlock("Objects");
+    while (ReadLevelEntry(reader, label))
+    {
+    }
+    reader.SkipSeparator();
+    CAMERA.SetCameraTarget(FindObject("Kibbet"));
+}
+
+void Factory::ReadLevelHeader(TextSerializer& reader, ILevel* level)
+{
     reader.MoveToStart();
     reader.ReadToken();
     std::string track;
@@ -241,142 +257,132 @@ void Factory::LoadLevel(const std::string& path)
     {
         level->m_TrackName = track;
     }
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     Vec2 lock;
     reader.ReadVec2("CameraLock", lock.x, lock.y);
     if (level != nullptr)
     {
         level->m_CameraLock = lock;
     }
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
+    // "ObjectCount" : value
     reader.ReadToken();
     reader.ReadToken();
     reader.ReadToken();
     ObjectIdCounter = TextSerializer::StringToUnsigned(reader.CurrentToken);
-    reader.EnterBlock("Objects");
+}
 
-    for (;;)
+bool Factory::ReadLevelEntry(TextSerializer& reader, const std::string& label)
+{
+    if (!reader.ReadToken() || !reader.TokenHas('"'))
     {
-        if (!reader.ReadToken() || !reader.TokenHas('"'))
-        {
-            break;
-        }
-        std::string key = StripQuotes(reader.CurrentToken);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-            if (reader.TokenHas('"'))
-            {
-                reader.ReadToken();
-            }
-            if (reader.TokenHas(':'))
-            {
-                reader.ReadToken();
-            }
-        }
-        std::string typeName;
-        reader.ReadString("objType", typeName);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        GameObjectComposition* object = CreateObject(typeName, key);
-        if (object == nullptr)
-        {
-            LogOnce("level " + path + ": entry \"" + key + "\" names the missing object type \"" + typeName +
-                    "\" and is skipped");
-        }
-
-        std::string componentName;
-        for (;;)
-        {
-            if (!reader.ReadToken())
-            {
-                break;
-            }
-            if (reader.TokenHas('"'))
-            {
-                componentName = StripQuotes(reader.CurrentToken);
-            }
-            const ComponentKind* kind = FindComponentKind(componentName);
-            if (kind != nullptr)
-            {
-                if (kind->Level == LevelBlock::AfterColon)
-                {
-                    reader.ReadToken();
-                }
-                IComponent* component = object != nullptr ? object->GetComponent(componentName) : nullptr;
-                if (component == nullptr)
-                {
-                    if (object != nullptr)
-                    {
-                        LogOnce("level " + path + ": object \"" + key + "\" has no " + componentName +
-                                " component; its block is skipped");
-                    }
-                    reader.SkipBlock();
-                }
-                else if (kind->Source == ComponentSource::Transform)
-                {
-                    component->Serialize(reader, Transform::TypeName);
-                }
-                else
-                {
-                    component->Serialize(reader, std::string());
-                }
-            }
-            if (reader.IsGood())
-            {
-                reader.ReadToken();
-            }
-            if (reader.AtEnd() || !reader.TokenHas(','))
-            {
-                break;
-            }
-        }
-
-        if (object != nullptr)
-        {
-            if (IComponent* logic = object->GetGameLogic())
-            {
-                logic->Initialize();
-            }
-            GameObjectComposition*& slot = LiveObjects[key];
-            if (slot != nullptr && slot != object)
-            {
-                // Two entries with one key: the later takes it and the earlier is not left behind,
-                // still drawn and simulated but unreachable.
-                GameObjectComposition* earlier = slot;
-                slot = object;
-                DestroyNow(earlier);
-            }
-            slot = object;
-            object->Key = key;
-            object->InitializeComponents();
-        }
-
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        if (reader.AtEnd() || !reader.TokenHas(','))
-        {
-            break;
-        }
+        return false;
     }
+    std::string key = StripQuotes(reader.CurrentToken);
     if (reader.IsGood())
     {
         reader.ReadToken();
+        if (reader.TokenHas('"'))
+        {
+            reader.ReadToken();
+        }
+        if (reader.TokenHas(':'))
+        {
+            reader.ReadToken();
+        }
     }
-    CAMERA.SetCameraTarget(FindObject("Kibbet"));
+    std::string typeName;
+    reader.ReadString("objType", typeName);
+    reader.SkipSeparator();
+    GameObjectComposition* object = CreateObject(typeName, key);
+    if (object == nullptr)
+    {
+        LogOnce("level " + label + ": entry \"" + key + "\" names the missing object type \"" + typeName +
+                "\" and is skipped");
+    }
+    ReadLevelComponents(reader, object, key, label);
+    if (object != nullptr)
+    {
+        PlaceLevelObject(object, key);
+    }
+    return reader.NextListItem();
+}
+
+void Factory::ReadLevelComponents(TextSerializer& reader, GameObjectComposition* object, const std::string& key,
+                                  const std::string& label)
+{
+    std::string componentName;
+    do
+    {
+        if (!reader.ReadToken())
+        {
+            break;
+        }
+        if (reader.TokenHas('"'))
+        {
+            componentName = StripQuotes(reader.CurrentToken);
+        }
+        const ComponentKind* kind = FindComponentKind(componentName);
+        if (kind == nullptr)
+        {
+            continue;
+        }
+        if (kind->Level == LevelBlock::AfterColon)
+        {
+            reader.ReadToken();
+        }
+        IComponent* component = object != nullptr ? object->GetComponent(componentName) : nullptr;
+        if (component == nullptr)
+        {
+            if (object != nullptr)
+            {
+                LogOnce("level " + label + ": object \"" + key + "\" has no " + componentName +
+                        " component; its block is skipped");
+            }
+            reader.SkipBlock();
+        }
+        else if (kind->Source == ComponentSource::Transform)
+        {
+            component->Serialize(reader, Transform::TypeName);
+        }
+        else
+        {
+            component->Serialize(reader, std::string());
+        }
+    } while (reader.NextListItem());
+}
+
+void Factory::PlaceLevelObject(GameObjectComposition* object, const std::string& key)
+{
+    if (IComponent* logic = object->GetGameLogic())
+    {
+        logic->Initialize();
+    }
+    GameObjectComposition*& slot = LiveObjects[key];
+    if (slot != nullptr && slot != object)
+    {
+        // Two entries with one key: the later takes it and the earlier is not left behind,
+        // still drawn and simulated but unreachable.
+        GameObjectComposition* earlier = slot;
+        slot = object;
+        DestroyNow(earlier);
+    }
+    slot = object;
+    object->Key = key;
+    object->InitializeComponents();
 }
 
 void Factory::LoadHUD()
+{
+    if (HudLoaded)
+    {
+        return;
+    }
+    TextSerializer reader(ResourcePath("Data/Level_HUD.json"));
+    LoadHUD(reader);
+}
+
+void Factory::LoadHUD(TextSerializer& reader)
 {
     if (HudLoaded)
     {
@@ -390,12 +396,10 @@ void Factory::LoadHUD()
         Vec2 Scale;
     };
     std::map<std::string, HudEntry> entries;
-    std::string path = ResourcePath("Data/Level_HUD.json");
-    TextSerializer reader(path);
     reader.MoveToStart();
     reader.ReadToken();
     reader.EnterBlock("Objects");
-    for (;;)
+    do
     {
         if (!reader.ReadToken())
         {
@@ -406,29 +410,15 @@ void Factory::LoadHUD()
         reader.EnterBlock(std::string());
         HudEntry entry;
         reader.ReadString("ObjectType", entry.TypeName);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
+        reader.SkipSeparator();
         Transform placement;
         placement.Serialize(reader, "Transform");
         entry.Position = placement.Position;
         entry.Rotation = placement.Rotation;
         entry.Scale = placement.Scale;
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
+        reader.SkipSeparator();
         entries[name] = std::move(entry);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        if (reader.AtEnd() || !reader.TokenHas(','))
-        {
-            break;
-        }
-    }
+    } while (reader.NextListItem());
     for (auto& [name, entry] : entries)
     {
         auto type = ObjectTypes.find(entry.TypeName);

@@ -14,6 +14,9 @@ namespace Framework
 {
 
 class GameObjectComposition;
+class ILevel;
+enum class ComponentSource;
+class TextSerializer;
 
 // Owns every game object: reads the object types at start-up, builds live objects by cloning them,
 // places them from level and heads-up display files, finds them by key and destroys them at the start
@@ -45,8 +48,12 @@ public:
     void DestroyAllObjects();
     // Creates the objects of a level file and fills the current level's track and camera lock.
     void LoadLevel(const std::string& path);
+    // Like LoadLevel(path) over level text the reader already holds; label names the level in log lines.
+    void LoadLevel(TextSerializer& reader, const std::string& label);
     // Creates the heads-up display objects from "Data/Level_HUD.json" unless they exist.
     void LoadHUD();
+    // Like LoadHUD over heads-up display text the reader already holds.
+    void LoadHUD(TextSerializer& reader);
     // Destroys at once every live object whose key contains "HUD_".
     void UnloadHUD();
     // Destroys at once every live object of the type "SampleObject".
@@ -55,6 +62,8 @@ public:
     static std::string LevelFileName(const std::string& levelName) { return levelName + ".json"; }
     // Reads one object type file; exposed for tests and the data fuzzer.
     std::unique_ptr<GameObjectComposition> LoadObjectType(const std::string& path, const std::string& typeName);
+    // Reads one object type from text the reader already holds.
+    std::unique_ptr<GameObjectComposition> LoadObjectType(TextSerializer& reader, const std::string& typeName);
     // Every live object, those stored under a key and those whose key was taken, sorted by key then id.
     std::vector<GameObjectComposition*> AllLiveObjects() const;
 
@@ -67,6 +76,18 @@ public:
 private:
     // Hands the object's components back and deletes it, keeping another object's key entry.
     void DestroyNow(GameObjectComposition* object);
+    // The system that makes prototype components of a kind's source; null for the others.
+    ISystem* PrototypeSource(ComponentSource source) const;
+    // The level file's track, camera lock and object id counter, up to its object list.
+    void ReadLevelHeader(TextSerializer& reader, ILevel* level);
+    // One entry of the level's object list: creates the object and reads its component blocks;
+    // false once the list has ended.
+    bool ReadLevelEntry(TextSerializer& reader, const std::string& label);
+    // Reads the component blocks of one level entry into the object (or past them when it is null).
+    void ReadLevelComponents(TextSerializer& reader, GameObjectComposition* object, const std::string& key,
+                             const std::string& label);
+    // Stores a level object under its key, replacing an earlier entry of the same key, and starts it.
+    void PlaceLevelObject(GameObjectComposition* object, const std::string& key);
 
     Core* m_Core;
     // Every live object, including one created under a key that was already taken.

@@ -219,16 +219,10 @@ void TextSerializer::ReadPair(const std::string& name, T& first, T& second, T (*
     EnterBlock(name);
     ReadTokens(3);
     first = convert(CurrentToken);
-    if (IsGood())
-    {
-        ReadToken();
-    }
+    SkipSeparator();
     ReadTokens(3);
     second = convert(CurrentToken);
-    if (IsGood())
-    {
-        ReadToken();
-    }
+    SkipSeparator();
 }
 
 void TextSerializer::ReadVec2(const std::string& name, float& x, float& y)
@@ -285,6 +279,12 @@ void TextSerializer::SkipSeparator()
     {
         ReadToken();
     }
+}
+
+bool TextSerializer::NextListItem()
+{
+    SkipSeparator();
+    return !AtEnd() && TokenHas(',');
 }
 
 void TextSerializer::ReadScalarField(float& out)

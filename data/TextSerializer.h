@@ -72,6 +72,12 @@ public:
     void SkipBlock();
     // True when CurrentToken contains the character anywhere.
     bool TokenHas(char c) const;
+    // Reads the token that separates two fields (a comma or a closing brace) while the stream is good;
+    // after a failed read it reads nothing, so the current token stays as it was.
+    void SkipSeparator();
+    // After a list item: reads the token that follows it; true when that is the comma announcing another
+    // item. False at the end of the file, so a truncated list cannot repeat its last comma forever.
+    bool NextListItem();
 
     // Number conversions with the stream rules; a token that is no number gives 0.
     static float StringToFloat(const std::string& token);
@@ -86,8 +92,6 @@ private:
     explicit TextSerializer(std::unique_ptr<std::istream> stream);
     void BuildIndex();
     void ReadTokens(int count);
-    // Reads the separating token when the stream is still good.
-    void SkipSeparator();
     template <typename T> void ReadPair(const std::string& name, T& first, T& second, T (*convert)(const std::string&));
 
     std::unique_ptr<std::istream> m_Stream;

@@ -21,15 +21,9 @@ void Transform::Serialize(TextSerializer& reader, const std::string& blockName)
     reader.EnterBlock(blockName);
     reader.ReadVec2("Position", Position.x, Position.y);
     reader.ReadScalarField(Rotation);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     reader.ReadVec2("Scale", Scale.x, Scale.y);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 }
 
 void Transform::Write(TextWriter& writer, const std::string& blockName) const

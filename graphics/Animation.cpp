@@ -161,24 +161,15 @@ void Animation::Serialize(TextSerializer& reader)
 {
     reader.EnterBlock("m_pAnimation");
     reader.ReadBool("m_IsPlaying", m_IsPlaying);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     reader.ReadBool("m_Loop", m_Loop);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     reader.ReadFieldValue(m_Speed);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 
     m_UVmap.clear();
     reader.EnterBlock("m_pAnimation"); // not indexed: passes the "m_UVmap" name, its colon and its brace
-    for (;;)
+    do
     {
         if (!reader.ReadToken() || reader.TokenHas('}'))
         {
@@ -188,37 +179,18 @@ void Animation::Serialize(TextSerializer& reader)
         reader.ReadToken();    // the colon
         reader.EnterBlock(""); // stops on the opening bracket
         std::vector<std::string> frames;
-        for (;;)
+        do
         {
             if (!reader.ReadToken() || (reader.TokenHas(']') && !reader.TokenHas('"')))
             {
                 break; // an empty list ends at once
             }
             frames.push_back(reader.TokenHas('"') ? StripQuotes(reader.CurrentToken) : reader.CurrentToken);
-            if (reader.IsGood())
-            {
-                reader.ReadToken();
-            }
-            if (reader.AtEnd() || !reader.TokenHas(','))
-            {
-                break;
-            }
-        }
+        } while (reader.NextListItem());
         m_UVmap[key] = std::move(frames);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        if (reader.AtEnd() || !reader.TokenHas(','))
-        {
-            break;
-        }
-    }
+    } while (reader.NextListItem());
     BuildFrames();
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 }
 
 void Animation::Write(TextWriter& writer) const

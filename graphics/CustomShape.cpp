@@ -2,12 +2,12 @@
 
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
+#include "data/Vec3Serializer.h"
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
-#include "physics/Polygon.h"
 
 namespace Framework
 {

@@ -39,28 +39,16 @@ void GraphicsComponent::Serialize(TextSerializer& reader, const std::string& blo
         m_pSprite.UVs = resources->GetUV(m_pSprite.Name);
         m_pSprite.Size = resources->GetDimensions(m_pSprite.Name);
     }
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     m_pSprite.BuildQuad();
 
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     m_pAnimation.Serialize(reader);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 
     reader.ReadString("m_zOrderString", m_zOrderString);
     m_zOrder = resources != nullptr ? resources->GetZOrder(m_zOrderString) : 0;
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 
     if (m_zOrder != oldLayer)
     {

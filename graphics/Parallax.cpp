@@ -45,10 +45,7 @@ void Parallax::Serialize(TextSerializer& reader, const std::string& blockName)
     reader.ReadBool("m_Parallax", m_Parallax);
     reader.ReadScalarField(m_OffsetX);
     reader.ReadScalarField(m_OffsetY);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 }
 
 void Parallax::Write(TextWriter& writer, const std::string& blockName) const

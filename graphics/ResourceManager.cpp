@@ -26,21 +26,13 @@ void ReadTable(const std::string& file, const std::string& blockName, Table& tab
     }
     TextSerializer reader(path);
     reader.EnterBlock(blockName);
-    for (;;)
+    do
     {
         reader.ReadToken();
         std::string key = reader.TokenHas('"') ? StripQuotes(reader.CurrentToken) : reader.CurrentToken;
         reader.ReadToken();
         table[key] = readValue(reader);
-        if (reader.IsGood())
-        {
-            reader.ReadToken();
-        }
-        if (reader.AtEnd() || !reader.TokenHas(','))
-        {
-            break;
-        }
-    }
+    } while (reader.NextListItem());
 }
 } // namespace
 

@@ -29,10 +29,7 @@ void SetDefaultAnimation::Serialize(TextSerializer& reader, const std::string& b
 {
     reader.EnterBlock(blockName);
     reader.ReadString("m_Default", m_Default);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
 }
 
 void SetDefaultAnimation::Write(TextWriter& writer, const std::string& blockName) const

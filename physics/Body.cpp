@@ -3,6 +3,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
+#include "data/Vec3Serializer.h"
 #include "engine/ISystem.h"
 
 #include <cmath>
@@ -66,42 +67,21 @@ void Body::Serialize(TextSerializer& reader, const std::string& blockName)
 {
     reader.EnterBlock(blockName);
     ReadVec3(reader, "m_Gravity", m_Gravity);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     ReadVec3(reader, "m_Position", m_Position);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     ReadVec3(reader, "m_Velocity", m_Velocity);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     ReadVec3(reader, "m_Acceleration", m_Acceleration);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     reader.ReadFieldValue(m_Mass);
     reader.ReadScalarField(m_Restitution);
     reader.ReadScalarField(m_Friction);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    reader.SkipSeparator();
     reader.EnterBlock("m_Polygon");
     ReadVec3List(reader, "m_Offsets", m_Polygon.m_Offsets);
-    if (reader.IsGood())
-    {
-        reader.ReadToken(); // the polygon block's closing brace
-    }
-    if (reader.IsGood())
-    {
-        reader.ReadToken(); // the body block's closing brace
-    }
+    reader.SkipSeparator(); // the polygon block's closing brace
+    reader.SkipSeparator(); // the body block's closing brace
 }
 
 void Body::Write(TextWriter& writer, const std::string& blockName) const

@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes to the data reader, the level loader and the object type loader.
+// Feeds arbitrary bytes, read from memory, to the data reader, the object type loader, the level loader and the
+// heads-up display loader.
 #include "app/Options.h"
 #include "app/ProgramEntry.h"
 #include "data/Factory.h"
@@ -6,31 +7,73 @@
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
+#include "engine/ProcessState.h"
 #include "gameflow/GameLogic.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 using namespace Framework;
 
 namespace
 {
-std::string TempPath()
+// A headless engine over the test resources, with the first level started and its objects gone again.
+Core& FuzzCore()
 {
-    static std::string path = "/tmp/kibbet_fuzz_" + std::to_string(getpid()) + ".json";
-    return path;
+    static Core* core = []
+    {
+        auto* c = new Core();
+        CORE = c;
+        Options options;
+        options.Headless = true;
+        options.ResourceDir = KIBBET_FUZZ_RESOURCES;
+        BuildSystems(*c, options, std::string());
+        c->Systems.front()->Initialize();
+        c->m_GameLogic->m_LevelManager.ChangeLevel("Fuzz");
+        c->m_Factory->DestroyAllObjects();
+        return c;
+    }();
+    return *core;
+}
+
+// The placements of the object types, which the heads-up display loader overwrites.
+struct TypePlacement
+{
+    Transform* Target;
+    Vec2 Position;
+    float Rotation;
+    Vec2 Scale;
+};
+
+std::vector<TypePlacement> SavePlacements(Factory& factory)
+{
+    std::vector<TypePlacement> saved;
+    for (auto& [name, type] : factory.ObjectTypes)
+    {
+        if (type != nullptr)
+        {
+            Transform* t = type->GetTransform();
+            saved.push_back({t, t->Position, t->Rotation, t->Scale});
+        }
+    }
+    return saved;
+}
+
+void RestorePlacements(const std::vector<TypePlacement>& saved)
+{
+    for (const TypePlacement& p : saved)
+    {
+        p.Target->Position = p.Position;
+        p.Target->Rotation = p.Rotation;
+        p.Target->Scale = p.Scale;
+    }
 }
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    std::string text(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream(TempPath(), std::ios::binary) << text;
-    }
+    const std::string text(reinterpret_cast<const char*>(data), size);
 
     // The primitives, in the order components use them.
     TextSerializer reader = TextSerializer::FromText(text);
@@ -48,24 +91,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Transform t;
     t.Serialize(reader, "Transform");
 
-    // The object type loader and the level loader over a headless engine with the test types.
-    static Core* core = []
-    {
-        auto* c = new Core();
-        CORE = c;
-        Options options;
-        options.Headless = true;
-        options.ResourceDir = KIBBET_FUZZ_RESOURCES;
-        BuildSystems(*c, options, std::string());
-        c->Systems.front()->Initialize();
-        c->m_GameLogic->m_LevelManager.ChangeLevel("Fuzz");
-        return c;
-    }();
-    Factory& factory = *core->m_Factory;
-    std::unique_ptr<GameObjectComposition> type = factory.LoadObjectType(TempPath(), "Fuzzed");
-    factory.LoadLevel(TempPath());
-    factory.LoadHUD();
+    // The three loaders over the same bytes; each input starts from the same object types and no objects.
+    Factory& factory = *FuzzCore().m_Factory;
+    TextSerializer typeReader = TextSerializer::FromText(text);
+    std::unique_ptr<GameObjectComposition> type = factory.LoadObjectType(typeReader, "Fuzzed");
+    TextSerializer levelReader = TextSerializer::FromText(text);
+    factory.LoadLevel(levelReader, "(fuzz input)");
+    const std::vector<TypePlacement> placements = SavePlacements(factory);
+    TextSerializer hudReader = TextSerializer::FromText(text);
+    factory.LoadHUD(hudReader);
     factory.Update(0.0f);
     factory.DestroyAllObjects();
+    RestorePlacements(placements);
+    // Each input's messages are new; the set of those written would otherwise grow for the whole run.
+    LoggedOnceMessages.clear();
     return 0;
 }
