@@ -18,7 +18,10 @@
 #include "platform/RenderDevice.h"
 #include "platform/SdlKeySource.h"
 #include "platform/SoundDevice.h"
+#include "platform/UserFolders.h"
 #include "platform/Window.h"
+#include "ui/Level_Menu.h"
+#include "ui/PlayerSettings.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -41,12 +44,25 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     }
     SetResourceRoot(root);
 
+    // Test runs (headless or fixed-step) neither read nor write the player's options, so they never
+    // depend on what a player chose.
+    PlayerSettings settings;
+    UseSettingsFile("");
+    std::string configFolder = options.Headless || options.FixedStep ? std::string() : ConfigFolder("kibbet");
+    if (!configFolder.empty())
+    {
+        UseSettingsFile(configFolder + "/settings");
+        settings = ReadSettingsFile(SettingsFilePath());
+        SetCurrentSettings(settings);
+    }
+
     // Creation order differs from registration order: the resource tables and the window must
     // exist before any system is initialised.
     auto resources = std::make_unique<ResourceManager>(&core);
-    std::unique_ptr<IWindow> window = options.Headless
-                                          ? CreateHeadlessWindow()
-                                          : CreateSdlWindow("A Kibbet", 1280, 720, ResourcePath("Textures/Icon.ico"));
+    std::unique_ptr<IWindow> window =
+        options.Headless ? CreateHeadlessWindow()
+                         : CreateSdlWindow("A Kibbet", static_cast<int>(settings.Width),
+                                           static_cast<int>(settings.Height), ResourcePath("Textures/Icon.ico"));
     IWindow* windowView = window.get();
     auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
     std::unique_ptr<IRenderDevice> device;
@@ -54,9 +70,16 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     {
         device = CreateGlRenderDevice(windowView->NativeHandle());
     }
-    auto graphics = std::make_unique<Graphics>(&core, windowView, std::move(device), options.Windowed);
+    auto graphics =
+        std::make_unique<Graphics>(&core, windowView, std::move(device), options.Windowed || !settings.Fullscreen);
+    graphics->m_ResolutionWidth = settings.Width;
+    graphics->m_ResolutionHeight = settings.Height;
     // Headless runs never open the sound card; a game without one runs silently as well.
     auto audio = std::make_unique<Audio>(&core, options.Headless ? CreateSilentSoundDevice() : CreateSdlSoundDevice());
+    if (!SettingsFilePath().empty())
+    {
+        audio->SetMasterVolume(static_cast<float>(settings.SoundLevel) / 10.0f);
+    }
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);
@@ -90,6 +113,8 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     core.m_Factory = factory.get();
     core.m_Input = input.get();
     gameLogic->SetStartLevel(options.Level);
+    // The menu level is made here, before any level starts, so --level can start it too.
+    gameLogic->m_LevelManager.AddLevel("Level_00_Menu", std::make_unique<Level_Menu>());
 
     core.AddSystem(std::move(factory));
     core.AddSystem(std::move(windows));

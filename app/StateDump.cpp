@@ -17,6 +17,8 @@
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
+#include "ui/Level_Menu.h"
+#include "ui/ScrollComponent.h"
 
 #include <cstdio>
 #include <map>
@@ -67,6 +69,26 @@ std::string Number(float value)
     }
     return text;
 }
+// "menu" and "pause": the page and item of the main menu (null outside it) and of the pause menu.
+void DumpMenus(const Core& core, std::ostream& out)
+{
+    const ILevel* level = core.m_GameLogic != nullptr ? core.m_GameLogic->m_LevelManager.m_CurrentLevel : nullptr;
+    out << ",\"menu\":";
+    if (const auto* menu = dynamic_cast<const Level_Menu*>(level))
+    {
+        const IScreen* screen = menu->CurrentScreen();
+        out << "{\"screen\":" << menu->m_CurrentScreen << ",\"selected\":" << (screen ? screen->SelectedItem() : 0)
+            << "}";
+    }
+    else
+    {
+        out << "null";
+    }
+    const auto* generic = dynamic_cast<const Level_Generic*>(level);
+    out << ",\"pause\":{\"page\":" << (generic ? generic->m_PauseMenu.m_MenuPage : PauseMenu::Closed)
+        << ",\"selected\":" << (generic ? generic->m_PauseMenu.m_MenuSelected : 0) << "}";
+}
+
 const char* Bool(bool value)
 {
     return value ? "true" : "false";
@@ -155,6 +177,7 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
+    DumpMenus(core, out);
     out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
     {
@@ -196,6 +219,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const Emitter* emitter = object->GetEmitter())
         {
             out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const ScrollComponent* scroll = object->GetScrollComponent())
+        {
+            out << ",\"scroll\":" << Number(scroll->ViewTop());
         }
         out << "}\n";
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Vector.h"
+#include "ui/PauseMenu.h"
 
 #include <string>
 
@@ -38,14 +39,18 @@ public:
 class Level_Generic : public ILevel
 {
 public:
-    // Creates the heads-up display and blacks the screen out.
+    // Creates the heads-up display (the pause menu's pictures among them) and blacks the screen out.
     void Load() override;
-    // Counts the pollen, puts the checkpoint at the hero, starts the music, locks and aims the camera.
+    // Closes the pause menu; counts the pollen, puts the checkpoint at the hero, starts the music, locks
+    // and aims the camera.
     void Initialize() override;
-    // The game itself is driven by the systems; the pause menu hooks in here.
-    void Update(float dt) override { (void)dt; }
+    // Opens the pause menu on the pause key; while the game is paused, runs its current page.
+    void Update(float dt) override;
+    // Forgets the pause menu's items with the level's objects.
+    void Unload() override;
 
     int m_PollenCount = 0;
+    PauseMenu m_PauseMenu;
 };
 
 } // namespace Framework

@@ -30,6 +30,7 @@ void Level_Generic::Load()
 
 void Level_Generic::Initialize()
 {
+    m_PauseMenu.Reset();
     if (CORE != nullptr && CORE->m_GameLogic != nullptr)
     {
         CORE->m_GameLogic->m_PauseAllowed = true;
@@ -59,6 +60,17 @@ void Level_Generic::Initialize()
     CAMERA.SetCameraLocks(m_CameraLock.x, m_CameraLock.y);
     CAMERA.SetCameraTarget(nullptr);
     ResetHUD();
+}
+
+void Level_Generic::Update(float dt)
+{
+    m_PauseMenu.Update(dt);
+}
+
+void Level_Generic::Unload()
+{
+    m_PauseMenu.Reset();
+    ILevel::Unload();
 }
 
 } // namespace Framework

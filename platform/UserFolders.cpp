@@ -16,12 +16,21 @@ std::string Home()
     return home != nullptr ? std::string(home) : std::string();
 }
 
+// XDG_CONFIG_HOME, else ~/.config; empty without either.
+std::string ConfigBase(const std::string& home)
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && *config != '\0')
+    {
+        return config;
+    }
+    return home.empty() ? std::string() : home + "/.config";
+}
+
 // Reads XDG_PICTURES_DIR="$HOME/..." from the user-dirs file.
 std::string FromUserDirs(const std::string& home)
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    std::string base = config != nullptr && *config != '\0' ? std::string(config) : home + "/.config";
-    std::ifstream file(base + "/user-dirs.dirs");
+    std::ifstream file(ConfigBase(home) + "/user-dirs.dirs");
     std::string line;
     const std::string key = "XDG_PICTURES_DIR=";
     while (std::getline(file, line))
@@ -67,6 +76,12 @@ std::string PicturesFolder()
         std::filesystem::create_directories(folder, ec);
     }
     return folder;
+}
+
+std::string ConfigFolder(const std::string& program)
+{
+    std::string base = ConfigBase(Home());
+    return base.empty() ? std::string() : base + "/" + program;
 }
 
 std::string NextScreenshotPath(const std::string& folder, const std::string& prefix)

@@ -1,0 +1,78 @@
+#include "ui/PauseComponent.h"
+
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "gameflow/GameLogic.h"
+#include "graphics/Camera.h"
+
+namespace Framework
+{
+
+void PauseComponent::Initialize()
+{
+    if (Transform* transform = Owner != nullptr ? Owner->GetTransform() : nullptr)
+    {
+        m_SavedTransform = {transform->Position, transform->Rotation, transform->Scale};
+    }
+    HideUnlessMenu();
+}
+
+IComponent* PauseComponent::Clone() const
+{
+    auto* copy = new PauseComponent();
+    copy->m_SavedTransform = m_SavedTransform;
+    copy->m_OffsetX = m_OffsetX;
+    copy->m_OffsetY = m_OffsetY;
+    return copy;
+}
+
+void PauseComponent::Serialize(TextSerializer& reader, const std::string& blockName)
+{
+    reader.EnterBlock(blockName);
+    reader.ReadFieldValue(m_OffsetX);
+    reader.ReadScalarField(m_OffsetY);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+}
+
+void PauseComponent::Write(TextWriter& writer, const std::string& blockName) const
+{
+    writer.BeginBlock(blockName);
+    writer.WriteNumber("m_OffsetX", m_OffsetX);
+    writer.WriteSeparator();
+    writer.WriteNumber("m_OffsetY", m_OffsetY);
+    writer.EndBlock();
+}
+
+void PauseComponent::ShowAtOffset()
+{
+    Transform* transform = Owner != nullptr ? Owner->GetTransform() : nullptr;
+    if (transform == nullptr)
+    {
+        return;
+    }
+    Vec2 centre = CAMERA.ScreenCentre();
+    transform->Position = {centre.x + m_OffsetX, centre.y + m_OffsetY};
+    transform->Scale = m_SavedTransform.Scale;
+}
+
+void PauseComponent::HideUnlessMenu()
+{
+    Transform* transform = Owner != nullptr ? Owner->GetTransform() : nullptr;
+    if (transform == nullptr)
+    {
+        return;
+    }
+    if (CORE != nullptr && CORE->m_GameLogic != nullptr &&
+        CORE->m_GameLogic->m_LevelManager.GetCurrentLevelName() == "Level_00_Menu")
+    {
+        return;
+    }
+    transform->Scale = {0.0f, 0.0f};
+}
+
+} // namespace Framework

@@ -1,0 +1,121 @@
+#include "ui/ScrollComponent.h"
+
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "engine/Core.h"
+#include "graphics/GraphicsComponent.h"
+#include "graphics/ResourceManager.h"
+
+namespace Framework
+{
+
+namespace
+{
+const std::string kScroll = "Scroll";
+} // namespace
+
+void ScrollComponent::Initialize()
+{
+    m_WindowHeight = kWindowHeight;
+    ResetScroll();
+    GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr;
+    if (graphics == nullptr)
+    {
+        return;
+    }
+    graphics->m_pAnimation.AddAnimation(kScroll, {m_ViewRect});
+    graphics->m_pAnimation.Play(kScroll);
+    ShowView();
+}
+
+IComponent* ScrollComponent::Clone() const
+{
+    auto* copy = new ScrollComponent();
+    copy->m_Scroll = m_Scroll;
+    copy->m_Speed = m_Speed;
+    copy->m_WindowHeight = m_WindowHeight;
+    copy->m_StepTimer = m_StepTimer;
+    copy->m_BaseRect = m_BaseRect;
+    copy->m_ViewRect = m_ViewRect;
+    return copy;
+}
+
+void ScrollComponent::Serialize(TextSerializer& reader, const std::string& blockName)
+{
+    reader.EnterBlock(blockName);
+    reader.ReadFieldValue(m_Speed);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    reader.ReadBool("m_Scroll", m_Scroll);
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+    if (CORE != nullptr && CORE->m_ResourceManager != nullptr)
+    {
+        m_BaseRect = CORE->m_ResourceManager->GetUV("TeamCredits");
+    }
+}
+
+void ScrollComponent::Write(TextWriter& writer, const std::string& blockName) const
+{
+    writer.BeginBlock(blockName);
+    writer.WriteNumber("m_Speed", m_Speed);
+    writer.WriteSeparator();
+    writer.WriteBool("m_Scroll", m_Scroll);
+    writer.EndBlock();
+}
+
+void ScrollComponent::ResetScroll()
+{
+    m_ViewRect = m_BaseRect;
+    m_ViewRect.m_UVBottomLeft.y = m_BaseRect.m_UVTopLeft.y + m_WindowHeight;
+    m_ViewRect.m_UVBottomRight.y = m_BaseRect.m_UVTopRight.y + m_WindowHeight;
+    if (GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr)
+    {
+        graphics->m_pAnimation.Play(kScroll);
+    }
+    ShowView();
+}
+
+void ScrollComponent::AdvanceScroll(float dt)
+{
+    if (!m_Scroll)
+    {
+        return;
+    }
+    m_StepTimer += dt;
+    if (m_StepTimer < m_Speed)
+    {
+        return;
+    }
+    m_ViewRect.m_UVTopRight.y += kStep;
+    m_ViewRect.m_UVBottomRight.y += kStep;
+    m_ViewRect.m_UVBottomLeft.y += kStep;
+    m_ViewRect.m_UVTopLeft.y += kStep;
+    ShowView();
+    m_StepTimer = 0.0f;
+    if (m_ViewRect.m_UVBottomLeft.y > m_BaseRect.m_UVBottomLeft.y)
+    {
+        ResetScroll();
+    }
+}
+
+void ScrollComponent::ShowView()
+{
+    GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr;
+    if (graphics == nullptr)
+    {
+        return;
+    }
+    graphics->m_pSprite.UVs = m_ViewRect;
+    auto frames = graphics->m_pAnimation.m_Frames.find(kScroll);
+    if (frames != graphics->m_pAnimation.m_Frames.end())
+    {
+        frames->second.assign(1, m_ViewRect);
+    }
+}
+
+} // namespace Framework
