@@ -14,8 +14,6 @@
 namespace Framework
 {
 
-GameObjectComposition* CurrentHero = nullptr;
-
 namespace
 {
 GameObjectComposition* OwnerOf(const Controller& controller)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ProcessState.h"
 #include "engine/Vector.h"
 
 #include <cstdint>
@@ -96,9 +97,8 @@ struct Controller
     bool m_Knocked = false;
 };
 
-// The hero object ("Kibbet") as found at the start of the latest logic update; null when there was none.
-// Cleared at every level start, so it never points into a level that is gone.
-extern GameObjectComposition* CurrentHero;
+// CurrentHero (engine/ProcessState.h) is the hero object ("Kibbet") as found at the start of the latest logic
+// update, null when there was none; it is cleared at every level start, so it never points into a level that is gone.
 
 // One frame of the actor's behaviour: finds the hero, then runs the behaviour m_Behavior selects.
 void UpdateBehavior(Controller& controller, float dt);

@@ -8,16 +8,14 @@
 #include "engine/Message.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/HUD.h"
+#include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
+#include "physics/ContactRecord.h"
 
 namespace Framework
 {
-
-bool StartWalkActive = false;
-bool WinWalkActive = false;
-bool MoveRightActive = false;
 
 namespace
 {
@@ -279,6 +277,18 @@ void HeroController::PlaceAttackObject()
     }
 }
 
-void HeroController::EmitWalkingDust() {}
+void HeroController::EmitWalkingDust()
+{
+    Emitter* emitter = m_Hero != nullptr ? m_Hero->GetEmitter() : nullptr;
+    const Transform* t = m_Hero != nullptr ? m_Hero->GetTransform() : nullptr;
+    ParticleType* dust = emitter != nullptr ? FindParticleType(*emitter, "Walking") : nullptr;
+    if (dust == nullptr || t == nullptr)
+    {
+        return;
+    }
+    dust->m_Origin = t->Position;
+    dust->m_Mirror = !m_Animator->m_FacingRight;
+    EmitBurst(*dust);
+}
 
 } // namespace Framework

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/ProcessState.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -112,10 +114,5 @@ private:
 
 // The dead hero's step while an end screen waits: the death animation, then the hero shrinks out of sight.
 void PlayDeathAnimation(Animator& animator);
-
-// Set by the level-start, win and move-right triggers: the hero walks right as if the player held right.
-extern bool StartWalkActive;
-extern bool WinWalkActive;
-extern bool MoveRightActive;
 
 } // namespace Framework

@@ -30,7 +30,8 @@ std::string UsageText()
 {
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
-           "              [--replay FILE] [--screenshot FILE]\n";
+           "              [--replay FILE] [--screenshot FILE]\n"
+           "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n";
 }
 
 ParseResult ParseOptions(const std::vector<std::string>& args)
@@ -77,6 +78,14 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         else if (arg == "--dump-state")
         {
             o.DumpState = true;
+        }
+        else if (arg == "--check")
+        {
+            o.Check = true;
+            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0)
+            {
+                o.CheckDir = args[++i];
+            }
         }
         else if (arg == "--frames")
         {

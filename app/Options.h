@@ -22,6 +22,8 @@ struct Options
     std::string Record;           // write every frame's raw key and controller input to this file
     std::string Replay;           // read the input from this file instead of the devices
     std::string Screenshot;       // after the last frame, write the back buffer to this PNG
+    bool Check = false;           // check the data folder instead of playing
+    std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

@@ -13,6 +13,7 @@
 #include "gameflow/ILevel.h"
 #include "graphics/Camera.h"
 #include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
@@ -108,6 +109,7 @@ const char* ShaderName(PixelShader shader)
     return "";
 }
 
+// [{"layer":N,"shader":..,"vertices":N},..]: the draw calls Graphics handed to its device in the last frame.
 std::string Draws(const Core& core)
 {
     std::string out = "[";
@@ -219,6 +221,10 @@ void DumpState(const Core& core, std::ostream& out)
         if (const Emitter* emitter = object->GetEmitter())
         {
             out << ",\"particles\":" << emitter->ParticleCount();
+        }
+        if (const FontComponent* font = object->GetFontComponent())
+        {
+            out << ",\"text\":" << Quote(font->m_CurrentString);
         }
         if (const ScrollComponent* scroll = object->GetScrollComponent())
         {

@@ -1,6 +1,8 @@
 #include "app/Options.h"
 #include "app/ProgramEntry.h"
+#include "check/DataChecker.h"
 #include "engine/Core.h"
+#include "engine/Paths.h"
 
 #include <iostream>
 
@@ -13,9 +15,20 @@ int main(int argc, char** argv)
         (*parsed.ExitCode == 0 ? std::cout : std::cerr) << parsed.Message;
         return *parsed.ExitCode;
     }
+    std::string program = Framework::RunningProgramPath(argc > 0 ? argv[0] : "");
+    if (parsed.Values.Check)
+    {
+        const Framework::Options& o = parsed.Values;
+        std::string dir = !o.CheckDir.empty() ? o.CheckDir : o.ResourceDir;
+        if (dir.empty())
+        {
+            dir = Framework::FindResourceRootNear(program);
+        }
+        return Framework::RunDataCheck(dir.empty() ? std::string("Resources") : dir, std::cout);
+    }
     Framework::Core core;
     Framework::CORE = &core;
-    int result = Framework::ProgramEntry(core, parsed.Values, argc > 0 ? argv[0] : "");
+    int result = Framework::ProgramEntry(core, parsed.Values, program);
     Framework::CORE = nullptr;
     return result;
 }

@@ -4,7 +4,6 @@
 #include "platform/SoundDevice.h"
 
 #include <array>
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>

@@ -5,8 +5,12 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "gameflow/TriggerComponents.h"
+#include "graphics/CustomShape.h"
+#include "graphics/Emitter.h"
+#include "graphics/FontComponent.h"
 #include "graphics/GraphicsComponent.h"
-#include "graphics/GraphicsStandIns.h"
+#include "graphics/Parallax.h"
+#include "graphics/SetDefaultAnimation.h"
 #include "physics/Body.h"
 #include "ui/UiComponents.h"
 

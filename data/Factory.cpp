@@ -172,6 +172,11 @@ GameObjectComposition* Factory::CreateObject(const std::string& typeName, const 
     return raw;
 }
 
+bool Factory::IsLive(GameObjectComposition* object) const
+{
+    return m_Owned.contains(object);
+}
+
 GameObjectComposition* Factory::FindObject(const std::string& key) const
 {
     auto entry = LiveObjects.find(key);

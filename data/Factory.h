@@ -36,6 +36,8 @@ public:
     GameObjectComposition* CreateObject(const std::string& typeName, const std::string& key);
     // The live object stored under key, or null.
     GameObjectComposition* FindObject(const std::string& key) const;
+    // Whether the object is live (not yet destroyed); only compares the address, so any pointer may be asked.
+    bool IsLive(GameObjectComposition* object) const;
     // Marks a live object; it is destroyed at the start of the next frame, once however often marked.
     // Anything else (null, an object type, an object already destroyed) is ignored.
     void DestroyObject(GameObjectComposition* object);

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "physics/ContactRecord.h"
-
 #include <cstdint>
 #include <string>
 
@@ -28,16 +26,6 @@ public:
     IMessage& operator=(const IMessage&) = default;
 
     int32_t MessageId;
-};
-
-// One contact found by the physics (id 2), sent to both objects' components and then to every system.
-// It lives only while it is being delivered; a receiver that needs the record copies it.
-class ContactMessage : public IMessage
-{
-public:
-    explicit ContactMessage(const ContactRecord& record) : IMessage(Contact), Record(record) {}
-
-    ContactRecord Record;
 };
 
 // A character typed in the window (id 4).

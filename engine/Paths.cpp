@@ -4,6 +4,11 @@
 
 #include <filesystem>
 
+// Where an installed program's data lies, seen from the folder of the program (set by the build).
+#ifndef KIBBET_DATA_FROM_BIN
+#define KIBBET_DATA_FROM_BIN "../share/kibbet"
+#endif
+
 namespace Framework
 {
 
@@ -45,6 +50,14 @@ std::string ResourcePath(const std::string& relative)
     return ResourceRootFolder + "/" + rel;
 }
 
+std::string RunningProgramPath(const std::string& argv0)
+{
+    // argv[0] holds no folder when the program was found through PATH, as an installed game is.
+    std::error_code ec;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec || self.empty() ? argv0 : self.string();
+}
+
 std::string FindResourceRootNear(const std::string& executablePath)
 {
     namespace fs = std::filesystem;
@@ -56,6 +69,14 @@ std::string FindResourceRootNear(const std::string& executablePath)
         if (fs::is_directory(candidate / "Data", ec))
         {
             return candidate.string();
+        }
+        if (depth == 0)
+        {
+            fs::path installed = (dir / KIBBET_DATA_FROM_BIN / "Resources").lexically_normal();
+            if (fs::is_directory(installed / "Data", ec))
+            {
+                return installed.string();
+            }
         }
         if (dir == dir.parent_path())
         {

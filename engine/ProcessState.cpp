@@ -15,6 +15,17 @@ bool HudLoaded = false;
 std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
 std::set<std::string> LoggedOnceMessages;
+int Lives = 3;
+bool LifeLostThisFrame = false;
+int PollenTotal = 0;
+int PollenCollected = 0;
+std::vector<std::string> EnergyBars;
+float BarRefillTimer = 0.0f;
+bool BarRefillActive = false;
+GameObjectComposition* CurrentHero = nullptr;
+bool StartWalkActive = false;
+bool WinWalkActive = false;
+bool MoveRightActive = false;
 
 void ResetProcessState()
 {
@@ -26,6 +37,17 @@ void ResetProcessState()
     ParticleSpawners.clear();
     ResourceRootFolder = "Resources";
     LoggedOnceMessages.clear();
+    Lives = 3;
+    LifeLostThisFrame = false;
+    PollenTotal = 0;
+    PollenCollected = 0;
+    EnergyBars.clear();
+    BarRefillTimer = 0.0f;
+    BarRefillActive = false;
+    CurrentHero = nullptr;
+    StartWalkActive = false;
+    WinWalkActive = false;
+    MoveRightActive = false;
     ClearSdlEventListeners();
 }
 

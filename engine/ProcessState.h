@@ -2,20 +2,21 @@
 
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "engine/Vector.h"
 
 namespace Framework
 {
 
 class Camera;
 class Core;
+class GameObjectComposition;
 struct DebugLine;
 struct Particle;
-struct Vec2;
 
 // Appends one burst of a particle kind to a list, centred on the origin; mirror flips its direction.
 using SpawnFunction = void (*)(std::vector<Particle>& particles, Vec2 origin, bool mirror);
@@ -41,6 +42,22 @@ extern std::map<std::string, SpawnFunction> ParticleSpawners;
 extern std::string ResourceRootFolder;
 // The messages LogOnce has written.
 extern std::set<std::string> LoggedOnceMessages;
+// The heads-up display's values (gameflow/HUD.h): lives left (3 at every level start), whether a life was already
+// taken this frame (cleared at the end of every GameLogic update), the level's "Pollen_1" objects and those
+// collected, the names of the energy bars in meter order, and the meter's refill clock.
+extern int Lives;
+extern bool LifeLostThisFrame;
+extern int PollenTotal;
+extern int PollenCollected;
+extern std::vector<std::string> EnergyBars;
+extern float BarRefillTimer;
+extern bool BarRefillActive;
+// The hero object as the latest logic update found it (actors/Controller.h); cleared at every level start.
+extern GameObjectComposition* CurrentHero;
+// Set by the level-start, win and move-right triggers: the hero walks right as if the player held right.
+extern bool StartWalkActive;
+extern bool WinWalkActive;
+extern bool MoveRightActive;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
 // (platform/SdlEventHub.h).
 

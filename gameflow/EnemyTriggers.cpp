@@ -1,4 +1,5 @@
 #include "gameflow/EnemyTriggers.h"
+#include "physics/ContactRecord.h"
 
 #include "actors/EnemyBehaviours.h"
 #include "actors/GameLogicComponent.h"

@@ -14,18 +14,8 @@
 namespace Framework
 {
 
-int Lives = 3;
-bool LifeLostThisFrame = false;
-int PollenTotal = 0;
-int PollenCollected = 0;
-float BarRefillTimer = 0.0f;
-bool BarRefillActive = false;
-
 namespace
 {
-// The names of the bars in meter order, filled by CollectBars.
-std::vector<std::string> EnergyBars;
-
 GameObjectComposition* Find(const std::string& key)
 {
     return CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject(key) : nullptr;

@@ -1,22 +1,13 @@
 #pragma once
 
+#include "engine/ProcessState.h"
+
 #include <string>
 
 namespace Framework
 {
 
 class GameObjectComposition;
-
-// Lives left; 3 at every level start.
-extern int Lives;
-// A life was already taken in this frame; the GameLogic system clears it at the end of its update.
-extern bool LifeLostThisFrame;
-// Objects named "Pollen_1" when the level started, and how many have been collected since.
-extern int PollenTotal;
-extern int PollenCollected;
-// Seconds since the energy bars were emptied, and whether they are refilling.
-extern float BarRefillTimer;
-extern bool BarRefillActive;
 
 // Number of energy bars of the meter, and seconds between two bars lighting up again.
 constexpr int kEnergyBarCount = 7;

@@ -16,6 +16,7 @@
 #include "gameflow/TriggerSupport.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
+#include "physics/ContactRecord.h"
 #include "physics/Polygon.h"
 
 namespace Framework

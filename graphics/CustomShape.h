@@ -25,7 +25,9 @@ public:
     // to the new layer's list.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
+    // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "CustomShape";
+
     std::string GetName() const override { return TypeName; }
 
     // The layer drawn in: the layer of the shape name's entry in the custom-shape table.

@@ -25,6 +25,7 @@ namespace Framework
 namespace
 {
 constexpr int kF12 = 0x7B;
+constexpr int kF3 = 0x72;
 // Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
 const std::string kTransform = "Transform";
 
@@ -114,12 +115,17 @@ void Graphics::CreateDevice()
     m_DeviceCreated = true;
     m_Device->SetViewport(
         ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
+    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    // The layers after the first are decoded on a worker thread while this one starts up; Load takes them.
+    if (textures.size() > 1)
+    {
+        m_Device->PrefetchTextures(std::vector<std::string>(textures.begin() + 1, textures.end()));
+    }
     if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
     {
         Log("graphics: the shaders did not compile; the game goes on without drawing");
         return;
     }
-    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
     if (textures.empty())
     {
         Log("graphics: no .png texture in " + ResourcePath("Textures") + "; nothing will be drawn");
@@ -150,6 +156,17 @@ void Graphics::Load()
     if (m_Core != nullptr && m_Core->m_ResourceManager != nullptr)
     {
         m_ParticleLayer = m_Core->m_ResourceManager->GetZOrder("Particle_1");
+        // Emitters draw their sprites scaled down, and text and labels in the topmost layer are drawn at
+        // any scale; other layers get mipmaps when a sprite is first drawn scaled down.
+        const std::map<std::string, int>& layers = m_Core->m_ResourceManager->m_ZOrders;
+        for (const char* name : {"Particle_1", "Char_0"})
+        {
+            auto found = layers.find(name);
+            if (found != layers.end() && m_DeviceReady)
+            {
+                m_Device->UseMipmaps(found->second);
+            }
+        }
     }
 }
 
@@ -166,6 +183,13 @@ void Graphics::Update(float dt)
         CAMERA.UpdateCamera();
         CAMERA.RebuildViewProjection();
     }
+    m_Overlay.NoteFrameStart();
+    if (m_Core != nullptr && m_Core->m_Input != nullptr && m_Core->m_Input->IsKeyTriggered(kF3))
+    {
+        m_Overlay.Toggle();
+    }
+    // Counted before the list restarts: the readout shows the previous frame's draw calls.
+    OverlayCounts counts = m_Overlay.IsVisible() && m_Core != nullptr ? m_Overlay.Measure(*m_Core) : OverlayCounts();
     m_LastDraws.clear();
     // A device without textures or shaders still clears and shows its black frame.
     if (m_DeviceCreated)
@@ -173,7 +197,20 @@ void Graphics::Update(float dt)
         m_Device->BeginFrame(CAMERA.m_ViewProjection);
     }
     DrawLayers(dt);
+    if (m_Overlay.IsVisible() && m_Core != nullptr)
+    {
+        m_Overlay.QueueLines(*m_Core);
+    }
     DrawDebugLines();
+    if (m_Overlay.IsVisible() && m_Core != nullptr)
+    {
+        int layer = -1;
+        std::vector<Vertex> glyphs;
+        m_Overlay.BuildReadout(*m_Core, counts, glyphs, m_Batch, layer);
+        Flush(PixelShader::Debug, -1, Primitive::Triangles);
+        m_Batch = std::move(glyphs);
+        Flush(PixelShader::Main, layer, Primitive::Triangles);
+    }
     if (m_DeviceCreated)
     {
         m_Device->Present();
@@ -217,6 +254,7 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
     const float b = m_SpriteChannelB;
     const float a = m_SpriteAlpha;
     const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    bool scaledDown = false;
     for (GraphicsComponent* component : sprites)
     {
         Transform* transform =
@@ -233,6 +271,7 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             continue;
         }
         component->m_pAnimation.AdvanceAnimation(dt);
+        scaledDown = scaledDown || std::fabs(transform->Scale.x) < 1.0f || std::fabs(transform->Scale.y) < 1.0f;
 
         // The world matrix of the transform (scale, rotation, translation), applied to x and y only.
         float c = 1.0f;
@@ -270,6 +309,10 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         out[3] = quad[2];
         out[4] = quad[3];
         out[5] = quad[0];
+    }
+    if (scaledDown && m_DeviceReady)
+    {
+        m_Device->UseMipmaps(layer);
     }
     Flush(PixelShader::Main, layer, Primitive::Triangles);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "engine/ISystem.h"
-#include "graphics/Vertex.h"
+#include "graphics/DebugOverlay.h"
 #include "platform/RenderDevice.h"
+#include "platform/Vertex.h"
 
 #include <map>
 #include <memory>
@@ -65,6 +66,8 @@ public:
     void MoveShape(CustomShape* shape, int oldLayer);
     // Draw calls handed to the device in the last frame, in order.
     const std::vector<DrawRecord>& LastFrameDraws() const { return m_LastDraws; }
+    // The developer overlay that F3 shows and hides.
+    DebugOverlay& Overlay() { return m_Overlay; }
 
     // Moves a registered sprite from the list of oldLayer to the list of its current m_zOrder.
     void MoveToLayer(GraphicsComponent* component, int oldLayer);
@@ -136,6 +139,7 @@ private:
     bool m_HadFocus = false;
     std::vector<Vertex> m_Batch;
     std::vector<DrawRecord> m_LastDraws;
+    DebugOverlay m_Overlay;
     Vec2 m_ViewCentre;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Message.h"
 #include "engine/Vector.h"
 
 namespace Framework
@@ -24,5 +25,15 @@ struct ContactRecord
 
 // True when the object owning either body has the name "Kibbet" (the hero); exact comparison.
 bool IsHeroContact(const ContactRecord& record);
+
+// One contact found by the physics (id 2), sent to both objects' components and then to every system.
+// It lives only while it is being delivered; a receiver that needs the record copies it.
+class ContactMessage : public IMessage
+{
+public:
+    explicit ContactMessage(const ContactRecord& record) : IMessage(Contact), Record(record) {}
+
+    ContactRecord Record;
+};
 
 } // namespace Framework

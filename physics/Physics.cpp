@@ -11,6 +11,7 @@
 #include "graphics/Camera.h"
 #include "physics/Body.h"
 #include "physics/Collision.h"
+#include "physics/ContactRecord.h"
 
 #include <algorithm>
 #include <cmath>

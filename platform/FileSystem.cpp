@@ -1,18 +1,26 @@
 #include "platform/FileSystem.h"
 
-#include "data/TextSerializer.h"
-#include "engine/Paths.h"
-
 #include <algorithm>
 #include <filesystem>
 
 namespace Framework
 {
 
+namespace
+{
+// From the last dot of the file name on, with the dot; empty if none.
+std::string ExtensionOf(const std::string& fileName)
+{
+    size_t dot = fileName.rfind('.');
+    return dot == std::string::npos ? std::string() : fileName.substr(dot);
+}
+} // namespace
+
 std::vector<std::string> ListFilesSorted(const std::string& folder, const std::string& ext)
 {
     namespace fs = std::filesystem;
-    std::string dir = NormalizeSeparators(folder);
+    std::string dir = folder;
+    std::replace(dir.begin(), dir.end(), '\\', '/');
     while (dir.size() > 1 && dir.back() == '/')
     {
         dir.pop_back();
@@ -36,7 +44,7 @@ std::vector<std::string> ListFilesSorted(const std::string& folder, const std::s
             continue;
         }
         std::string name = it->path().filename().string();
-        if (ext.empty() || PathParts(name).Extension == ext)
+        if (ext.empty() || ExtensionOf(name) == ext)
         {
             names.push_back(name);
         }

@@ -1,5 +1,6 @@
 #include "engine/Log.h"
 #include "platform/Image.h"
+#include "platform/ImagePrefetch.h"
 #include "platform/RenderDevice.h"
 
 #include <SDL.h>
@@ -9,7 +10,9 @@
 #include <array>
 #include <cmath>
 #include <fstream>
+#include <malloc.h>
 #include <map>
+#include <optional>
 #include <sstream>
 
 namespace Framework
@@ -75,9 +78,9 @@ public:
         {
             return;
         }
-        for (GLuint texture : m_Textures)
+        for (const Texture& texture : m_Textures)
         {
-            glDeleteTextures(1, &texture);
+            glDeleteTextures(1, &texture.Name);
         }
         for (GLuint program : m_Programs)
         {
@@ -191,26 +194,42 @@ public:
         return ok;
     }
 
+    void PrefetchTextures(const std::vector<std::string>& paths) override
+    {
+        m_Prefetch = std::make_unique<ImagePrefetch>(paths);
+    }
+
     bool LoadTexture(const std::string& path) override
     {
         if (m_Context == nullptr)
         {
             return false;
         }
-        Image image;
-        if (!LoadImageFile(path, image))
+        std::optional<DecodedImage> prefetched;
+        if (m_Prefetch != nullptr)
+        {
+            prefetched = m_Prefetch->Take(path);
+            if (m_Prefetch->Exhausted())
+            {
+                m_Prefetch.reset();
+            }
+        }
+        DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
+        if (image.Pixels == nullptr)
         {
             Log("texture " + path + " could not be read");
             return false;
         }
-        GLuint texture = 0;
-        glGenTextures(1, &texture);
-        glBindTexture(GL_TEXTURE_2D, texture);
+        Texture texture;
+        texture.Opaque = image.Opaque;
+        glGenTextures(1, &texture.Name);
+        glBindTexture(GL_TEXTURE_2D, texture.Name);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     image.Pixels.data());
-        glGenerateMipmap(GL_TEXTURE_2D);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+                     image.Pixels.get());
+        // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
+        // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
@@ -219,6 +238,20 @@ public:
     }
 
     size_t TextureCount() const override { return m_Textures.size(); }
+
+    void UseMipmaps(int texture) override
+    {
+        if (m_Context == nullptr || texture < 0 || static_cast<size_t>(texture) >= m_Textures.size() ||
+            m_Textures[static_cast<size_t>(texture)].Mipmapped)
+        {
+            return;
+        }
+        Texture& entry = m_Textures[static_cast<size_t>(texture)];
+        entry.Mipmapped = true;
+        glBindTexture(GL_TEXTURE_2D, entry.Name);
+        glGenerateMipmap(GL_TEXTURE_2D);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    }
 
     bool CreateVertexBuffer(size_t maxVertices) override
     {
@@ -294,11 +327,18 @@ public:
         count = std::min(count, m_MaxVertices);
         glUseProgram(m_Programs[index]);
         glUniformMatrix4fv(m_MatrixSlots[index], 1, GL_FALSE, m_Matrix.data());
+        const Texture* bound = nullptr;
         if (texture >= 0 && static_cast<size_t>(texture) < m_Textures.size())
         {
+            bound = &m_Textures[static_cast<size_t>(texture)];
             glActiveTexture(GL_TEXTURE0);
-            glBindTexture(GL_TEXTURE_2D, m_Textures[static_cast<size_t>(texture)]);
+            glBindTexture(GL_TEXTURE_2D, bound->Name);
         }
+        // An opaque picture drawn fully opaque covers what is under it: blending would give the same
+        // pixels at a much higher cost in a software rasteriser.
+        bool opaque = shader == PixelShader::Main && bound != nullptr && bound->Opaque &&
+                      std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.a >= 1.0f; });
+        SetBlending(!opaque);
         // Orphaning the buffer lets the driver keep drawing from the old contents while we write.
         glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_MaxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
         glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
@@ -326,7 +366,9 @@ public:
         int x = (windowWidth - w) / 2;
         int y = (windowHeight - h) / 2;
         glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Fbo);
-        glBlitFramebuffer(0, 0, m_Width, m_Height, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+        // Same size: each pixel is copied as it is, and the nearest filter costs least.
+        GLenum filter = w == m_Width && h == m_Height ? GL_NEAREST : GL_LINEAR;
+        glBlitFramebuffer(0, 0, m_Width, m_Height, x, y, x + w, y + h, GL_COLOR_BUFFER_BIT, filter);
         SDL_GL_SwapWindow(m_Window);
         glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
     }
@@ -362,6 +404,30 @@ public:
     }
 
 private:
+    struct Texture
+    {
+        GLuint Name = 0;
+        bool Opaque = false;
+        bool Mipmapped = false;
+    };
+
+    void SetBlending(bool on)
+    {
+        if (on == m_Blending)
+        {
+            return;
+        }
+        if (on)
+        {
+            glEnable(GL_BLEND);
+        }
+        else
+        {
+            glDisable(GL_BLEND);
+        }
+        m_Blending = on;
+    }
+
     SDL_Window* m_Window;
     SDL_GLContext m_Context = nullptr;
     GLuint m_Vao = 0;
@@ -374,13 +440,21 @@ private:
     std::array<GLuint, 3> m_Programs{};
     std::array<GLint, 3> m_MatrixSlots{-1, -1, -1};
     std::array<float, 16> m_Matrix{};
-    std::vector<GLuint> m_Textures;
+    std::vector<Texture> m_Textures;
+    // Decodes the textures still to come on a worker thread; kept until the device goes.
+    std::unique_ptr<ImagePrefetch> m_Prefetch;
+    bool m_Blending = true;
     ViewportRect m_Viewport;
 };
 } // namespace
 
 std::unique_ptr<IRenderDevice> CreateGlRenderDevice(void* nativeWindow)
 {
+    // Decoded pictures are tens of megabytes and short-lived. With its default, the allocator raises the
+    // size above which it maps memory to the largest block freed so far, so later pictures come from the
+    // heap and stay resident after they are freed (about 50 MB more at the peak); a fixed threshold hands
+    // each one back to the system as soon as its texture is made.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
     return std::make_unique<GlRenderDevice>(static_cast<SDL_Window*>(nativeWindow));
 }
 

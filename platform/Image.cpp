@@ -28,6 +28,33 @@ bool LoadImageFile(const std::string& path, Image& out)
     return true;
 }
 
+void FreeDecodedPixels(unsigned char* pixels)
+{
+    stbi_image_free(pixels);
+}
+
+DecodedImage DecodeImageFile(const std::string& path)
+{
+    DecodedImage out;
+    int channels = 0;
+    out.Pixels.reset(stbi_load(path.c_str(), &out.Width, &out.Height, &channels, 4));
+    if (out.Pixels == nullptr)
+    {
+        out.Width = 0;
+        out.Height = 0;
+        return out;
+    }
+    const unsigned char* pixel = out.Pixels.get();
+    const unsigned char* end = pixel + static_cast<size_t>(out.Width) * static_cast<size_t>(out.Height) * 4;
+    // A picture without an alpha channel is opaque; otherwise the first translucent pixel decides.
+    out.Opaque = true;
+    for (pixel += 3; channels == 4 && pixel < end && out.Opaque; pixel += 4)
+    {
+        out.Opaque = *pixel == 255;
+    }
+    return out;
+}
+
 namespace
 {
 uint32_t Read32(const std::vector<unsigned char>& data, size_t at)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,23 @@ struct Image
     std::vector<unsigned char> Pixels;
 };
 
+// Frees pixels made by DecodeImageFile.
+void FreeDecodedPixels(unsigned char* pixels);
+
+// An RGBA8 picture, rows from the top, in the decoder's own buffer: handed on without a copy.
+struct DecodedImage
+{
+    int Width = 0;
+    int Height = 0;
+    // Every alpha value is 255 (the picture covers whatever is drawn under it).
+    bool Opaque = false;
+    std::unique_ptr<unsigned char, void (*)(unsigned char*)> Pixels{nullptr, &FreeDecodedPixels};
+};
+
 // Decodes a PNG (or another format the decoder knows) into RGBA8; false, and out untouched, on failure.
 bool LoadImageFile(const std::string& path, Image& out);
+// Decodes a picture file into RGBA8 and notes whether it is opaque; null pixels on failure.
+DecodedImage DecodeImageFile(const std::string& path);
 // Reads the largest picture of a Windows icon (".ico") file, stored as PNG or as a 32-bit bitmap.
 bool LoadIcoFile(const std::string& path, Image& out);
 // Reads only the size of a picture file; false when it is not a picture the decoder knows.

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "engine/Vector.h"
-#include "graphics/Vertex.h"
+#include "platform/Vertex.h"
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -50,9 +51,15 @@ public:
     virtual bool Create(int backBufferWidth, int backBufferHeight) = 0;
     // Compiles the four entry points of the effect file; false (errors on standard error) on failure.
     virtual bool CompileShaders(const std::string& effectPath) = 0;
-    // Appends a texture read from a picture file; false, and nothing appended, on failure.
+    // Names the files LoadTexture will be asked for next, in this order, so the device may decode them
+    // ahead on another thread.
+    virtual void PrefetchTextures(const std::vector<std::string>& paths) { (void)paths; }
+    // Appends a texture read from a picture file; false, and nothing appended, on failure. Textures have no
+    // mipmaps until UseMipmaps asks for them.
     virtual bool LoadTexture(const std::string& path) = 0;
     virtual size_t TextureCount() const = 0;
+    // Gives a texture mipmaps, once, for a layer drawn smaller than its picture (no-op when it has them).
+    virtual void UseMipmaps(int texture) = 0;
     // Creates the dynamic vertex buffer that every draw goes through; false on failure.
     virtual bool CreateVertexBuffer(size_t maxVertices) = 0;
     // Gives the back buffer a new size.
@@ -88,6 +95,7 @@ public:
     // Accepts any file whose picture size can be read, as the real device would load it.
     bool LoadTexture(const std::string& path) override;
     size_t TextureCount() const override { return Textures.size(); }
+    void UseMipmaps(int texture) override { Mipmapped.insert(texture); }
     bool CreateVertexBuffer(size_t maxVertices) override;
     void ResizeBackBuffer(int width, int height) override;
     void SetViewport(const ViewportRect& viewport) override { Viewport = viewport; }
@@ -101,6 +109,7 @@ public:
     int BackBufferHeight = 0;
     size_t MaxVertices = 0;
     std::vector<std::string> Textures;
+    std::set<int> Mipmapped;
     ViewportRect Viewport;
     Mat4 ViewProjection;
     std::vector<RecordedDraw> Draws;

@@ -47,16 +47,16 @@ public:
     bool Minimized = false;
 };
 
-// Runs the game binary with the arguments (stderr dropped); the exit status and the standard output.
+// Runs a shell command (stderr dropped unless the command redirects it); the exit status and the standard output.
 struct RunResult
 {
     int Status = -1;
     std::string Output;
 };
-inline RunResult RunGame(const std::string& args)
+inline RunResult RunCommand(const std::string& command)
 {
     RunResult result;
-    FILE* pipe = popen((std::string(KIBBET_BINARY) + " " + args + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = popen(command.c_str(), "r");
     if (pipe != nullptr)
     {
         std::array<char, 4096> buffer{};
@@ -68,6 +68,12 @@ inline RunResult RunGame(const std::string& args)
         result.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     return result;
+}
+
+// Runs the game binary with the arguments (stderr dropped).
+inline RunResult RunGame(const std::string& args)
+{
+    return RunCommand(std::string(KIBBET_BINARY) + " " + args + " 2>/dev/null");
 }
 
 // Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs

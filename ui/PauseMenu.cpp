@@ -81,7 +81,9 @@ void PauseMenu::Update(float dt)
     {
         return;
     }
-    if (!CORE->Paused && CORE->m_Input->IsPauseTriggered())
+    // While pause is not allowed (the closing scene) the key does nothing at all: setting the flag there would
+    // freeze the game invisibly and carry a frozen game into the menu that follows.
+    if (!CORE->Paused && PauseAllowed() && CORE->m_Input->IsPauseTriggered())
     {
         Open();
         return;

@@ -16,8 +16,9 @@ import world
 
 
 class Layer:
-    def __init__(self, file, name, tile=False, width=4096, height=None, holds=""):
+    def __init__(self, file, name, tile=False, width=4096, height=None, holds="", fixed_reason=""):
         self.file = file
+        self.fixed_reason = fixed_reason
         self.name = name
         self.tile = tile
         self.width = width
@@ -26,7 +27,8 @@ class Layer:
 
 
 LAYERS = [
-    Layer("00_Sky.png", "Sky", width=4096, holds="sky backdrops and the boss-arena backdrop (parallax, farthest)"),
+    Layer("00_Sky.png", "Sky", width=4096,
+          holds="sky backdrops, the boss-arena backdrop (parallax, farthest) and the loading picture"),
     Layer("01_Far.png", "Far", width=4096, holds="far hills of both moods (parallax)"),
     Layer("02_Near.png", "Near", width=4096, holds="near tree rows of both moods (parallax)"),
     Layer("03_Ground_Earth.png", "Ground_Earth", tile=True, holds="custom shapes: meadow earth"),
@@ -38,8 +40,9 @@ LAYERS = [
     Layer("09_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
     Layer("10_Hero.png", "Hero", width=2048, holds="Kibbet"),
     Layer("11_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
-    Layer("12_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash and loading pictures, end-screen words"),
+    Layer("12_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
     Layer("13_Char_0.png", "Char_0", width=4096, height=4096,
+          fixed_reason="kept 4096 tall: the scrolling credits show 0.073 of the atlas height",
           holds="topmost: the font, the HUD, menu labels, cursor, planks, how-to-play card, credits"),
 ]
 
@@ -130,7 +133,7 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "",
         "| Objects | Layer |",
         "|---|---|",
-        "| parallax sky, arena backdrop | `Sky` |",
+        "| parallax sky, arena backdrop, the loading picture (`Loading`: the loading frame is drawn when only the first atlas is loaded) | `Sky` |",
         "| far hills | `Far` |",
         "| near trees | `Near` |",
         "| ground polygons (`CustomShape`) | chosen by the shape name below, not by `m_zOrderString` |",
@@ -139,7 +142,7 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "| bear boss (`Bear`), cub (`1ChildBear`) | `Boss` |",
         "| the hero `Kibbet` | `Hero` |",
         "| particle sprites named in an `Emitter` | `Particle_1` (must be `Particle_*` frames) |",
-        "| menu page backdrops, `0_MainMenu` frame, splash and loading pictures, `Game_Over`, `You_Win`, `For_Now` | `Screens` |",
+        "| menu page backdrops, `0_MainMenu` frame, splash pictures, `Game_Over`, `You_Win`, `For_Now` | `Screens` |",
         "| `PrimaryFont`, HUD objects, menu and pause labels, `Z_Bees` cursor, planks, how-to-play card, credits | `Char_0` |",
         "",
         "## Custom shapes",

@@ -165,7 +165,7 @@ def sprites():
         single("MainMenuFrame", LAYER, (W, H), vine_frame(), "`0_MainMenu`: leafy frame kept on the current page"),
         single("Splash_Ventrel", LAYER, (W, H), splash_logo(), "studio logo splash (`SplashVentrel`)"),
         single("Splash_Controller", LAYER, (W, H), splash_controller(), "controller splash (`XboxController`)"),
-        single("Loading", LAYER, (W, H), loading(), "loading picture (`Level_00_Load`)"),
+        single("Loading", "Sky", (W, H), loading(), "loading picture (`Level_00_Load`); in the first atlas, the only one loaded when it is drawn"),
         single("Game_Over", LAYER, (900, 200), word(900, 200, "GAME OVER", 110, warm=True), "end screen words"),
         single("You_Win", LAYER, (900, 200), word(900, 200, "YOU WIN!", 120), "end screen words"),
         single("For_Now", LAYER, (800, 160), word(800, 160, "...FOR NOW!", 84), "shown under `You_Win`"),

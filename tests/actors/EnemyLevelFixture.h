@@ -11,6 +11,7 @@
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
+#include "physics/ContactRecord.h"
 #include "tests/TestSupport.h"
 
 namespace Framework

@@ -1,3 +1,4 @@
+#include "graphics/Emitter.h"
 #include "tests/actors/HeroLevelFixture.h"
 
 #include <algorithm>
@@ -106,7 +107,8 @@ TEST_F(HeroLevelTest, ARollInTheAirEndsInFallWithinHalfASecond)
 // facing left; once its object is destroyed the hero forgets it.
 TEST_F(HeroLevelTest, TheRollCarriesTheAttackObjectAndForgetsItWhenItGoes)
 {
-    GameObjectComposition* attack = core.m_Factory->CreateObject("Pollen_1", "Attack");
+    // A bare object: a pollen would be collected (and destroyed) by the hero touching it.
+    GameObjectComposition* attack = core.m_Factory->CreateObject("AttackArea", "Attack");
     Hero().SetAttackObject(attack);
     Frames(90);
     Frame({kKeyControl});
@@ -143,4 +145,25 @@ TEST_F(HeroLevelTest, TheDeadHeroPlaysItsDeathAndVanishes)
     }
     EXPECT_EQ(HeroPlace().Scale.x, 0.0f);
     EXPECT_EQ(HeroPlace().Scale.y, 0.0f);
+}
+
+// Starting to run from standing emits one burst of dust behind the hero; turning round while running does not.
+TEST_F(HeroLevelTest, StartingToRunRaisesOneBurstOfDust)
+{
+    Emitter& emitter = *Object("Kibbet")->GetEmitter();
+    ParticleType& dust = *FindParticleType(emitter, "Walking");
+    Frame();
+    ASSERT_TRUE(dust.m_Particles.empty());
+    Frame({kKeyRight});
+    size_t burst = dust.m_Particles.size();
+    EXPECT_GT(burst, 0u);
+    EXPECT_FALSE(dust.m_Mirror);
+    EXPECT_EQ(dust.m_Origin.x, HeroPlace().Position.x);
+    Frames(3, {kKeyRight});
+    Frames(3, {kKeyLeft});
+    EXPECT_LE(dust.m_Particles.size(), burst) << "no second burst when turning";
+    EXPECT_FALSE(dust.m_Mirror);
+    Frames(2);
+    Frame({kKeyLeft});
+    EXPECT_TRUE(dust.m_Mirror) << "starting to run left mirrors the dust";
 }

@@ -8,6 +8,7 @@
 #include "gameflow/HUD.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
+#include "graphics/ParticleSpawners.h"
 #include "input/Input.h"
 #include "physics/Body.h"
 #include "tests/TestSupport.h"
@@ -33,9 +34,7 @@ class HeroLevelTest : public EngineTest
 protected:
     void SetUp() override
     {
-        // Process-wide values outlive the engine of the previous test.
-        HudLoaded = false;
-        BarRefillActive = false;
+        RegisterParticleKinds();
         Start(SourcePath("tests/data/hero"), "Level_Hero", true);
     }
 

@@ -20,6 +20,11 @@ TEST(Options, ParsesFlagsAndRejectsUnknownOnes)
     EXPECT_EQ(ok.Values.Replay, "old.rec");
     EXPECT_EQ(ok.Values.Screenshot, "shot.png");
 
+    ParseResult check = ParseOptions({"--check", "levels", "--headless"});
+    EXPECT_TRUE(check.Values.Check && check.Values.Headless);
+    EXPECT_EQ(check.Values.CheckDir, "levels");
+    EXPECT_EQ(ParseOptions({"--check", "--headless"}).Values.CheckDir, "");
+
     for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
              {"--bogus"}, {"--frames"}, {"--frames", "-3"}, {"--frames", "12x"}, {"--record"}, {"--screenshot"}})
     {

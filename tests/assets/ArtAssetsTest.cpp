@@ -78,12 +78,12 @@ std::vector<SpriteSet> RequiredSprites()
     // Still pictures: one frame named like the sprite.
     const std::map<std::string, std::string> stills = {
         {"World", "CloudPlatform Platform_Wood Platform_Stone Platform_Grass Log_Short Log_Long Log_Upright Blocker"},
-        {"Sky", "Sky_Meadow Sky_Forest Arena_Backdrop"},
+        {"Sky", "Sky_Meadow Sky_Forest Arena_Backdrop Loading"},
         {"Far", "Hills_Meadow Hills_Forest"},
         {"Near", "Trees_Meadow Trees_Forest"},
         {"Particle_1", "Particle_Pollen Particle_CheckPoint Particle_Dust Particle_Water Particle_Spray Particle_Rain"},
         {"Screens", "MainScreen HowToPlayScreen OptionsScreen CreditsScreen ConfirmationScreen MainMenuFrame "
-                    "Splash_Ventrel Splash_Controller Loading Game_Over You_Win For_Now"},
+                    "Splash_Ventrel Splash_Controller Game_Over You_Win For_Now"},
         {"Char_0", "HUD_PollenIcon Label_Beegin Label_HowToPlay Label_Options Label_Credits Label_Exit Label_Yes "
                    "Label_No Label_Resolution Label_Sound Label_ToggleFullscreen Label_ToggleSound "
                    "Label_ReturnToMain Label_Continue Label_Restart Label_Quit Label_QuitQuestion Plank Plank_Small "

@@ -17,6 +17,7 @@
 #include "graphics/ParticleSpawners.h"
 #include "input/Input.h"
 #include "physics/Body.h"
+#include "physics/ContactRecord.h"
 #include "tests/TestSupport.h"
 
 #include <cmath>

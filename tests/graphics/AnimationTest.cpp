@@ -1,6 +1,9 @@
 #include "graphics/Animation.h"
 #include "data/TextSerializer.h"
+#include "engine/Core.h"
+#include "graphics/ResourceManager.h"
 #include "graphics/Sprite.h"
+#include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -107,10 +110,15 @@ TEST_F(AnimationTest, AnAnimationWithoutFramesNeverCrashes)
 
 TEST(AnimationDataTest, ReadsMirrorsLeftAnimationsAndWritesBack)
 {
-    // Without a resource manager every frame name resolves to a zero rectangle.
+    // Frame names resolve through the resource tables; "Kibbet" spans u 0 to 0.5, unknown names are zero.
+    SetResourceRoot(SourcePath("tests/data/mini"));
+    ResourceManager resources(nullptr);
+    Core core;
+    core.m_ResourceManager = &resources;
+    CORE = &core;
     std::string text = "{ \"Graphics\" : { \"m_pAnimation\" : { \"m_IsPlaying\" : true , \"m_Loop\" : true , "
-                       "\"m_Speed\" : 0.25 , \"m_UVmap\" : { \"idleLeft\" : [ \"a\" , \"b\" ] , "
-                       "\"run\" : [ \"c\" ] } } } }";
+                       "\"m_Speed\" : 0.25 , \"m_UVmap\" : { \"idleLeft\" : [ \"Kibbet\" , \"b\" ] , "
+                       "\"run\" : [ \"Kibbet\" ] } } } }";
     TextSerializer reader = TextSerializer::FromText(text);
     reader.EnterBlock("Graphics");
     Animation anim;
@@ -119,8 +127,12 @@ TEST(AnimationDataTest, ReadsMirrorsLeftAnimationsAndWritesBack)
     EXPECT_TRUE(anim.m_Loop);
     EXPECT_FLOAT_EQ(anim.m_Speed, 0.25f);
     ASSERT_EQ(anim.m_UVmap.size(), 2u);
-    EXPECT_EQ(anim.m_UVmap["idleLeft"], (std::vector<std::string>{"a", "b"}));
-    EXPECT_EQ(anim.m_Frames["run"].size(), 1u);
+    EXPECT_EQ(anim.m_UVmap["idleLeft"], (std::vector<std::string>{"Kibbet", "b"}));
+    ASSERT_EQ(anim.m_Frames["run"].size(), 1u);
+    EXPECT_EQ(anim.m_Frames["run"][0].m_UVTopRight.x, 0.5f);
+    EXPECT_EQ(anim.m_Frames["idleLeft"][0].m_UVTopRight.x, 0.0f) << "a Left animation is mirrored";
+    EXPECT_EQ(anim.m_Frames["idleLeft"][0].m_UVTopLeft.x, 0.5f);
+    EXPECT_EQ(anim.m_Frames["idleLeft"][0].m_UVBottomRight.x, 0.0f);
 
     anim.m_UVmap["none"] = {};
     std::ostringstream out;

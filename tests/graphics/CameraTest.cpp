@@ -116,10 +116,9 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
     };
     steps(9, 10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 0.0f) << "the timer builds for a second first";
-    while (CAMERA.m_LookAhead == 0.0f)
-    {
-        step(10.0f);
-    }
+    step(10.0f);
+    EXPECT_EQ(CAMERA.m_LookAhead, 0.0f) << "ten steps of 0.1f sum to just under a second";
+    step(10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 0.5f);
     step(10.0f);
     EXPECT_EQ(CAMERA.m_LookAhead, 1.0f) << "half a unit per frame toward the motion";

@@ -155,3 +155,40 @@ TEST_F(CustomShapeTest, ARenamedShapeMovesToItsNewLayerAndLeavesEveryListWhenDes
     EXPECT_EQ(prototype->System, nullptr);
     EXPECT_FALSE(Listed(prototype, kGrass));
 }
+// Through the program: the fixture level's ground, moss patch, hive and sign, headless.
+TEST(GroundLevelProgramTest, DrawsThreeVerticesPerFanTriangleAndPlacesTheGlyphs)
+{
+    RunResult run = RunGame("--headless --fixed-step --frames 10 --dump-state --resources " +
+                            SourcePath("tests/data/ground") + " --level Level_Ground");
+    ASSERT_EQ(run.Status, 0);
+    std::istringstream lines(run.Output);
+    std::string world;
+    std::getline(lines, world);
+    // Earth and hill (two triangles each), then grass, then the renamed moss patch; the hive in "World".
+    for (const char* draw :
+         {R"({"layer":3,"shader":"Main","vertices":12})", R"({"layer":4,"shader":"Main","vertices":6})",
+          R"({"layer":6,"shader":"Main","vertices":6})", R"({"layer":7,"shader":"Main","vertices":6})",
+          R"({"layer":13,"shader":"Main","vertices":78})"})
+    {
+        EXPECT_NE(world.find(draw), std::string::npos) << draw << " in " << world;
+    }
+
+    const char* glyphs[] = {"Char_K", "Char_I", "Char_B",     "Char_B", "Char_E", "Char_T",          "Char_Arrow_2",
+                            "Char_1", "Char_0", "Char_Slash", "Char_2", "Char_0", "Char_Exclamation"};
+    std::map<std::string, std::string> objects;
+    for (std::string line; std::getline(lines, line);)
+    {
+        size_t key = line.find("\"key\":\"");
+        objects[line.substr(key + 7, line.find('"', key + 7) - key - 7)] = line;
+    }
+    EXPECT_NE(objects["Sign"].find(R"("text":"Kibbet 10/20!")"), std::string::npos) << objects["Sign"];
+    EXPECT_NE(objects["Hive"].find(R"("particles":0)"), std::string::npos) << objects["Hive"];
+    // The level's counter is 100 and the sign is its sixth object, so its glyphs are "f_106" on.
+    for (int i = 0; i < 13; ++i)
+    {
+        const std::string& line = objects["f_" + std::to_string(106 + i)];
+        EXPECT_NE(line.find(R"("name":"PrimaryFont")"), std::string::npos) << i << ": " << line;
+        EXPECT_NE(line.find("\"animation\":\"" + std::string(glyphs[i]) + "\""), std::string::npos) << line;
+        EXPECT_NE(line.find("\"x\":" + std::to_string(-560 + 48 * i) + ",\"y\":240,"), std::string::npos) << line;
+    }
+}

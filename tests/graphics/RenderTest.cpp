@@ -1,9 +1,14 @@
 #include "tests/TestSupport.h"
 
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
 #include "graphics/Camera.h"
+#include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
+#include "graphics/ParticleSpawners.h"
 #include "platform/Image.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -78,6 +83,28 @@ class DemoLevelTest : public GlSceneTest
 {
 protected:
     void SetUp() override { Open("tests/data/demo", "Level_Demo", 14); }
+};
+
+// Earth and a hill under a grass band, a moss patch, a hive with an emitter and a line of text, over the
+// team's atlases and ground tiles.
+class GroundSceneTest : public GlSceneTest
+{
+protected:
+    void SetUp() override { Open("tests/data/ground", "Level_Ground", 14); }
+    // Pixels of a box that are not background black.
+    int Lit(int left, int top, int size) const
+    {
+        int lit = 0;
+        for (int y = top; y < top + size; ++y)
+        {
+            for (int x = left; x < left + size; ++x)
+            {
+                Rgb p = At(x, y);
+                lit += p.r + p.g + p.b > 60 ? 1 : 0;
+            }
+        }
+        return lit;
+    }
 };
 } // namespace
 
@@ -154,7 +181,7 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     std::stringstream text;
     text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
     std::string broken = text.str();
-    broken.replace(broken.find("FragColour = vec4(texel.rgb * fade"), 10, "FragColour = nonsense(");
+    broken.replace(broken.find("FragColour = texture(Texture, vTexCoord) * vTint"), 10, "FragColour = nonsense(");
     fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
     std::ofstream(dir / "Data/FX/TextureMap.fx") << broken;
 
@@ -191,4 +218,76 @@ TEST(ScreenshotFlagTest, TheLastFrameOfARunIsWrittenAsAPicture)
     EXPECT_TRUE(back[0] < 5 && back[1] < 5 && back[3] == 255)
         << "the red back layer stays black: the level has no start volumes to fade it in";
     std::remove(path.c_str());
+}
+
+// World (x, y) is pixel (640 + x, 360 - y).
+TEST_F(GroundSceneTest, EarthTilesUnderTheGrassTheTextReadsAndABurstShows)
+{
+    Rgb earth = At(300, 650);
+    EXPECT_TRUE(earth.r > earth.g && earth.g > earth.b && earth.r > 90) << "earth: " << earth.r << " " << earth.g;
+    Rgb grass = At(800, 540);
+    EXPECT_TRUE(grass.g > grass.r + 30 && grass.g > grass.b + 30) << "grass band over the earth's top";
+    Rgb hill = At(1000, 460);
+    EXPECT_GT(hill.r, hill.b + 40) << "the hill polygon";
+    // m_ScaleFactor 256: the earth repeats every 256 units across the polygon.
+    int repeats = 0;
+    for (int y = 580; y < 700; y += 6)
+    {
+        Rgb a = At(300, y);
+        Rgb b = At(556, y);
+        repeats += std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b) < 12 ? 1 : 0;
+    }
+    EXPECT_EQ(repeats, 20);
+
+    // "KIBBET 10/20!" from x -560: thirteen 48-unit glyphs centred on 80, 128, ... 656.
+    EXPECT_GT(Lit(56, 96, 48), 100) << "the K";
+    EXPECT_GT(Lit(392, 96, 48), 100) << "the 1 after the blank";
+    EXPECT_LT(Lit(348, 96, 40) + Lit(700, 96, 48), 10) << "the blank glyph and the space after the text";
+
+    EXPECT_EQ(Lit(600, 220, 80), 0) << "nothing above the ground before the burst";
+    RegisterParticleKinds();
+    ParticleType* pollen = FindParticleType(*core.m_Factory->FindObject("Hive")->GetEmitter(), "Pollen");
+    ASSERT_NE(pollen, nullptr);
+    pollen->m_Origin = {0.0f, 100.0f};
+    EmitBurst(*pollen);
+    Render();
+    EXPECT_GT(Lit(600, 220, 80), 100) << "the pollen burst around (0, 100)";
+}
+
+// Packing, texture loading and drawing are free to change how a frame is made, never what it shows: frame 30
+// of the demo level against the picture the unoptimised renderer made of it.
+TEST(ScreenshotFlagTest, TheDemoLevelLooksAsItDidBeforeTheRendererWasMadeFaster)
+{
+    std::string path = ::testing::TempDir() + "kibbet_demo_shot_" + std::to_string(::getpid()) + ".png";
+    ASSERT_EQ(RunGame("--windowed --fixed-step --frames 30 --resources " + SourcePath("tests/data/demo") +
+                      " --level Level_Demo --screenshot " + path)
+                  .Status,
+              0);
+    Image shot;
+    if (!LoadImageFile(path, shot))
+    {
+        GTEST_SKIP() << "no picture: no OpenGL context with the offscreen driver";
+    }
+    std::remove(path.c_str());
+    Image reference;
+    ASSERT_TRUE(LoadImageFile(SourcePath("tests/data/demo/Level_Demo_frame30.png"), reference));
+    ASSERT_EQ(shot.Width, reference.Width);
+    ASSERT_EQ(shot.Height, reference.Height);
+    // Filtering may move a channel by a few steps; an edge or a sprite out of place moves many pixels far.
+    size_t far = 0;
+    double total = 0.0;
+    for (size_t i = 0; i < shot.Pixels.size(); i += 4)
+    {
+        int worst = 0;
+        for (size_t c = 0; c < 3; ++c)
+        {
+            int d = std::abs(static_cast<int>(shot.Pixels[i + c]) - static_cast<int>(reference.Pixels[i + c]));
+            worst = std::max(worst, d);
+            total += d;
+        }
+        far += worst > 24 ? 1 : 0;
+    }
+    size_t pixels = shot.Pixels.size() / 4;
+    EXPECT_LT(far, pixels / 1000) << "pixels that differ by more than 24 in a channel";
+    EXPECT_LT(total / static_cast<double>(pixels * 3), 1.0) << "mean difference per channel";
 }

@@ -8,6 +8,7 @@
 #include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
+#include "physics/ContactRecord.h"
 #include "physics/Physics.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+#include "physics/ContactRecord.h"
 #include "tests/physics/PhysicsFixture.h"
 
 using namespace Framework;

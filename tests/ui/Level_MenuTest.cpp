@@ -202,28 +202,37 @@ TEST(MenuProgram, ReplaysReachOptionsQuitAndTheFirstLevel)
 {
     struct Case
     {
+        const char* Start; // empty: the start-up screens, skipped by the first key
         const char* Keys;
         const char* Expected;
         int Frames;
     };
     const std::string idle = "F1 K- P0:0:0:0\n";
-    for (const Case& c : {Case{"28 28 0D", "\"menu\":{\"screen\":2,\"selected\":0}", 30},
-                          Case{"26 0D 0D", "\"frame\":6,", 300}, Case{"0D", "\"level\":\"Level_01\"", 10}})
+    for (const Case& c : {Case{"", "20 28 28 0D", "\"menu\":{\"screen\":2,\"selected\":0}", 40},
+                          Case{"Level_00_Menu", "26 0D 0D", "\"level\":\"Level_00_Menu\"", 300},
+                          Case{"Level_00_Menu", "0D", "\"level\":\"Level_01\"", 10}})
     {
         SCOPED_TRACE(c.Keys);
         std::string path = testing::TempDir() + "/menu.rep";
         std::ofstream replay(path);
-        replay << "kibbet-input 1\n" << idle;
+        replay << "kibbet-input 1\n" << idle << idle << idle;
         std::istringstream keys(c.Keys);
-        for (std::string key; keys >> key;)
+        int lines = 3;
+        for (std::string key; keys >> key; lines += 2)
         {
             replay << "F1 K" << key << " P0:0:0:0\n" << idle;
         }
         replay.close();
-        RunResult run = RunGame("--headless --fixed-step --resources " + SourcePath("Resources") +
-                                " --level Level_00_Menu --replay " + path + " --frames " + std::to_string(c.Frames) +
-                                " --dump-state");
+        std::string start = *c.Start != '\0' ? std::string(" --level ") + c.Start : std::string();
+        RunResult run = RunGame("--headless --fixed-step --resources " + SourcePath("Resources") + start +
+                                " --replay " + path + " --frames " + std::to_string(c.Frames) + " --dump-state");
         EXPECT_EQ(run.Status, 0);
-        EXPECT_NE(run.Output.find(c.Expected), std::string::npos) << run.Output.substr(0, 200);
+        EXPECT_NE(run.Output.find(c.Expected), std::string::npos) << run.Output.substr(0, 300);
+        if (c.Frames == 300)
+        {
+            // "Yes" ends the program in the frame it is chosen, long before the frame limit.
+            EXPECT_NE(run.Output.find("\"frame\":" + std::to_string(lines - 1) + ","), std::string::npos)
+                << run.Output.substr(0, 100);
+        }
     }
 }

@@ -43,12 +43,12 @@ TEST(PlayerSettings, TheGameKeepsOptionsOnlyOutsideTestRuns)
     std::string replay = folder + "/mute.rep";
     std::filesystem::create_directories(folder);
     // Options, down to "Toggle sound", select.
-    std::ofstream(replay)
-        << "kibbet-input 1\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\n"
-           "F1 K0D P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\n"
-           "F1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K0D P0:0:0:0\nF1 K- P0:0:0:0\n";
+    std::ofstream(replay) << "kibbet-input 1\nF1 K- P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 "
+                             "P0:0:0:0\nF1 K- P0:0:0:0\n"
+                             "F1 K0D P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K28 P0:0:0:0\n"
+                             "F1 K- P0:0:0:0\nF1 K28 P0:0:0:0\nF1 K- P0:0:0:0\nF1 K0D P0:0:0:0\nF1 K- P0:0:0:0\n";
     std::string args = " --windowed --resources " + SourcePath("Resources") + " --level Level_00_Menu --replay " +
-                       replay + " --frames 17";
+                       replay + " --frames 18";
     // The dummy video driver gives no window and so no drawing device: the run is quick.
     std::string env = "XDG_CONFIG_HOME=" + folder + " SDL_VIDEODRIVER=dummy ";
     std::string settings = folder + "/kibbet/settings";

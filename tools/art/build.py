@@ -21,6 +21,7 @@ sys.path.insert(0, ART)
 sys.path.insert(0, os.path.dirname(__file__))
 
 import catalog  # noqa: E402  (assets/art/catalog.py: the layer list and every drawing module)
+import icons  # noqa: E402  (the desktop icons beside the window icon)
 import packing  # noqa: E402
 import tables  # noqa: E402
 
@@ -28,6 +29,8 @@ WORK = os.path.join(ROOT, "build", "art")
 TEXTURES = os.path.join(ROOT, "Resources", "Textures")
 DATA = os.path.join(ROOT, "Resources", "Data")
 PAD = 2
+# Atlases are packed to use at least this share of their area (the pixels are loaded and kept whole).
+MIN_SHARE = 0.70
 
 
 def render_all(jobs):
@@ -133,7 +136,12 @@ def build(args):
             placements[frame] = (layer.name, x, y, w, h)
         Image.fromarray(atlas).save(os.path.join(TEXTURES, file_name), optimize=True)
         atlas_sizes[layer.name] = (atlas_w, atlas_h)
-        print(f"{file_name}: {atlas_w} x {atlas_h}, {len(spots)} frames", flush=True)
+        share = packing.used_share(items, PAD, atlas_w, atlas_h)
+        why = f" (below {MIN_SHARE:.0%}: {layer.fixed_reason})" if share < MIN_SHARE and layer.height else ""
+        print(f"{file_name}: {atlas_w} x {atlas_h}, {len(spots)} frames, {share:.1%} of the area used{why}",
+              flush=True)
+        if share < MIN_SHARE and not layer.height:
+            print(f"warning: {file_name} uses less than {MIN_SHARE:.0%} of its area", file=sys.stderr)
 
     dims = {}
     for sp in sprites:
@@ -150,6 +158,7 @@ def build(args):
     tables.write_zorders(os.path.join(DATA, "ZOrders.json"), {l.name: i for i, l in enumerate(layers)})
     tables.write_custom_shapes(os.path.join(DATA, "CustomShapes.json"), catalog.custom_shapes(tiles))
     write_ico(os.path.join(TEXTURES, "Icon.ico"), [pngs[f"icon_{s}"] for s, _ in icon_jobs])
+    icons.write()
     with open(os.path.join(ART, "CATALOG.md"), "w") as f:
         f.write(catalog.catalog_markdown(sprites, tiles, atlas_sizes, dims))
 

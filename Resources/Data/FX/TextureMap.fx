@@ -10,25 +10,25 @@ layout(location = 1) in vec4 COLOR;
 layout(location = 2) in vec2 TEXCOORD;
 uniform mat4 ViewProjection;
 out vec4 vColour;
+out vec4 vTint;
 out vec2 vTexCoord;
 void main()
 {
     gl_Position = vec4(POSITION, 1.0) * ViewProjection;
     vColour = COLOR;
+    vTint = vec4(vec3(mix(1.0, COLOR.g, COLOR.b)), COLOR.a);
     vTexCoord = TEXCOORD;
 }
 
 @entry PS_Main
 #version 330 core
-in vec4 vColour;
+in vec4 vTint;
 in vec2 vTexCoord;
 uniform sampler2D Texture;
 out vec4 FragColour;
 void main()
 {
-    vec4 texel = texture(Texture, vTexCoord);
-    float fade = mix(1.0, vColour.g, vColour.b);
-    FragColour = vec4(texel.rgb * fade, texel.a * vColour.a);
+    FragColour = texture(Texture, vTexCoord) * vTint;
 }
 
 @entry PS_Degub_Main

@@ -1,0 +1,183 @@
+#include "graphics/FontComponent.h"
+
+#include "data/Factory.h"
+#include "data/GameObjectComposition.h"
+#include "data/TextSerializer.h"
+#include "data/Transform.h"
+#include "engine/Core.h"
+#include "graphics/GraphicsComponent.h"
+#include "graphics/ResourceManager.h"
+
+#include <cctype>
+
+namespace Framework
+{
+
+namespace
+{
+const std::string kBlankGlyph = "Char_Arrow_2";
+const std::string kGlyphType = "PrimaryFont";
+
+enum class WidthClass
+{
+    Letter, // the width of "Char_D"
+    Digit,  // the width of "Char_5"
+};
+
+// The animation that shows a character, and the width class it advances by.
+std::string GlyphName(char c, WidthClass& width)
+{
+    if (c == ' ')
+    {
+        return kBlankGlyph; // a space keeps the class of the character before it
+    }
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (c == '/')
+    {
+        width = WidthClass::Digit;
+        return "Char_Slash";
+    }
+    if (c >= '0' && c <= '9')
+    {
+        width = WidthClass::Digit;
+        return std::string("Char_") + c;
+    }
+    width = WidthClass::Letter;
+    if (c == '!')
+    {
+        return "Char_Exclamation";
+    }
+    if (c == ':')
+    {
+        return "Char_Colon";
+    }
+    return std::string("Char_") + c;
+}
+
+void ShowGlyph(GameObjectComposition* glyph, const std::string& name)
+{
+    if (GraphicsComponent* graphics = glyph->GetGraphics())
+    {
+        graphics->m_pAnimation.m_DefaultName = name;
+        graphics->m_pAnimation.Play(name);
+    }
+}
+} // namespace
+
+void FontComponent::Initialize()
+{
+    SetText(m_CurrentString);
+}
+
+IComponent* FontComponent::Clone() const
+{
+    // The glyphs stay with the text that made them: two texts sharing glyph objects would overwrite each
+    // other and the first one destroyed would take the other's glyphs with it.
+    auto* copy = new FontComponent();
+    copy->m_CurrentString = m_CurrentString;
+    return copy;
+}
+
+void FontComponent::Destroy()
+{
+    Factory* factory = CORE != nullptr ? CORE->m_Factory : nullptr;
+    if (factory != nullptr)
+    {
+        for (GameObjectComposition* glyph : m_Glyphs)
+        {
+            // Level teardown may have deleted the glyphs before their text; a freed address left marked
+            // could destroy a later object that reuses it.
+            if (factory->IsLive(glyph))
+            {
+                factory->DestroyObject(glyph);
+            }
+        }
+    }
+    m_Glyphs.clear();
+}
+
+void FontComponent::Serialize(TextSerializer& reader, const std::string& blockName)
+{
+    reader.EnterBlock(blockName);
+    reader.ReadString("m_CurrentString", m_CurrentString);
+    // Tokens end at white space, so a text with spaces arrives in pieces: join them up to the closing
+    // quote, or the rest of the file would be read out of step.
+    const std::string& first = reader.CurrentToken;
+    if (first.size() >= 1 && first.front() == '"' && (first.size() == 1 || first.back() != '"'))
+    {
+        std::string text = first.substr(1);
+        while (reader.IsGood() && reader.ReadToken())
+        {
+            const std::string& piece = reader.CurrentToken;
+            bool last = !piece.empty() && piece.back() == '"';
+            text += " " + (last ? piece.substr(0, piece.size() - 1) : piece);
+            if (last)
+            {
+                break;
+            }
+        }
+        m_CurrentString = text;
+    }
+    if (reader.IsGood())
+    {
+        reader.ReadToken();
+    }
+}
+
+void FontComponent::Write(TextWriter& writer, const std::string& blockName) const
+{
+    writer.BeginBlock(blockName);
+    writer.WriteString("m_CurrentString", m_CurrentString);
+    writer.EndBlock();
+}
+
+void FontComponent::SetText(const std::string& text)
+{
+    Transform* owner = Owner != nullptr ? Owner->GetTransform() : nullptr;
+    Factory* factory = CORE != nullptr ? CORE->m_Factory : nullptr;
+    ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr;
+    Vec2 origin = owner != nullptr ? owner->Position : Vec2{};
+    Vec2 scale = owner != nullptr ? owner->Scale : Vec2{1.0f, 1.0f};
+    float letterWidth = 0.0f;
+    float digitWidth = 0.0f;
+    if (resources != nullptr)
+    {
+        letterWidth = static_cast<float>(resources->GetDimensions("Char_D").Width) * scale.y;
+        digitWidth = static_cast<float>(resources->GetDimensions("Char_5").Width) * scale.y;
+    }
+    m_CurrentString = text;
+
+    while (m_Glyphs.size() < text.size() && factory != nullptr)
+    {
+        GameObjectComposition* glyph = factory->CreateObject(kGlyphType, "f_" + std::to_string(ObjectIdCounter));
+        if (glyph == nullptr)
+        {
+            break; // no "PrimaryFont" object type (logged by the Factory): the text shows what fits
+        }
+        ShowGlyph(glyph, kBlankGlyph);
+        m_Glyphs.push_back(glyph);
+    }
+
+    WidthClass width = WidthClass::Letter;
+    for (size_t i = 0; i < m_Glyphs.size(); ++i)
+    {
+        GameObjectComposition* glyph = m_Glyphs[i];
+        if (i >= text.size())
+        {
+            ShowGlyph(glyph, kBlankGlyph);
+            continue;
+        }
+        std::string name = GlyphName(text[i], width);
+        // Each character sits at a multiple of its own class's width, not after the widths before it.
+        float step = width == WidthClass::Digit ? digitWidth : letterWidth;
+        if (Transform* transform = glyph->GetTransform())
+        {
+            transform->Position = {origin.x + static_cast<float>(i) * step, origin.y};
+            // The glyphs take the text's scale, which their spacing is measured in.
+            transform->Scale = scale;
+        }
+        ShowGlyph(glyph, name);
+    }
+}
+
+} // namespace Framework
