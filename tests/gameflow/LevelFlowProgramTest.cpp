@@ -74,13 +74,78 @@ TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
              {1060, {"\"checkpoint\":{\"x\":1150,\"y\":-128}"}},
              {1560, {"\"input\":false"}},
              {2250, {"\"level\":\"Level_01\"", "\"fade\":0.2"}},
-             {2400, {"\"level\":\"Level_00_Menu\""}},
+             {2398, {"\"level\":\"Level_02\""}},
          })
     {
         std::string world = World(replay, m.Frame);
         for (const std::string& part : m.Parts)
         {
             EXPECT_TRUE(Has(world, part)) << "frame " << m.Frame << ": " << part << "\n" << world;
+        }
+    }
+}
+
+// The campaign after the first level: each replay in tests/replays runs its level to the exit without a death,
+// collects every pollen and passes every hive; the last frame is in the next level of the file order.
+TEST(LevelFlowProgram, EveryCampaignLevelIsFinishedByItsReplay)
+{
+    struct Moment
+    {
+        int Frame;
+        std::vector<std::string> Parts;
+    };
+    struct Route
+    {
+        std::string Level;
+        std::vector<Moment> Moments;
+    };
+    const auto onRoute = [](const std::string& collected, const std::string& checkpoint)
+    {
+        return std::vector<std::string>{"\"lives\":3", "\"collected\":" + collected,
+                                        "\"checkpoint\":{" + checkpoint + "}"};
+    };
+    const std::vector<Route> routes{
+        // Flies over the first gap, rolls twice through the wasp, rides the geyser up the cliff, waits for the
+        // lift and jumps off it at the far end.
+        {"Level_02",
+         {{450, onRoute("10", "\"x\":-845.46167,\"y\":-152")},
+          {800, onRoute("14", "\"x\":950,\"y\":-128")},
+          {1040, onRoute("16", "\"x\":3150,\"y\":222")},
+          {1760, onRoute("22", "\"x\":3150,\"y\":222")},
+          {2100, onRoute("25", "\"x\":3150,\"y\":222")},
+          {2292, {"\"level\":\"Level_03\""}}}},
+        // Jumps the trap, flies over the porcupine, waits in the flowers and rolls through the path wasp,
+        // rides the lift, then the second trap and porcupine.
+        {"Level_03",
+         {{300, onRoute("7", "\"x\":-845.46167,\"y\":-152")},
+          {600, onRoute("10", "\"x\":1150,\"y\":-128")},
+          {900, onRoute("13", "\"x\":1150,\"y\":-128")},
+          {1400, onRoute("14", "\"x\":1150,\"y\":-128")},
+          {1760, onRoute("17", "\"x\":3550,\"y\":-128")},
+          {2100, onRoute("23", "\"x\":3550,\"y\":-128")},
+          {2546, {"\"level\":\"Level_04\""}}}},
+        // Under the rain, over the ravine, past the waterfall, up the strong geyser and over the porcupine.
+        {"Level_04",
+         {{480, {"\"music\":\"BGM_Forest\"", "\"collected\":10"}},
+          {700, {"\"SFX_Waterfall_Loop\":1"}},
+          {560, onRoute("11", "\"x\":1200,\"y\":-128")},
+          {960, onRoute("16", "\"x\":2950,\"y\":222")},
+          {1500, onRoute("22", "\"x\":2950,\"y\":222")},
+          {1739, {"\"level\":\"Level_Bear\""}}}},
+    };
+    for (const Route& route : routes)
+    {
+        const std::string replay =
+            "--level " + route.Level + " --replay " + SourcePath("tests/replays/" + route.Level + ".txt");
+        for (const Moment& m : route.Moments)
+        {
+            std::string world = World(replay, m.Frame);
+            for (const std::string& part : m.Parts)
+            {
+                EXPECT_TRUE(Has(world, part))
+                    << route.Level << " went off its route by frame " << m.Frame << ": " << part << "\n"
+                    << world;
+            }
         }
     }
 }
