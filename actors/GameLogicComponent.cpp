@@ -3,6 +3,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
+#include "data/Vec3Serializer.h"
 #include "engine/ISystem.h"
 #include "physics/Polygon.h"
 

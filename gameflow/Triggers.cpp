@@ -7,6 +7,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
+#include "data/Vec3Serializer.h"
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "engine/Message.h"
