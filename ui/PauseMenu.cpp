@@ -230,9 +230,8 @@ void PauseMenu::MainPageFrame()
         }
         return;
     }
-    if (StepSelection(m_MenuSelected, static_cast<int>(m_MenuItems.size())))
+    if (StepCursor())
     {
-        MoveSelector(kCursor, m_MenuItems[static_cast<size_t>(m_MenuSelected)]);
         return;
     }
     if (CORE->m_Input->IsPauseTriggered())
@@ -258,16 +257,7 @@ void PauseMenu::OptionsPageFrame()
         }
         return;
     }
-    if (StepSelection(m_MenuSelected, static_cast<int>(m_MenuItems.size())))
-    {
-        MoveSelector(kCursor, m_MenuItems[static_cast<size_t>(m_MenuSelected)]);
-        return;
-    }
-    if (IsBackPressed())
-    {
-        PlaySelectSound();
-        BackToMainPage(kOptions);
-    }
+    StepCursorOrGoBack(kOptions);
 }
 
 void PauseMenu::CreditsPageFrame(float dt)
@@ -339,15 +329,29 @@ void PauseMenu::ConfirmationPageFrame()
         m_MenuItems.clear();
         return;
     }
-    if (StepSelection(m_MenuSelected, static_cast<int>(m_MenuItems.size())))
+    StepCursorOrGoBack(kConfirmation);
+}
+
+bool PauseMenu::StepCursor()
+{
+    if (!StepSelection(m_MenuSelected, static_cast<int>(m_MenuItems.size())))
     {
-        MoveSelector(kCursor, m_MenuItems[static_cast<size_t>(m_MenuSelected)]);
+        return false;
+    }
+    MoveSelector(kCursor, m_MenuItems[static_cast<size_t>(m_MenuSelected)]);
+    return true;
+}
+
+void PauseMenu::StepCursorOrGoBack(const std::vector<std::string>& subPageKeys)
+{
+    if (StepCursor())
+    {
         return;
     }
     if (IsBackPressed())
     {
         PlaySelectSound();
-        BackToMainPage(kConfirmation);
+        BackToMainPage(subPageKeys);
     }
 }
 

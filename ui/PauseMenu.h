@@ -54,6 +54,10 @@ private:
     void CollectItems(const std::vector<std::string>& keys);
     // Hides the objects of the current sub-page and shows the main page again.
     void BackToMainPage(const std::vector<std::string>& subPageKeys);
+    // Up or down moves the selection and the cursor onto its item; true when it moved.
+    bool StepCursor();
+    // A sub-page's common keys: up or down moves the cursor, back returns to the main page.
+    void StepCursorOrGoBack(const std::vector<std::string>& subPageKeys);
     void Resume();
 
     std::vector<std::string> m_ItemKeys;
