@@ -21,7 +21,9 @@ void BecomeAngry(Controller& controller)
     controller.m_Action = ActionChase;
 }
 
-// Flies towards the next path point at m_InitialVelocity; the path is relative to home and loops.
+// Flies towards the next path point at m_InitialVelocity. The path is relative to home and closes through home:
+// after its last point the actor flies back home before taking the first point again, so a path of one point
+// is a there-and-back track (a cloud platform) instead of a stop at its far end.
 void FollowPath(Controller& controller, float dt)
 {
     Transform* self = ActorTransform(controller);
@@ -31,28 +33,34 @@ void FollowPath(Controller& controller, float dt)
         return;
     }
     const float speed = controller.m_InitialVelocity;
+    // Arrive when this frame's step reaches the point, so a fast actor does not circle it for ever.
+    const float reach = std::max(std::fabs(speed) * dt, 1.0f);
+    const auto arrived = [&](Vec2 point)
+    {
+        const float dx = point.x - self->Position.x;
+        const float dy = point.y - self->Position.y;
+        return std::sqrt(dx * dx + dy * dy) <= reach;
+    };
     Vec2 target = controller.m_Home;
     const auto count = static_cast<unsigned>(controller.m_PathVector.size());
-    if (count > 0)
+    // At most one point is reached a frame: reaching one hands over to the next target at once.
+    for (int step = 0; step < 2 && count > 0; ++step)
     {
         if (controller.m_PathIndex < count)
         {
             const Vec3& point = controller.m_PathVector[controller.m_PathIndex];
             target = {controller.m_Home.x + point.x, controller.m_Home.y + point.y};
-            const float dx = target.x - self->Position.x;
-            const float dy = target.y - self->Position.y;
-            // Arrive when this frame's step reaches the point, so a fast actor does not circle it for ever.
-            if (std::sqrt(dx * dx + dy * dy) <= std::max(std::fabs(speed) * dt, 1.0f))
-            {
-                self->Position = target;
-                ++controller.m_PathIndex;
-            }
         }
-        if (controller.m_PathIndex == count)
+        else
         {
-            controller.m_PathIndex = 0;
             target = controller.m_Home;
         }
+        if (step == 1 || !arrived(target))
+        {
+            break;
+        }
+        self->Position = target;
+        controller.m_PathIndex = controller.m_PathIndex < count ? controller.m_PathIndex + 1 : 0;
     }
     controller.m_MoveVelocity = UnitVector({target.x - self->Position.x, target.y - self->Position.y});
     body->m_Velocity = {controller.m_MoveVelocity.x * speed, controller.m_MoveVelocity.y * speed, 0.0f};

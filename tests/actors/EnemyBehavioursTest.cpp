@@ -2,6 +2,8 @@
 #include "gameflow/HUD.h"
 #include "tests/actors/EnemyLevelFixture.h"
 
+#include <algorithm>
+#include <cmath>
 #include <set>
 
 using namespace Framework;
@@ -96,7 +98,24 @@ TEST_F(EnemyLevelTest, AFastActorArrivesHomeAndAtPathPointsInsteadOfCirclingThem
         Frame();
         visited.insert(path.m_PathIndex);
     }
-    EXPECT_EQ(visited, (std::set<unsigned>{0, 1, 2})) << "it goes round its path";
+    // Index 3 is the leg home that closes the loop.
+    EXPECT_EQ(visited, (std::set<unsigned>{0, 1, 2, 3})) << "it goes round its path and home";
+
+    // A path of one point is a there-and-back track: it must not stop at the far end.
+    path.m_PathVector = {{200.0f, 0.0f, 0.0f}};
+    path.m_PathIndex = 0;
+    Place(pathWasp) = path.m_Home;
+    float nearest = 1e9f;
+    for (int i = 0; i < 60; ++i)
+    {
+        Frame();
+        nearest = std::min(nearest, std::fabs(Place(pathWasp).x - path.m_Home.x));
+        if (i == 20)
+        {
+            nearest = 1e9f; // it has reached the far end by now
+        }
+    }
+    EXPECT_LT(nearest, 1.0f) << "it came home again";
 }
 
 TEST_F(EnemyLevelTest, AnActorStandingOnTheHeroHoldsStillInsteadOfFlyingOffAsNaN)
