@@ -124,14 +124,17 @@ TEST(LevelFlowProgram, EveryCampaignLevelIsFinishedByItsReplay)
           {1760, onRoute("17", "\"x\":3550,\"y\":-128")},
           {2100, onRoute("23", "\"x\":3550,\"y\":-128")},
           {2546, {"\"level\":\"Level_04\""}}}},
-        // Under the rain, over the ravine, past the waterfall, up the strong geyser and over the porcupine.
+        // Under the rain, over the ravine, past the waterfall, up the strong geyser and over the porcupine, then
+        // rides the cloud over the second ravine and takes the geyser over the second porcupine.
         {"Level_04",
          {{480, {"\"music\":\"BGM_Forest\"", "\"collected\":10"}},
           {700, {"\"SFX_Waterfall_Loop\":1"}},
           {560, onRoute("11", "\"x\":1200,\"y\":-128")},
           {960, onRoute("16", "\"x\":2950,\"y\":222")},
-          {1500, onRoute("22", "\"x\":2950,\"y\":222")},
-          {1739, {"\"level\":\"Level_Bear\""}}}},
+          {1500, onRoute("22", "\"x\":5150,\"y\":222")},
+          {2150, onRoute("26", "\"x\":5150,\"y\":222")},
+          {2600, onRoute("30", "\"x\":6250,\"y\":222")},
+          {2766, {"\"level\":\"Level_Bear\""}}}},
     };
     for (const Route& route : routes)
     {
