@@ -26,6 +26,7 @@ GameObjectComposition* CurrentHero = nullptr;
 bool StartWalkActive = false;
 bool WinWalkActive = false;
 bool MoveRightActive = false;
+int SoundLevel = -1;
 
 void ResetProcessState()
 {
@@ -48,6 +49,7 @@ void ResetProcessState()
     StartWalkActive = false;
     WinWalkActive = false;
     MoveRightActive = false;
+    SoundLevel = -1;
     ClearSdlEventListeners();
 }
 

@@ -10,8 +10,6 @@
 namespace Framework
 {
 
-int SoundLevel = -1;
-
 ScrollComponent* FindCredits(const char* key)
 {
     GameObjectComposition* credits = FindMenuObject(key);

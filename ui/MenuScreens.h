@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/ProcessState.h"
 #include "ui/IScreen.h"
 
 #include <vector>
@@ -9,9 +10,6 @@ namespace Framework
 
 class GameObjectComposition;
 class ScrollComponent;
-
-// The volume the options page shows, 0 to 10; -1 until the options page is first entered.
-extern int SoundLevel;
 
 // The scrolling component of the credits object with this key, or null.
 ScrollComponent* FindCredits(const char* key);
