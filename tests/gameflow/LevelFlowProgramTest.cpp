@@ -153,5 +153,27 @@ TEST(LevelFlowProgram, EveryCampaignLevelIsFinishedByItsReplay)
     }
 }
 
+// tests/replays/Campaign.txt (made by tools/join-replays from the level replays): the splash skipped, "Beegin"
+// chosen, every level played by its own route, the ending and back to the menu, all in one run.
+TEST(LevelFlowProgram, TheWholeCampaignIsPlayedFromTheSplashToTheMenu)
+{
+    const std::string replay = "--replay " + SourcePath("tests/replays/Campaign.txt");
+    const std::pair<int, std::vector<std::string>> moments[] = {
+        {2273, {"\"level\":\"Level_01\"", "\"lives\":2", "\"collected\":11"}},
+        {9577, {"\"level\":\"Level_04\"", "\"lives\":3", "\"collected\":30"}},
+        {12706, {"\"level\":\"Level_00_Menu\""}},
+    };
+    for (const auto& [frame, parts] : moments)
+    {
+        std::string world = World(replay, frame);
+        for (const std::string& part : parts)
+        {
+            EXPECT_TRUE(Has(world, part)) << "the campaign went off its route by frame " << frame << ": " << part
+                                          << "\n(remake it with tools/join-replays after changing a level)\n"
+                                          << world;
+        }
+    }
+}
+
 } // namespace
 } // namespace Framework
