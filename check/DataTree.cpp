@@ -1,5 +1,6 @@
 #include "check/DataTree.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -10,6 +11,8 @@ namespace
 {
 // Deeper nesting than any data file needs; it bounds the recursion on hostile input.
 constexpr int kMaxDepth = 64;
+// The one field whose quoted text may hold spaces (a FontComponent's text).
+constexpr const char* kJoinedTextField = "m_CurrentString";
 
 struct Token
 {
@@ -135,6 +138,36 @@ private:
         return &token;
     }
 
+    // The game reads this one field's quoted text across white space (a text shown on screen may hold
+    // spaces), so its pieces become one token here too.
+    void JoinQuotedText()
+    {
+        if (m_Next >= m_Tokens.size())
+        {
+            return;
+        }
+        const std::string& first = m_Tokens[m_Next].Text;
+        if (first.empty() || first.front() != '"' || IsQuoted(first))
+        {
+            return;
+        }
+        size_t last = m_Next + 1;
+        while (last < m_Tokens.size() && (m_Tokens[last].Text.empty() || m_Tokens[last].Text.back() != '"'))
+        {
+            ++last;
+        }
+        if (last == m_Tokens.size())
+        {
+            return; // no closing quote: the value check reports it
+        }
+        for (size_t i = m_Next + 1; i <= last; ++i)
+        {
+            m_Tokens[m_Next].Text += " " + m_Tokens[i].Text;
+        }
+        m_Tokens.erase(m_Tokens.begin() + static_cast<std::ptrdiff_t>(m_Next) + 1,
+                       m_Tokens.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+    }
+
     bool Expect(const char* text, const std::string& what)
     {
         const Token* token = Peek("'" + std::string(text) + "'");
@@ -188,7 +221,15 @@ private:
             }
             field.NameAt = token->At;
             ++m_Next;
-            if (!Expect(":", "':' after \"" + field.Name + "\"") || !ParseValue(field, depth))
+            if (!Expect(":", "':' after \"" + field.Name + "\""))
+            {
+                return false;
+            }
+            if (field.Name == kJoinedTextField)
+            {
+                JoinQuotedText();
+            }
+            if (!ParseValue(field, depth))
             {
                 return false;
             }

@@ -16,6 +16,9 @@ TEST(DataCheck, ShippedDataPassesAndPlantedFaultsAreReportedWhereTheyStand)
     RunResult shipped = RunGame("--check " + SourcePath("Resources"));
     EXPECT_EQ(shipped.Status, 0) << shipped.Output;
     EXPECT_NE(shipped.Output.find(": 0 error(s)"), std::string::npos) << shipped.Output;
+    // An on-screen text with spaces, which the game reads whole.
+    RunResult spaced = RunGame("--check " + SourcePath("tests/data/ground"));
+    EXPECT_EQ(spaced.Output.find("mixes punctuation"), std::string::npos) << spaced.Output;
 
     struct Expected
     {
