@@ -382,8 +382,9 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
     const std::string base =
         ::testing::TempDir() + "kibbet_soak_" + level + "_" + std::to_string(seed) + "_" + std::to_string(::getpid());
     const std::string rerun = "KIBBET_SOAK_SEED=" + std::to_string(seed) +
-                              " KIBBET_SOAK_FRAMES=" + std::to_string(frames) +
-                              " kibbet_tests --gtest_filter='*Soak*/" + level + "'";
+                              " KIBBET_SOAK_FRAMES=" + std::to_string(frames) + " " +
+                              std::filesystem::path(KIBBET_BINARY).parent_path().string() +
+                              "/kibbet_tests --gtest_filter='*Soak*/" + level + "'";
 
     std::map<std::string, size_t> startObjects;
     std::map<std::string, size_t> mostObjects;
