@@ -413,6 +413,7 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
                        " --dump-every " + std::to_string(kSamplePeriod) + " --dump-state 2>" + errors);
         std::vector<Sample> samples = ReadSamples(run.Output);
         uint64_t lastGood = 0;
+        // frame: the first frame known bad, of this run (the soak's frame is done + frame).
         auto fail = [&](uint64_t frame, const std::string& what)
         {
             ADD_FAILURE() << level << ", seed " << seed << ", soak frame " << done + frame << " (frame " << frame
@@ -447,7 +448,9 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
         }
         if (run.Status != 0 || samples.empty() || samples.back().Frame == 0)
         {
-            return fail(lastGood + 1, "the program exited with status " + std::to_string(run.Status));
+            // A crash prints no dump of its own: it came after the last sample and by the end of the run.
+            return fail(frames - done, "the program exited with status " + std::to_string(run.Status) +
+                                           " after frame " + std::to_string(lastGood));
         }
         done += samples.back().Frame;
         std::remove(replay.c_str());
