@@ -432,8 +432,8 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
             {
                 ++samplesInLevel;
                 heroStates.insert(sample.HeroState);
-                leftmost = std::min(leftmost, sample.CameraX);
-                rightmost = std::max(rightmost, sample.CameraX);
+                leftmost = samplesInLevel == 1 ? sample.CameraX : std::min(leftmost, sample.CameraX);
+                rightmost = samplesInLevel == 1 ? sample.CameraX : std::max(rightmost, sample.CameraX);
             }
             if (!sample.NullField.empty())
             {
