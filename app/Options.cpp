@@ -30,7 +30,7 @@ std::string UsageText()
 {
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
-           "              [--replay FILE] [--screenshot FILE]\n"
+           "              [--replay FILE] [--screenshot FILE] [--dump-every N] [--screenshot-every N]\n"
            "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n";
 }
 
@@ -138,10 +138,28 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
                 return fail("--screenshot needs a file");
             }
         }
+        else if (arg == "--dump-every")
+        {
+            if (!value(text) || !ParseUnsigned(text, o.DumpEvery) || o.DumpEvery == 0)
+            {
+                return fail("--dump-every needs a positive whole number");
+            }
+        }
+        else if (arg == "--screenshot-every")
+        {
+            if (!value(text) || !ParseUnsigned(text, o.ScreenshotEvery) || o.ScreenshotEvery == 0)
+            {
+                return fail("--screenshot-every needs a positive whole number");
+            }
+        }
         else
         {
             return fail("unknown option: " + arg);
         }
+    }
+    if (o.ScreenshotEvery != 0 && o.Screenshot.empty())
+    {
+        return fail("--screenshot-every needs --screenshot FILE to name its pictures");
     }
     return result;
 }

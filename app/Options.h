@@ -22,6 +22,8 @@ struct Options
     std::string Record;           // write every frame's raw key and controller input to this file
     std::string Replay;           // read the input from this file instead of the devices
     std::string Screenshot;       // after the last frame, write the back buffer to this PNG
+    uint64_t DumpEvery = 0;       // also print the state dump after every this many frames (0: never)
+    uint64_t ScreenshotEvery = 0; // also write a numbered picture beside Screenshot every this many frames
     bool Check = false;           // check the data folder instead of playing
     std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
 };

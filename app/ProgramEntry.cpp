@@ -1,5 +1,6 @@
 #include "app/ProgramEntry.h"
 
+#include "app/FrameSampler.h"
 #include "app/StateDump.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -131,6 +132,12 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
     std::srand(options.Seed ? *options.Seed : static_cast<unsigned>(std::time(nullptr)));
     RegisterParticleKinds();
     BuildSystems(core, options, executablePath);
+    if (options.DumpEvery != 0 || options.ScreenshotEvery != 0)
+    {
+        core.Systems.insert(core.Systems.begin(),
+                            std::make_unique<FrameSampler>(&core, std::cout, options.DumpEvery, options.ScreenshotEvery,
+                                                           options.Screenshot));
+    }
 
     RealClock realClock;
     FixedStepClock fixedClock;

@@ -25,8 +25,10 @@ TEST(Options, ParsesFlagsAndRejectsUnknownOnes)
     EXPECT_EQ(check.Values.CheckDir, "levels");
     EXPECT_EQ(ParseOptions({"--check", "--headless"}).Values.CheckDir, "");
 
-    for (std::vector<std::string> bad : std::vector<std::vector<std::string>>{
-             {"--bogus"}, {"--frames"}, {"--frames", "-3"}, {"--frames", "12x"}, {"--record"}, {"--screenshot"}})
+    const std::vector<std::vector<std::string>> rejected{
+        {"--bogus"},  {"--frames"},     {"--frames", "-3"},    {"--frames", "12x"},
+        {"--record"}, {"--screenshot"}, {"--dump-every", "0"}, {"--screenshot-every", "5"}};
+    for (const std::vector<std::string>& bad : rejected)
     {
         EXPECT_EQ(ParseOptions(bad).ExitCode, 2) << bad[0];
     }
