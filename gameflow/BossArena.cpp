@@ -86,7 +86,7 @@ void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameOb
             transform->Position = {heroTransform->Position.x, heroTransform->Position.y + BackdropRise};
         }
     }
-    CAMERA.SetCameraTarget(nullptr);
+    CAMERA.SetCameraTarget(nullptr, true);
 }
 
 } // namespace Framework

@@ -392,7 +392,7 @@ void GameLogic::UpdateRespawnPan()
     {
         PanView(dx / length * ex, dy / length * ey);
     }
-    CAMERA.SetCameraTarget(nullptr);
+    CAMERA.SetCameraTarget(nullptr, true);
     m_PlayerControl = true;
     m_RespawnPanActive = false;
 }

@@ -70,7 +70,7 @@ void Camera::InitCamera(int clientWidth, int clientHeight)
     RebuildViewProjection();
 }
 
-void Camera::SetCameraTarget(GameObjectComposition* object)
+void Camera::SetCameraTarget(GameObjectComposition* object, bool carryParallax)
 {
     if (object == nullptr && CORE != nullptr && CORE->m_Factory != nullptr)
     {
@@ -97,7 +97,12 @@ void Camera::SetCameraTarget(GameObjectComposition* object)
     {
         y = std::max(y, m_MinY);
     }
-    m_ViewOffset = {m_HalfClient.x - x + m_TargetOffset.x, m_HalfClient.y - y + m_TargetOffset.y};
+    Vec2 next{m_HalfClient.x - x + m_TargetOffset.x, m_HalfClient.y - y + m_TargetOffset.y};
+    if (carryParallax)
+    {
+        UpdateParallax(m_ViewOffset.x - next.x, m_ViewOffset.y - next.y);
+    }
+    m_ViewOffset = next;
     UpdateCamera();
 }
 

@@ -19,8 +19,10 @@ public:
     // Measures the client area (world units are its pixels), puts the world origin at the view centre
     // and builds the matrices.
     void InitCamera(int clientWidth, int clientHeight);
-    // Follows the object, or the hero when it is null; the view jumps to it at once.
-    void SetCameraTarget(GameObjectComposition* object);
+    // Follows the object, or the hero when it is null; the view jumps to it at once. Within a level pass
+    // carryParallax: the parallax objects (the sky, the HUD) jump with the view and keep their place on screen.
+    // A level start leaves them where the level placed them.
+    void SetCameraTarget(GameObjectComposition* object, bool carryParallax = false);
     // Moves the view so the target (plus the look-ahead) sits at the target offset; moves the parallax objects.
     void UpdateCamera();
     // Builds the lead toward the hero's direction of motion after a second of movement, and lets it fall

@@ -94,6 +94,12 @@ TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
     EXPECT_EQ(beaten.Objects.count("Bear"), 0u);
     EXPECT_EQ(beaten.Objects.count("1Blocker") + beaten.Objects.count("2Blocker"), 0u);
     EXPECT_EQ(Field(beaten.World, "lives"), "3");
+    // The view jumped back to the hero when the arena opened; the HUD and the sky jumped with it.
+    std::smatch camera;
+    ASSERT_TRUE(std::regex_search(beaten.World, camera, std::regex(R"re("camera":\{"x":([-0-9.e]+))re")));
+    const float cameraX = std::stof(camera[1].str());
+    EXPECT_NEAR(std::stof(Field(beaten.Objects["HUD_Head_1"], "x")), cameraX - 600.0f, 0.01f);
+    EXPECT_NEAR(std::stof(Field(beaten.Objects["Sky"], "x")), cameraX, 0.01f);
 
     Dump outro = RunReplay("Resources", "Level_Bear", replay, 3100);
     EXPECT_EQ(Field(outro.World, "bossOutro"), "true");
