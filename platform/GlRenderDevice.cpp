@@ -20,6 +20,8 @@ namespace Framework
 
 namespace
 {
+// The vertex buffer holds this many of the largest draws before it is orphaned and filled again.
+constexpr size_t kBufferDraws = 4;
 const std::array<const char*, 4> kEntryPoints = {"VS_Main", "PS_Main", "PS_Degub_Main", "PS_Particle"};
 
 // Splits the effect file into its "@entry NAME" sections.
@@ -260,10 +262,12 @@ public:
             return false;
         }
         m_MaxVertices = maxVertices;
+        m_Capacity = maxVertices * kBufferDraws;
+        m_Used = 0;
         glBindVertexArray(m_Vao);
         glGenBuffers(1, &m_Buffer);
         glBindBuffer(GL_ARRAY_BUFFER, m_Buffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(maxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_Capacity * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
         glEnableVertexAttribArray(0);
         glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(0));
         glEnableVertexAttribArray(1);
@@ -339,10 +343,20 @@ public:
         bool opaque = shader == PixelShader::Main && bound != nullptr && bound->Opaque &&
                       std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.a >= 1.0f; });
         SetBlending(!opaque);
-        // Orphaning the buffer lets the driver keep drawing from the old contents while we write.
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_MaxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
-        glDrawArrays(primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, 0, static_cast<GLsizei>(count));
+        // Each draw appends its vertices behind the last one's, so the driver never waits for a draw still
+        // reading them. Only a full buffer is orphaned (a new store that the driver may zero-fill, which
+        // per draw cost a software rasteriser more than the drawing of some layers).
+        if (m_Used + count > m_Capacity)
+        {
+            glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_Capacity * sizeof(Vertex)), nullptr,
+                         GL_STREAM_DRAW);
+            m_Used = 0;
+        }
+        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(m_Used * sizeof(Vertex)),
+                        static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
+        glDrawArrays(primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(m_Used),
+                     static_cast<GLsizei>(count));
+        m_Used += count;
     }
 
     void Present() override
@@ -437,6 +451,9 @@ private:
     int m_Width = 1;
     int m_Height = 1;
     size_t m_MaxVertices = 0;
+    // Vertices the buffer holds, and how many of them this round of draws has used.
+    size_t m_Capacity = 0;
+    size_t m_Used = 0;
     std::array<GLuint, 3> m_Programs{};
     std::array<GLint, 3> m_MatrixSlots{-1, -1, -1};
     std::array<float, 16> m_Matrix{};
