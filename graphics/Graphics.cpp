@@ -10,6 +10,7 @@
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
+#include "graphics/SpriteCells.h"
 #include "input/Input.h"
 #include "platform/FileSystem.h"
 #include "platform/Image.h"
@@ -28,6 +29,8 @@ constexpr int kF12 = 0x7B;
 constexpr int kF3 = 0x72;
 // Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
 const std::string kTransform = "Transform";
+// Sprites covering at least this many texels (64 coverage cells, 256 x 256) are drawn cell by cell.
+constexpr float kLargeSpriteTexels = 64.0f * TextureCoverage::kCellSize * TextureCoverage::kCellSize;
 
 // Writes the six vertices (corners 0, 1, 2, 2, 3, 0) of a sprite placed by position, rotation and scale.
 void WriteQuad(Vertex* out, const Sprite& sprite, Vec2 position, float rotation, Vec2 scale, const float colour[4])
@@ -254,6 +257,7 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
     const float b = m_SpriteChannelB;
     const float a = m_SpriteAlpha;
     const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    const TextureCoverage* coverage = m_DeviceReady ? m_Device->Coverage(layer) : nullptr;
     bool scaledDown = false;
     for (GraphicsComponent* component : sprites)
     {
@@ -295,6 +299,10 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
             quad[k] = {p.x * m00 + p.y * m10 + tx, p.x * m01 + p.y * m11 + ty, p.z, r, g, b, a, uv[k]->x, uv[k]->y};
         }
+        if (coverage != nullptr && SplitLargeSprite(quad, *coverage, layer, transform->Scale))
+        {
+            continue;
+        }
         if (m_Batch.size() + 6 > capacity)
         {
             // More visible sprites than the buffer holds: draw what is there and go on with a new batch.
@@ -315,6 +323,46 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         m_Device->UseMipmaps(layer);
     }
     Flush(PixelShader::Main, layer, Primitive::Triangles);
+}
+
+bool Graphics::SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale)
+{
+    // Small sprites gain nothing from being cut up; scaled down, filtering reads past the cells.
+    const float texelsWide = std::fabs(quad[0].u - quad[3].u) * static_cast<float>(coverage.Width);
+    const float texelsHigh = std::fabs(quad[2].v - quad[3].v) * static_cast<float>(coverage.Height);
+    if (texelsWide * texelsHigh < kLargeSpriteTexels || std::fabs(scale.x) < 1.0f || std::fabs(scale.y) < 1.0f)
+    {
+        return false;
+    }
+    m_Solid.clear();
+    const size_t before = m_Batch.size();
+    if (!SplitByCoverage(quad, coverage, m_Solid, m_Batch))
+    {
+        return false;
+    }
+    // The sprites before this one are drawn first, then its solid cells; its mixed cells go on in the
+    // batch. Both lie in the sprite's own cells, which never overlap, so the picture is the same.
+    std::vector<Vertex> mixed(m_Batch.begin() + static_cast<std::ptrdiff_t>(before), m_Batch.end());
+    m_Batch.resize(before);
+    Flush(PixelShader::Main, layer, Primitive::Triangles);
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    for (size_t from = 0; from < m_Solid.size(); from += capacity)
+    {
+        size_t count = std::min(capacity, m_Solid.size() - from);
+        m_Device->DrawOpaque(layer, m_Solid.data() + from, count);
+        m_LastDraws.push_back({layer, PixelShader::Main, count});
+    }
+    for (size_t from = 0; from < mixed.size(); from += capacity)
+    {
+        size_t count = std::min(capacity, mixed.size() - from);
+        m_Batch.assign(mixed.begin() + static_cast<std::ptrdiff_t>(from),
+                       mixed.begin() + static_cast<std::ptrdiff_t>(from + count));
+        if (from + count < mixed.size())
+        {
+            Flush(PixelShader::Main, layer, Primitive::Triangles);
+        }
+    }
+    return true;
 }
 
 void Graphics::DrawShapes(const std::vector<CustomShape*>& shapes, int layer)

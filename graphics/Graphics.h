@@ -17,6 +17,7 @@ class GraphicsComponent;
 class CustomShape;
 class Emitter;
 class IWindow;
+struct TextureCoverage;
 
 // One draw call Graphics submitted: the layer (texture) drawn, -1 for none, and the vertex count.
 struct DrawRecord
@@ -120,6 +121,9 @@ private:
     void CreateDevice();
     void DrawLayers(float dt);
     void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    // Draws a large sprite's quad cell by cell (see SplitByCoverage): solid cells without blending at once,
+    // mixed cells left in the batch. False, and nothing done, when it is small, scaled down or not split.
+    bool SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale);
     void DrawShapes(const std::vector<CustomShape*>& shapes, int layer);
     void UpdateEmitters(float dt);
     void DrawParticles();
@@ -138,6 +142,8 @@ private:
     bool m_DeviceReady = false;
     bool m_HadFocus = false;
     std::vector<Vertex> m_Batch;
+    // The solid cells of the large sprite being drawn.
+    std::vector<Vertex> m_Solid;
     std::vector<DrawRecord> m_LastDraws;
     DebugOverlay m_Overlay;
     Vec2 m_ViewCentre;

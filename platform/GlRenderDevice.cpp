@@ -224,6 +224,7 @@ public:
         }
         Texture texture;
         texture.Opaque = image.Opaque;
+        texture.Coverage = std::move(image.Coverage);
         glGenTextures(1, &texture.Name);
         glBindTexture(GL_TEXTURE_2D, texture.Name);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
@@ -240,6 +241,23 @@ public:
     }
 
     size_t TextureCount() const override { return m_Textures.size(); }
+
+    void DrawOpaque(int texture, const Vertex* vertices, size_t count) override
+    {
+        m_OpaqueTexels = true;
+        Draw(PixelShader::Main, texture, Primitive::Triangles, vertices, count);
+        m_OpaqueTexels = false;
+    }
+
+    const TextureCoverage* Coverage(int texture) const override
+    {
+        if (texture < 0 || static_cast<size_t>(texture) >= m_Textures.size())
+        {
+            return nullptr;
+        }
+        const Texture& entry = m_Textures[static_cast<size_t>(texture)];
+        return entry.Mipmapped || entry.Coverage.Cells.empty() ? nullptr : &entry.Coverage;
+    }
 
     void UseMipmaps(int texture) override
     {
@@ -340,7 +358,7 @@ public:
         }
         // An opaque picture drawn fully opaque covers what is under it: blending would give the same
         // pixels at a much higher cost in a software rasteriser.
-        bool opaque = shader == PixelShader::Main && bound != nullptr && bound->Opaque &&
+        bool opaque = shader == PixelShader::Main && bound != nullptr && (bound->Opaque || m_OpaqueTexels) &&
                       std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.a >= 1.0f; });
         SetBlending(!opaque);
         // Each draw appends its vertices behind the last one's, so the driver never waits for a draw still
@@ -423,6 +441,7 @@ private:
         GLuint Name = 0;
         bool Opaque = false;
         bool Mipmapped = false;
+        TextureCoverage Coverage;
     };
 
     void SetBlending(bool on)
@@ -461,6 +480,8 @@ private:
     // Decodes the textures still to come on a worker thread; kept until the device goes.
     std::unique_ptr<ImagePrefetch> m_Prefetch;
     bool m_Blending = true;
+    // Set while DrawOpaque draws: the caller vouches that every texel drawn is opaque.
+    bool m_OpaqueTexels = false;
     ViewportRect m_Viewport;
 };
 } // namespace

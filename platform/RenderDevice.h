@@ -12,6 +12,7 @@ namespace Framework
 {
 
 struct Image;
+struct TextureCoverage;
 
 // Which pixel shader of the effect file a draw uses.
 enum class PixelShader
@@ -69,6 +70,18 @@ public:
     virtual void BeginFrame(const Mat4& viewProjection) = 0;
     // Draws count vertices (at most the buffer's size) with a texture (-1: none).
     virtual void Draw(PixelShader shader, int texture, Primitive primitive, const Vertex* vertices, size_t count) = 0;
+    // Draws sprite triangles that show only opaque texels (see Coverage); where their colour is opaque too,
+    // nothing under them shows and the device may skip blending.
+    virtual void DrawOpaque(int texture, const Vertex* vertices, size_t count)
+    {
+        Draw(PixelShader::Main, texture, Primitive::Triangles, vertices, count);
+    }
+    // Where a texture is see-through, while it is sampled without mipmaps; null when the device does not know.
+    virtual const TextureCoverage* Coverage(int texture) const
+    {
+        (void)texture;
+        return nullptr;
+    }
     // Shows the back buffer in the window, scaled to fit with bars if the shapes differ.
     virtual void Present() = 0;
     // Copies the back buffer, rows from the top; false when there is none.
