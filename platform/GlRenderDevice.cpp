@@ -14,6 +14,7 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <string>
 
 namespace Framework
 {
@@ -116,6 +117,11 @@ public:
             return false;
         }
         SDL_GL_SetSwapInterval(0);
+        // A software rasteriser pays for every pixel of a copy pass, and keeps the shown picture in the back
+        // buffer, where ReadBackBuffer finds it; other drivers draw into m_Fbo and copy it to the window.
+        const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        std::string name = renderer != nullptr ? renderer : "";
+        m_Software = name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
         glGenVertexArrays(1, &m_Vao);
         glBindVertexArray(m_Vao);
         glGenFramebuffers(1, &m_Fbo);
@@ -327,7 +333,13 @@ public:
                 m_Matrix[static_cast<size_t>(c * 4 + r)] = viewProjection.m[r][c];
             }
         }
-        glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
+        // With a software rasteriser, a back buffer the size of the window is the window's own: drawn
+        // straight into, it needs no copy.
+        int windowWidth = 0;
+        int windowHeight = 0;
+        SDL_GL_GetDrawableSize(m_Window, &windowWidth, &windowHeight);
+        m_Direct = m_Software && windowWidth == m_Width && windowHeight == m_Height;
+        glBindFramebuffer(GL_FRAMEBUFFER, m_Direct ? 0 : m_Fbo);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         // The viewport is measured from the top; OpenGL measures from the bottom.
@@ -383,6 +395,11 @@ public:
         {
             return;
         }
+        if (m_Direct)
+        {
+            SDL_GL_SwapWindow(m_Window);
+            return;
+        }
         int windowWidth = 0;
         int windowHeight = 0;
         SDL_GL_GetDrawableSize(m_Window, &windowWidth, &windowHeight);
@@ -415,7 +432,11 @@ public:
         out.Height = m_Height;
         out.Pixels.assign(static_cast<size_t>(m_Width) * static_cast<size_t>(m_Height) * 4, 0);
         std::vector<unsigned char> rows(out.Pixels.size());
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Fbo);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Direct ? 0 : m_Fbo);
+        if (m_Direct)
+        {
+            glReadBuffer(GL_BACK);
+        }
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, m_Width, m_Height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
         size_t stride = static_cast<size_t>(m_Width) * 4;
@@ -480,6 +501,9 @@ private:
     // Decodes the textures still to come on a worker thread; kept until the device goes.
     std::unique_ptr<ImagePrefetch> m_Prefetch;
     bool m_Blending = true;
+    // The frame is drawn straight into the window (it has the back buffer's size), not into m_Fbo.
+    bool m_Direct = false;
+    bool m_Software = false;
     // Set while DrawOpaque draws: the caller vouches that every texel drawn is opaque.
     bool m_OpaqueTexels = false;
     ViewportRect m_Viewport;
