@@ -79,25 +79,56 @@ bool SplitByCoverage(const Vertex (&quad)[4], const TextureCoverage& coverage, s
         const Vertex corners[4] = {at(s1, t0), at(s1, t1), at(s0, t1), at(s0, t0)};
         to.insert(to.end(), {corners[0], corners[1], corners[2], corners[2], corners[3], corners[0]});
     };
+    // Runs of one kind in a row: first and last column span and the kind. Rows with the same runs as the
+    // row above extend its quads downwards, so a solid backdrop stays a few large triangles.
+    struct Run
+    {
+        size_t First;
+        size_t Last;
+        TextureCoverage::Cell Kind;
+        bool operator==(const Run&) const = default;
+    };
+    std::vector<Run> open;
+    std::vector<Run> runs;
+    float openFrom = 0.0f;
+    float openTo = 0.0f;
+    auto close = [&]()
+    {
+        for (const Run& run : open)
+        {
+            if (run.Kind != TextureCoverage::Clear)
+            {
+                emit(run.Kind == TextureCoverage::Solid ? solid : blended, columns[run.First].From,
+                     columns[run.Last].To, openFrom, openTo);
+            }
+        }
+    };
     for (const Span& row : rows)
     {
-        size_t start = 0;
-        while (start < columns.size())
+        runs.clear();
+        for (size_t column = 0; column < columns.size(); ++column)
         {
-            const TextureCoverage::Cell kind = coverage.At(columns[start].Cell, row.Cell);
-            size_t end = start + 1;
-            while (end < columns.size() && coverage.At(columns[end].Cell, row.Cell) == kind)
+            const TextureCoverage::Cell kind = coverage.At(columns[column].Cell, row.Cell);
+            if (!runs.empty() && runs.back().Kind == kind)
             {
-                ++end;
+                runs.back().Last = column;
             }
-            if (kind != TextureCoverage::Clear)
+            else
             {
-                emit(kind == TextureCoverage::Solid ? solid : blended, columns[start].From, columns[end - 1].To,
-                     row.From, row.To);
+                runs.push_back({column, column, kind});
             }
-            start = end;
         }
+        if (runs == open)
+        {
+            openTo = row.To;
+            continue;
+        }
+        close();
+        open.swap(runs);
+        openFrom = row.From;
+        openTo = row.To;
     }
+    close();
     return true;
 }
 
