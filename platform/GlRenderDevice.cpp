@@ -397,6 +397,10 @@ public:
         }
         if (m_Direct)
         {
+            // Showing a window without a screen (SDL's offscreen driver) flushes nothing: without this the
+            // frames would pile up undrawn. Waiting for the frame also keeps a software rasteriser from
+            // holding several frames' worth of drawing commands at once.
+            glFinish();
             SDL_GL_SwapWindow(m_Window);
             return;
         }
