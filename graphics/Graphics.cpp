@@ -134,7 +134,9 @@ void Graphics::CreateDevice()
         Log("graphics: no .png texture in " + ResourcePath("Textures") + "; nothing will be drawn");
         return;
     }
-    if (!m_Device->LoadTexture(textures.front()))
+    // A device that takes textures in any order loads the rest while the game runs (StreamTextures).
+    m_Streaming = m_Device->ReserveTextures(textures.size());
+    if (!(m_Streaming ? m_Device->LoadTextureAt(0, textures.front()) : m_Device->LoadTexture(textures.front())))
     {
         Log("graphics: the first texture failed to load; the game goes on without drawing");
         return;
@@ -151,8 +153,13 @@ void Graphics::CreateDevice()
 void Graphics::Load()
 {
     std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    if (m_Streaming && m_DeviceReady)
+    {
+        m_PendingTextures = textures;
+        m_PendingTextures[0].clear();
+    }
     // A file that fails is skipped (the device logs it), so every later texture moves down one layer.
-    for (size_t i = 1; i < textures.size() && m_DeviceReady; ++i)
+    for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
     {
         m_Device->LoadTexture(textures[i]);
     }
@@ -194,6 +201,7 @@ void Graphics::Update(float dt)
     // Counted before the list restarts: the readout shows the previous frame's draw calls.
     OverlayCounts counts = m_Overlay.IsVisible() && m_Core != nullptr ? m_Overlay.Measure(*m_Core) : OverlayCounts();
     m_LastDraws.clear();
+    StreamTextures();
     // A device without textures or shaders still clears and shows its black frame.
     if (m_DeviceCreated)
     {
@@ -210,6 +218,7 @@ void Graphics::Update(float dt)
         int layer = -1;
         std::vector<Vertex> glyphs;
         m_Overlay.BuildReadout(*m_Core, counts, glyphs, m_Batch, layer);
+        LoadPendingTexture(layer);
         Flush(PixelShader::Debug, -1, Primitive::Triangles);
         m_Batch = std::move(glyphs);
         Flush(PixelShader::Main, layer, Primitive::Triangles);
@@ -222,6 +231,48 @@ void Graphics::Update(float dt)
     {
         SaveNumberedScreenshot();
     }
+}
+
+void Graphics::StreamTextures()
+{
+    bool inOrder = false;
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
+    {
+        if (m_PendingTextures[layer].empty())
+        {
+            continue;
+        }
+        const int index = static_cast<int>(layer);
+        auto sprites = m_SpriteLayers.find(index);
+        auto shapes = m_ShapeLayers.find(index);
+        bool drawn = (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
+                     (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
+                     (index == m_ParticleLayer && !m_Emitters.empty());
+        // A layer with something to draw waits for its texture; of the others, the next one is loaded
+        // once its picture is decoded, one a frame, so the start-up screens keep their pace.
+        if (drawn || (!inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
+        {
+            inOrder = inOrder || !drawn;
+            LoadPendingTexture(index);
+        }
+        else
+        {
+            inOrder = true;
+        }
+    }
+}
+
+void Graphics::LoadPendingTexture(int layer)
+{
+    if (layer < 0 || static_cast<size_t>(layer) >= m_PendingTextures.size() ||
+        m_PendingTextures[static_cast<size_t>(layer)].empty())
+    {
+        return;
+    }
+    std::string path;
+    path.swap(m_PendingTextures[static_cast<size_t>(layer)]);
+    // A file that fails leaves its layer without a texture (the device logs it); the other layers keep theirs.
+    m_Device->LoadTextureAt(static_cast<size_t>(layer), path);
 }
 
 void Graphics::DrawLayers(float dt)

@@ -119,6 +119,10 @@ public:
 
 private:
     void CreateDevice();
+    // Loads the textures still missing of the layers with something to draw, and at most one other.
+    void StreamTextures();
+    // Loads the texture of layer if it is still missing.
+    void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
     void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
     // Draws a large sprite's quad cell by cell (see SplitByCoverage): solid cells without blending at once,
@@ -141,6 +145,10 @@ private:
     // Set once every device step has succeeded; without it nothing is drawn.
     bool m_DeviceReady = false;
     bool m_HadFocus = false;
+    // The device takes textures in any order: those after the first are loaded while the game runs.
+    bool m_Streaming = false;
+    // By layer, the picture file still to load into it (empty when loaded or tried).
+    std::vector<std::string> m_PendingTextures;
     std::vector<Vertex> m_Batch;
     // The solid cells of the large sprite being drawn.
     std::vector<Vertex> m_Solid;

@@ -209,42 +209,47 @@ public:
 
     bool LoadTexture(const std::string& path) override
     {
-        if (m_Context == nullptr)
+        Texture texture;
+        if (!Upload(path, texture))
         {
             return false;
         }
-        std::optional<DecodedImage> prefetched;
-        if (m_Prefetch != nullptr)
+        m_Textures.push_back(std::move(texture));
+        return true;
+    }
+
+    bool ReserveTextures(size_t count) override
+    {
+        if (m_Context == nullptr || !m_Textures.empty())
         {
-            prefetched = m_Prefetch->Take(path);
-            if (m_Prefetch->Exhausted())
-            {
-                m_Prefetch.reset();
-            }
+            return false;
         }
-        DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
-        if (image.Pixels == nullptr)
+        m_Textures.resize(count);
+        return true;
+    }
+
+    bool LoadTextureAt(size_t slot, const std::string& path) override
+    {
+        if (slot >= m_Textures.size() || m_Textures[slot].Name != 0)
         {
-            Log("texture " + path + " could not be read");
             return false;
         }
         Texture texture;
-        texture.Opaque = image.Opaque;
-        texture.Coverage = std::move(image.Coverage);
-        glGenTextures(1, &texture.Name);
-        glBindTexture(GL_TEXTURE_2D, texture.Name);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     image.Pixels.get());
-        // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
-        // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        m_Textures.push_back(texture);
+        texture.Mipmapped = m_Textures[slot].Mipmapped;
+        if (!Upload(path, texture))
+        {
+            return false;
+        }
+        m_Textures[slot] = std::move(texture);
+        if (m_Textures[slot].Mipmapped)
+        {
+            m_Textures[slot].Mipmapped = false;
+            UseMipmaps(static_cast<int>(slot));
+        }
         return true;
     }
+
+    bool PictureReady(const std::string& path) override { return m_Prefetch == nullptr || m_Prefetch->Ready(path); }
 
     size_t TextureCount() const override { return m_Textures.size(); }
 
@@ -274,6 +279,10 @@ public:
         }
         Texture& entry = m_Textures[static_cast<size_t>(texture)];
         entry.Mipmapped = true;
+        if (entry.Name == 0)
+        {
+            return; // made when the texture is loaded
+        }
         glBindTexture(GL_TEXTURE_2D, entry.Name);
         glGenerateMipmap(GL_TEXTURE_2D);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
@@ -365,6 +374,10 @@ public:
         if (texture >= 0 && static_cast<size_t>(texture) < m_Textures.size())
         {
             bound = &m_Textures[static_cast<size_t>(texture)];
+            if (bound->Name == 0)
+            {
+                return; // not loaded: nothing to draw with
+            }
             glActiveTexture(GL_TEXTURE0);
             glBindTexture(GL_TEXTURE_2D, bound->Name);
         }
@@ -461,13 +474,58 @@ public:
     }
 
 private:
+    // Name 0: a reserved slot not loaded yet (or whose file failed); it draws nothing.
     struct Texture
     {
         GLuint Name = 0;
         bool Opaque = false;
+        // Has mipmaps, or (not loaded yet) gets them when it is loaded.
         bool Mipmapped = false;
         TextureCoverage Coverage;
     };
+
+    // Decodes path (or takes it from the worker) into a new GL texture; false, and logged, on failure.
+    bool Upload(const std::string& path, Texture& texture)
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        std::optional<DecodedImage> prefetched;
+        if (m_Prefetch != nullptr)
+        {
+            prefetched = m_Prefetch->Take(path);
+            if (!prefetched)
+            {
+                // Wanted before its turn: decoded here, and the worker leaves it out.
+                m_Prefetch->Drop(path);
+            }
+            if (m_Prefetch->Exhausted())
+            {
+                m_Prefetch.reset();
+            }
+        }
+        DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
+        if (image.Pixels == nullptr)
+        {
+            Log("texture " + path + " could not be read");
+            return false;
+        }
+        texture.Opaque = image.Opaque;
+        texture.Coverage = std::move(image.Coverage);
+        glGenTextures(1, &texture.Name);
+        glBindTexture(GL_TEXTURE_2D, texture.Name);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     image.Pixels.get());
+        // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
+        // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        return true;
+    }
 
     void SetBlending(bool on)
     {

@@ -59,6 +59,26 @@ public:
     // mipmaps until UseMipmaps asks for them.
     virtual bool LoadTexture(const std::string& path) = 0;
     virtual size_t TextureCount() const = 0;
+    // Makes count empty textures, which LoadTextureAt fills in any order and which draw nothing until then;
+    // false when the device can only append (LoadTexture).
+    virtual bool ReserveTextures(size_t count)
+    {
+        (void)count;
+        return false;
+    }
+    // Reads a picture file into the empty texture slot; false (logged), and the slot left empty, on failure.
+    virtual bool LoadTextureAt(size_t slot, const std::string& path)
+    {
+        (void)slot;
+        (void)path;
+        return false;
+    }
+    // LoadTexture(path) would not wait for the picture to be decoded.
+    virtual bool PictureReady(const std::string& path)
+    {
+        (void)path;
+        return true;
+    }
     // Gives a texture mipmaps, once, for a layer drawn smaller than its picture (no-op when it has them).
     virtual void UseMipmaps(int texture) = 0;
     // Creates the dynamic vertex buffer that every draw goes through; false on failure.
