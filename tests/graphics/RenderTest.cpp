@@ -200,6 +200,43 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     EXPECT_NE(log.find("goes on without drawing"), std::string::npos) << log;
 }
 
+// A broken atlas gets one log line and leaves its own layer empty: the layers after it keep their textures.
+TEST(BrokenTextureTest, OnlyItsOwnLayerGoesWithoutAPicture)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_broken_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::copy(SourcePath("tests/data/gfx"), dir, fs::copy_options::recursive);
+    fs::remove(dir / "Textures/1_Chars.png");
+    std::ofstream(dir / "Textures/1_Chars.png") << "not a picture";
+
+    Core core;
+    ::testing::internal::CaptureStderr();
+    StartWindowed(core, dir.string(), "Level_Render");
+    core.m_Graphics->m_FadeValue = 1.0f;
+    core.m_Graphics->Update(0.017f);
+    std::string log = ::testing::internal::GetCapturedStderr();
+    Image picture;
+    bool drawn = core.m_Graphics->Device().ReadBackBuffer(picture);
+    Stop(core);
+    fs::remove_all(dir);
+    if (!drawn)
+    {
+        GTEST_SKIP() << "no OpenGL 3.3 context with this video driver";
+    }
+    EXPECT_NE(log.find("1_Chars.png could not be read"), std::string::npos) << log;
+    auto at = [&](int x, int y)
+    {
+        const unsigned char* p = &picture.Pixels[(static_cast<size_t>(y) * picture.Width + x) * 4];
+        return Rgb{p[0], p[1], p[2]};
+    };
+    Rgb back = at(590, 260);
+    EXPECT_TRUE(back.r > 250 && back.g < 5 && back.b < 5) << "no hero: the red back shows";
+    Rgb glass = at(790, 360);
+    EXPECT_TRUE(std::abs(glass.r - 255) <= 3 && std::abs(glass.g - 128) <= 3 && std::abs(glass.b - 128) <= 3)
+        << "the glass keeps its own texture: " << glass.r << " " << glass.g << " " << glass.b;
+}
+
 TEST(ScreenshotFlagTest, TheLastFrameOfARunIsWrittenAsAPicture)
 {
     std::string path = ::testing::TempDir() + "kibbet_flag_shot_" + std::to_string(::getpid()) + ".png";
