@@ -579,6 +579,10 @@ std::unique_ptr<IRenderDevice> CreateGlRenderDevice(void* nativeWindow)
     // heap and stay resident after they are freed (about 50 MB more at the peak); a fixed threshold hands
     // each one back to the system as soon as its texture is made.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // A fixed threshold also fixes the size of free memory at the top of the heap that is handed back at
+    // once (128 KB). The rasteriser's per-draw vertex blocks are larger: the heap shrank and grew again at
+    // every draw, each time with page faults and a flush of every core's address cache.
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
     return std::make_unique<GlRenderDevice>(static_cast<SDL_Window*>(nativeWindow));
 }
 
