@@ -157,8 +157,12 @@ void Graphics::Load()
     {
         m_PendingTextures = textures;
         m_PendingTextures[0].clear();
+        if (!m_LoadBehindStart)
+        {
+            LoadAllTextures();
+        }
     }
-    // A file that fails is skipped (the device logs it), so every later texture moves down one layer.
+    // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
     for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
     {
         m_Device->LoadTexture(textures[i]);
@@ -259,6 +263,14 @@ void Graphics::StreamTextures()
         {
             inOrder = true;
         }
+    }
+}
+
+void Graphics::LoadAllTextures()
+{
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
+    {
+        LoadPendingTexture(static_cast<int>(layer));
     }
 }
 

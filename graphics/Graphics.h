@@ -44,6 +44,8 @@ public:
     void Initialize() override;
     // Loads the textures after the first and finds the particle layer.
     void Load() override;
+    // Loads every texture still missing (a level about to start waits for them).
+    void LoadAllTextures();
     // Draws and presents one frame.
     void Update(float dt) override;
     // A new sprite registered in the list of layer key.
@@ -96,6 +98,9 @@ public:
     // The viewport for a back buffer of w x h that keeps the aspect ratio, with bars on two sides.
     static ViewportRect ComputeViewport(float w, float h, float aspect);
 
+    // Set before Load: the textures after the first load while the game runs (if the device can), each
+    // before anything is drawn with it, instead of all in Load.
+    bool m_LoadBehindStart = false;
     float m_SpriteAlpha = 1.0f;
     float m_SpriteChannelB = 1.0f;
     unsigned m_BackBufferWidth = 0;
