@@ -3,6 +3,7 @@
 #include "check/DataChecker.h"
 #include "engine/Core.h"
 #include "engine/Paths.h"
+#include "platform/LargePages.h"
 
 #include <iostream>
 
@@ -25,6 +26,11 @@ int main(int argc, char** argv)
             dir = Framework::FindResourceRootNear(program);
         }
         return Framework::RunDataCheck(dir.empty() ? std::string("Resources") : dir, std::cout);
+    }
+    // Headless runs load no pictures and gain nothing from a restart.
+    if (!parsed.Values.Headless)
+    {
+        Framework::RestartWithLargePages(argv);
     }
     Framework::Core core;
     Framework::CORE = &core;

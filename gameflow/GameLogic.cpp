@@ -85,6 +85,8 @@ void GameLogic::Initialize()
     m_LevelManager.ChangeLevel("Level_00_Load");
     if (m_Core != nullptr && m_Core->m_Graphics != nullptr)
     {
+        // The start-up screens need few textures: the rest load behind them.
+        m_Core->m_Graphics->m_LoadBehindStart = true;
         m_Core->m_Graphics->m_FadeValue = 1.0f;
         m_Core->m_Graphics->m_FadeTimer = 0.0f;
     }

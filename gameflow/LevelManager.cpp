@@ -7,6 +7,7 @@
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
 #include "graphics/Camera.h"
+#include "graphics/Graphics.h"
 #include "input/Input.h"
 
 namespace Framework
@@ -45,6 +46,10 @@ void LevelManager::ChangeLevel(const std::string& name)
             }
         }
         m_CurrentLevelName = name;
+        if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
+        {
+            CORE->m_Graphics->LoadAllTextures();
+        }
         if (CORE != nullptr && CORE->m_Factory != nullptr)
         {
             CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(name)));

@@ -10,6 +10,7 @@
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
+#include "graphics/SpriteCells.h"
 #include "input/Input.h"
 #include "platform/FileSystem.h"
 #include "platform/Image.h"
@@ -28,6 +29,8 @@ constexpr int kF12 = 0x7B;
 constexpr int kF3 = 0x72;
 // Looked up once per drawn sprite; kept as a string so the look-up does not build one each time.
 const std::string kTransform = "Transform";
+// Sprites covering at least this many texels (64 coverage cells, 256 x 256) are drawn cell by cell.
+constexpr float kLargeSpriteTexels = 64.0f * TextureCoverage::kCellSize * TextureCoverage::kCellSize;
 
 // Writes the six vertices (corners 0, 1, 2, 2, 3, 0) of a sprite placed by position, rotation and scale.
 void WriteQuad(Vertex* out, const Sprite& sprite, Vec2 position, float rotation, Vec2 scale, const float colour[4])
@@ -131,7 +134,9 @@ void Graphics::CreateDevice()
         Log("graphics: no .png texture in " + ResourcePath("Textures") + "; nothing will be drawn");
         return;
     }
-    if (!m_Device->LoadTexture(textures.front()))
+    // A device that takes textures in any order loads the rest while the game runs (StreamTextures).
+    m_Streaming = m_Device->ReserveTextures(textures.size());
+    if (!(m_Streaming ? m_Device->LoadTextureAt(0, textures.front()) : m_Device->LoadTexture(textures.front())))
     {
         Log("graphics: the first texture failed to load; the game goes on without drawing");
         return;
@@ -148,8 +153,17 @@ void Graphics::CreateDevice()
 void Graphics::Load()
 {
     std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
-    // A file that fails is skipped (the device logs it), so every later texture moves down one layer.
-    for (size_t i = 1; i < textures.size() && m_DeviceReady; ++i)
+    if (m_Streaming && m_DeviceReady)
+    {
+        m_PendingTextures = textures;
+        m_PendingTextures[0].clear();
+        if (!m_LoadBehindStart)
+        {
+            LoadAllTextures();
+        }
+    }
+    // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
+    for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
     {
         m_Device->LoadTexture(textures[i]);
     }
@@ -191,6 +205,7 @@ void Graphics::Update(float dt)
     // Counted before the list restarts: the readout shows the previous frame's draw calls.
     OverlayCounts counts = m_Overlay.IsVisible() && m_Core != nullptr ? m_Overlay.Measure(*m_Core) : OverlayCounts();
     m_LastDraws.clear();
+    StreamTextures();
     // A device without textures or shaders still clears and shows its black frame.
     if (m_DeviceCreated)
     {
@@ -207,6 +222,7 @@ void Graphics::Update(float dt)
         int layer = -1;
         std::vector<Vertex> glyphs;
         m_Overlay.BuildReadout(*m_Core, counts, glyphs, m_Batch, layer);
+        LoadPendingTexture(layer);
         Flush(PixelShader::Debug, -1, Primitive::Triangles);
         m_Batch = std::move(glyphs);
         Flush(PixelShader::Main, layer, Primitive::Triangles);
@@ -219,6 +235,56 @@ void Graphics::Update(float dt)
     {
         SaveNumberedScreenshot();
     }
+}
+
+void Graphics::StreamTextures()
+{
+    bool inOrder = false;
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
+    {
+        if (m_PendingTextures[layer].empty())
+        {
+            continue;
+        }
+        const int index = static_cast<int>(layer);
+        auto sprites = m_SpriteLayers.find(index);
+        auto shapes = m_ShapeLayers.find(index);
+        bool drawn = (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
+                     (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
+                     (index == m_ParticleLayer && !m_Emitters.empty());
+        // A layer with something to draw waits for its texture; of the others, the next one is loaded
+        // once its picture is decoded, one a frame, so the start-up screens keep their pace.
+        if (drawn || (!inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
+        {
+            inOrder = inOrder || !drawn;
+            LoadPendingTexture(index);
+        }
+        else
+        {
+            inOrder = true;
+        }
+    }
+}
+
+void Graphics::LoadAllTextures()
+{
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
+    {
+        LoadPendingTexture(static_cast<int>(layer));
+    }
+}
+
+void Graphics::LoadPendingTexture(int layer)
+{
+    if (layer < 0 || static_cast<size_t>(layer) >= m_PendingTextures.size() ||
+        m_PendingTextures[static_cast<size_t>(layer)].empty())
+    {
+        return;
+    }
+    std::string path;
+    path.swap(m_PendingTextures[static_cast<size_t>(layer)]);
+    // A file that fails leaves its layer without a texture (the device logs it); the other layers keep theirs.
+    m_Device->LoadTextureAt(static_cast<size_t>(layer), path);
 }
 
 void Graphics::DrawLayers(float dt)
@@ -254,6 +320,7 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
     const float b = m_SpriteChannelB;
     const float a = m_SpriteAlpha;
     const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    const TextureCoverage* coverage = m_DeviceReady ? m_Device->Coverage(layer) : nullptr;
     bool scaledDown = false;
     for (GraphicsComponent* component : sprites)
     {
@@ -295,6 +362,10 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
             quad[k] = {p.x * m00 + p.y * m10 + tx, p.x * m01 + p.y * m11 + ty, p.z, r, g, b, a, uv[k]->x, uv[k]->y};
         }
+        if (coverage != nullptr && SplitLargeSprite(quad, *coverage, layer, transform->Scale))
+        {
+            continue;
+        }
         if (m_Batch.size() + 6 > capacity)
         {
             // More visible sprites than the buffer holds: draw what is there and go on with a new batch.
@@ -315,6 +386,46 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         m_Device->UseMipmaps(layer);
     }
     Flush(PixelShader::Main, layer, Primitive::Triangles);
+}
+
+bool Graphics::SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale)
+{
+    // Small sprites gain nothing from being cut up; scaled down, filtering reads past the cells.
+    const float texelsWide = std::fabs(quad[0].u - quad[3].u) * static_cast<float>(coverage.Width);
+    const float texelsHigh = std::fabs(quad[2].v - quad[3].v) * static_cast<float>(coverage.Height);
+    if (texelsWide * texelsHigh < kLargeSpriteTexels || std::fabs(scale.x) < 1.0f || std::fabs(scale.y) < 1.0f)
+    {
+        return false;
+    }
+    m_Solid.clear();
+    const size_t before = m_Batch.size();
+    if (!SplitByCoverage(quad, coverage, m_Solid, m_Batch))
+    {
+        return false;
+    }
+    // The sprites before this one are drawn first, then its solid cells; its mixed cells go on in the
+    // batch. Both lie in the sprite's own cells, which never overlap, so the picture is the same.
+    std::vector<Vertex> mixed(m_Batch.begin() + static_cast<std::ptrdiff_t>(before), m_Batch.end());
+    m_Batch.resize(before);
+    Flush(PixelShader::Main, layer, Primitive::Triangles);
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    for (size_t from = 0; from < m_Solid.size(); from += capacity)
+    {
+        size_t count = std::min(capacity, m_Solid.size() - from);
+        m_Device->DrawOpaque(layer, m_Solid.data() + from, count);
+        m_LastDraws.push_back({layer, PixelShader::Main, count});
+    }
+    for (size_t from = 0; from < mixed.size(); from += capacity)
+    {
+        size_t count = std::min(capacity, mixed.size() - from);
+        m_Batch.assign(mixed.begin() + static_cast<std::ptrdiff_t>(from),
+                       mixed.begin() + static_cast<std::ptrdiff_t>(from + count));
+        if (from + count < mixed.size())
+        {
+            Flush(PixelShader::Main, layer, Primitive::Triangles);
+        }
+    }
+    return true;
 }
 
 void Graphics::DrawShapes(const std::vector<CustomShape*>& shapes, int layer)

@@ -17,6 +17,7 @@ class GraphicsComponent;
 class CustomShape;
 class Emitter;
 class IWindow;
+struct TextureCoverage;
 
 // One draw call Graphics submitted: the layer (texture) drawn, -1 for none, and the vertex count.
 struct DrawRecord
@@ -43,6 +44,8 @@ public:
     void Initialize() override;
     // Loads the textures after the first and finds the particle layer.
     void Load() override;
+    // Loads every texture still missing (a level about to start waits for them).
+    void LoadAllTextures();
     // Draws and presents one frame.
     void Update(float dt) override;
     // A new sprite registered in the list of layer key.
@@ -95,6 +98,9 @@ public:
     // The viewport for a back buffer of w x h that keeps the aspect ratio, with bars on two sides.
     static ViewportRect ComputeViewport(float w, float h, float aspect);
 
+    // Set before Load: the textures after the first load while the game runs (if the device can), each
+    // before anything is drawn with it, instead of all in Load.
+    bool m_LoadBehindStart = false;
     float m_SpriteAlpha = 1.0f;
     float m_SpriteChannelB = 1.0f;
     unsigned m_BackBufferWidth = 0;
@@ -118,8 +124,15 @@ public:
 
 private:
     void CreateDevice();
+    // Loads the textures still missing of the layers with something to draw, and at most one other.
+    void StreamTextures();
+    // Loads the texture of layer if it is still missing.
+    void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
     void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    // Draws a large sprite's quad cell by cell (see SplitByCoverage): solid cells without blending at once,
+    // mixed cells left in the batch. False, and nothing done, when it is small, scaled down or not split.
+    bool SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale);
     void DrawShapes(const std::vector<CustomShape*>& shapes, int layer);
     void UpdateEmitters(float dt);
     void DrawParticles();
@@ -137,7 +150,13 @@ private:
     // Set once every device step has succeeded; without it nothing is drawn.
     bool m_DeviceReady = false;
     bool m_HadFocus = false;
+    // The device takes textures in any order: those after the first are loaded while the game runs.
+    bool m_Streaming = false;
+    // By layer, the picture file still to load into it (empty when loaded or tried).
+    std::vector<std::string> m_PendingTextures;
     std::vector<Vertex> m_Batch;
+    // The solid cells of the large sprite being drawn.
+    std::vector<Vertex> m_Solid;
     std::vector<DrawRecord> m_LastDraws;
     DebugOverlay m_Overlay;
     Vec2 m_ViewCentre;

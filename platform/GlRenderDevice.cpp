@@ -14,12 +14,15 @@
 #include <map>
 #include <optional>
 #include <sstream>
+#include <string>
 
 namespace Framework
 {
 
 namespace
 {
+// The vertex buffer holds this many of the largest draws before it is orphaned and filled again.
+constexpr size_t kBufferDraws = 4;
 const std::array<const char*, 4> kEntryPoints = {"VS_Main", "PS_Main", "PS_Degub_Main", "PS_Particle"};
 
 // Splits the effect file into its "@entry NAME" sections.
@@ -114,6 +117,11 @@ public:
             return false;
         }
         SDL_GL_SetSwapInterval(0);
+        // A software rasteriser pays for every pixel of a copy pass, and keeps the shown picture in the back
+        // buffer, where ReadBackBuffer finds it; other drivers draw into m_Fbo and copy it to the window.
+        const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+        std::string name = renderer != nullptr ? renderer : "";
+        m_Software = name.find("llvmpipe") != std::string::npos || name.find("softpipe") != std::string::npos;
         glGenVertexArrays(1, &m_Vao);
         glBindVertexArray(m_Vao);
         glGenFramebuffers(1, &m_Fbo);
@@ -201,43 +209,66 @@ public:
 
     bool LoadTexture(const std::string& path) override
     {
-        if (m_Context == nullptr)
-        {
-            return false;
-        }
-        std::optional<DecodedImage> prefetched;
-        if (m_Prefetch != nullptr)
-        {
-            prefetched = m_Prefetch->Take(path);
-            if (m_Prefetch->Exhausted())
-            {
-                m_Prefetch.reset();
-            }
-        }
-        DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
-        if (image.Pixels == nullptr)
-        {
-            Log("texture " + path + " could not be read");
-            return false;
-        }
         Texture texture;
-        texture.Opaque = image.Opaque;
-        glGenTextures(1, &texture.Name);
-        glBindTexture(GL_TEXTURE_2D, texture.Name);
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     image.Pixels.get());
-        // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
-        // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        m_Textures.push_back(texture);
+        if (!Upload(path, texture))
+        {
+            return false;
+        }
+        m_Textures.push_back(std::move(texture));
         return true;
     }
 
+    bool ReserveTextures(size_t count) override
+    {
+        if (m_Context == nullptr || !m_Textures.empty())
+        {
+            return false;
+        }
+        m_Textures.resize(count);
+        return true;
+    }
+
+    bool LoadTextureAt(size_t slot, const std::string& path) override
+    {
+        if (slot >= m_Textures.size() || m_Textures[slot].Name != 0)
+        {
+            return false;
+        }
+        Texture texture;
+        texture.Mipmapped = m_Textures[slot].Mipmapped;
+        if (!Upload(path, texture))
+        {
+            return false;
+        }
+        m_Textures[slot] = std::move(texture);
+        if (m_Textures[slot].Mipmapped)
+        {
+            m_Textures[slot].Mipmapped = false;
+            UseMipmaps(static_cast<int>(slot));
+        }
+        return true;
+    }
+
+    bool PictureReady(const std::string& path) override { return m_Prefetch == nullptr || m_Prefetch->Ready(path); }
+
     size_t TextureCount() const override { return m_Textures.size(); }
+
+    void DrawOpaque(int texture, const Vertex* vertices, size_t count) override
+    {
+        m_OpaqueTexels = true;
+        Draw(PixelShader::Main, texture, Primitive::Triangles, vertices, count);
+        m_OpaqueTexels = false;
+    }
+
+    const TextureCoverage* Coverage(int texture) const override
+    {
+        if (texture < 0 || static_cast<size_t>(texture) >= m_Textures.size())
+        {
+            return nullptr;
+        }
+        const Texture& entry = m_Textures[static_cast<size_t>(texture)];
+        return entry.Mipmapped || entry.Coverage.Cells.empty() ? nullptr : &entry.Coverage;
+    }
 
     void UseMipmaps(int texture) override
     {
@@ -248,6 +279,10 @@ public:
         }
         Texture& entry = m_Textures[static_cast<size_t>(texture)];
         entry.Mipmapped = true;
+        if (entry.Name == 0)
+        {
+            return; // made when the texture is loaded
+        }
         glBindTexture(GL_TEXTURE_2D, entry.Name);
         glGenerateMipmap(GL_TEXTURE_2D);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
@@ -260,10 +295,12 @@ public:
             return false;
         }
         m_MaxVertices = maxVertices;
+        m_Capacity = maxVertices * kBufferDraws;
+        m_Used = 0;
         glBindVertexArray(m_Vao);
         glGenBuffers(1, &m_Buffer);
         glBindBuffer(GL_ARRAY_BUFFER, m_Buffer);
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(maxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_Capacity * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
         glEnableVertexAttribArray(0);
         glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(Vertex), reinterpret_cast<void*>(0));
         glEnableVertexAttribArray(1);
@@ -305,7 +342,13 @@ public:
                 m_Matrix[static_cast<size_t>(c * 4 + r)] = viewProjection.m[r][c];
             }
         }
-        glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
+        // With a software rasteriser, a back buffer the size of the window is the window's own: drawn
+        // straight into, it needs no copy.
+        int windowWidth = 0;
+        int windowHeight = 0;
+        SDL_GL_GetDrawableSize(m_Window, &windowWidth, &windowHeight);
+        m_Direct = m_Software && windowWidth == m_Width && windowHeight == m_Height;
+        glBindFramebuffer(GL_FRAMEBUFFER, m_Direct ? 0 : m_Fbo);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
         // The viewport is measured from the top; OpenGL measures from the bottom.
@@ -331,24 +374,47 @@ public:
         if (texture >= 0 && static_cast<size_t>(texture) < m_Textures.size())
         {
             bound = &m_Textures[static_cast<size_t>(texture)];
+            if (bound->Name == 0)
+            {
+                return; // not loaded: nothing to draw with
+            }
             glActiveTexture(GL_TEXTURE0);
             glBindTexture(GL_TEXTURE_2D, bound->Name);
         }
         // An opaque picture drawn fully opaque covers what is under it: blending would give the same
         // pixels at a much higher cost in a software rasteriser.
-        bool opaque = shader == PixelShader::Main && bound != nullptr && bound->Opaque &&
+        bool opaque = shader == PixelShader::Main && bound != nullptr && (bound->Opaque || m_OpaqueTexels) &&
                       std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.a >= 1.0f; });
         SetBlending(!opaque);
-        // Orphaning the buffer lets the driver keep drawing from the old contents while we write.
-        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_MaxVertices * sizeof(Vertex)), nullptr, GL_STREAM_DRAW);
-        glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
-        glDrawArrays(primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, 0, static_cast<GLsizei>(count));
+        // Each draw appends its vertices behind the last one's, so the driver never waits for a draw still
+        // reading them. Only a full buffer is orphaned (a new store that the driver may zero-fill, which
+        // per draw cost a software rasteriser more than the drawing of some layers).
+        if (m_Used + count > m_Capacity)
+        {
+            glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(m_Capacity * sizeof(Vertex)), nullptr,
+                         GL_STREAM_DRAW);
+            m_Used = 0;
+        }
+        glBufferSubData(GL_ARRAY_BUFFER, static_cast<GLintptr>(m_Used * sizeof(Vertex)),
+                        static_cast<GLsizeiptr>(count * sizeof(Vertex)), vertices);
+        glDrawArrays(primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, static_cast<GLint>(m_Used),
+                     static_cast<GLsizei>(count));
+        m_Used += count;
     }
 
     void Present() override
     {
         if (m_Context == nullptr)
         {
+            return;
+        }
+        if (m_Direct)
+        {
+            // Showing a window without a screen (SDL's offscreen driver) flushes nothing: without this the
+            // frames would pile up undrawn. Waiting for the frame also keeps a software rasteriser from
+            // holding several frames' worth of drawing commands at once.
+            glFinish();
+            SDL_GL_SwapWindow(m_Window);
             return;
         }
         int windowWidth = 0;
@@ -383,7 +449,11 @@ public:
         out.Height = m_Height;
         out.Pixels.assign(static_cast<size_t>(m_Width) * static_cast<size_t>(m_Height) * 4, 0);
         std::vector<unsigned char> rows(out.Pixels.size());
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Fbo);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, m_Direct ? 0 : m_Fbo);
+        if (m_Direct)
+        {
+            glReadBuffer(GL_BACK);
+        }
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(0, 0, m_Width, m_Height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
         size_t stride = static_cast<size_t>(m_Width) * 4;
@@ -404,12 +474,58 @@ public:
     }
 
 private:
+    // Name 0: a reserved slot not loaded yet (or whose file failed); it draws nothing.
     struct Texture
     {
         GLuint Name = 0;
         bool Opaque = false;
+        // Has mipmaps, or (not loaded yet) gets them when it is loaded.
         bool Mipmapped = false;
+        TextureCoverage Coverage;
     };
+
+    // Decodes path (or takes it from the worker) into a new GL texture; false, and logged, on failure.
+    bool Upload(const std::string& path, Texture& texture)
+    {
+        if (m_Context == nullptr)
+        {
+            return false;
+        }
+        std::optional<DecodedImage> prefetched;
+        if (m_Prefetch != nullptr)
+        {
+            prefetched = m_Prefetch->Take(path);
+            if (!prefetched)
+            {
+                // Wanted before its turn: decoded here, and the worker leaves it out.
+                m_Prefetch->Drop(path);
+            }
+            if (m_Prefetch->Exhausted())
+            {
+                m_Prefetch.reset();
+            }
+        }
+        DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
+        if (image.Pixels == nullptr)
+        {
+            Log("texture " + path + " could not be read");
+            return false;
+        }
+        texture.Opaque = image.Opaque;
+        texture.Coverage = std::move(image.Coverage);
+        glGenTextures(1, &texture.Name);
+        glBindTexture(GL_TEXTURE_2D, texture.Name);
+        glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     image.Pixels.get());
+        // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
+        // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        return true;
+    }
 
     void SetBlending(bool on)
     {
@@ -437,6 +553,9 @@ private:
     int m_Width = 1;
     int m_Height = 1;
     size_t m_MaxVertices = 0;
+    // Vertices the buffer holds, and how many of them this round of draws has used.
+    size_t m_Capacity = 0;
+    size_t m_Used = 0;
     std::array<GLuint, 3> m_Programs{};
     std::array<GLint, 3> m_MatrixSlots{-1, -1, -1};
     std::array<float, 16> m_Matrix{};
@@ -444,6 +563,11 @@ private:
     // Decodes the textures still to come on a worker thread; kept until the device goes.
     std::unique_ptr<ImagePrefetch> m_Prefetch;
     bool m_Blending = true;
+    // The frame is drawn straight into the window (it has the back buffer's size), not into m_Fbo.
+    bool m_Direct = false;
+    bool m_Software = false;
+    // Set while DrawOpaque draws: the caller vouches that every texel drawn is opaque.
+    bool m_OpaqueTexels = false;
     ViewportRect m_Viewport;
 };
 } // namespace
@@ -455,6 +579,10 @@ std::unique_ptr<IRenderDevice> CreateGlRenderDevice(void* nativeWindow)
     // heap and stay resident after they are freed (about 50 MB more at the peak); a fixed threshold hands
     // each one back to the system as soon as its texture is made.
     mallopt(M_MMAP_THRESHOLD, 1 << 20);
+    // A fixed threshold also fixes the size of free memory at the top of the heap that is handed back at
+    // once (128 KB). The rasteriser's per-draw vertex blocks are larger: the heap shrank and grew again at
+    // every draw, each time with page faults and a flush of every core's address cache.
+    mallopt(M_TRIM_THRESHOLD, 8 << 20);
     return std::make_unique<GlRenderDevice>(static_cast<SDL_Window*>(nativeWindow));
 }
 

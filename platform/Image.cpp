@@ -52,7 +52,53 @@ DecodedImage DecodeImageFile(const std::string& path)
     {
         out.Opaque = *pixel == 255;
     }
+    out.Coverage = MeasureCoverage(out.Pixels.get(), out.Width, out.Height);
     return out;
+}
+
+TextureCoverage MeasureCoverage(const unsigned char* pixels, int width, int height)
+{
+    constexpr int kSize = TextureCoverage::kCellSize;
+    TextureCoverage coverage;
+    coverage.Width = width;
+    coverage.Height = height;
+    coverage.Columns = (width + kSize - 1) / kSize;
+    coverage.Rows = (height + kSize - 1) / kSize;
+    coverage.Cells.assign(static_cast<size_t>(coverage.Columns) * static_cast<size_t>(coverage.Rows),
+                          TextureCoverage::Mixed);
+    for (int row = 0; row < coverage.Rows; ++row)
+    {
+        for (int column = 0; column < coverage.Columns; ++column)
+        {
+            const int left = column * kSize - 1;
+            const int top = row * kSize - 1;
+            const int right = std::min(column * kSize + kSize, width - 1) + 1;
+            const int bottom = std::min(row * kSize + kSize, height - 1) + 1;
+            if (left < 0 || top < 0 || right > width || bottom > height || right - left < kSize + 2 ||
+                bottom - top < kSize + 2)
+            {
+                continue; // at the edge: stays mixed
+            }
+            bool any = false;
+            bool all = true;
+            for (int y = top; y < bottom && (all || !any); ++y)
+            {
+                const unsigned char* alpha =
+                    pixels + (static_cast<size_t>(y) * static_cast<size_t>(width) + left) * 4 + 3;
+                for (int x = left; x < right; ++x, alpha += 4)
+                {
+                    any = any || *alpha != 0;
+                    all = all && *alpha == 255;
+                }
+            }
+            coverage
+                .Cells[static_cast<size_t>(row) * static_cast<size_t>(coverage.Columns) + static_cast<size_t>(column)] =
+                all   ? TextureCoverage::Solid
+                : any ? TextureCoverage::Mixed
+                      : TextureCoverage::Clear;
+        }
+    }
+    return coverage;
 }
 
 namespace

@@ -12,6 +12,7 @@ namespace Framework
 {
 
 struct Image;
+struct TextureCoverage;
 
 // Which pixel shader of the effect file a draw uses.
 enum class PixelShader
@@ -58,6 +59,26 @@ public:
     // mipmaps until UseMipmaps asks for them.
     virtual bool LoadTexture(const std::string& path) = 0;
     virtual size_t TextureCount() const = 0;
+    // Makes count empty textures, which LoadTextureAt fills in any order and which draw nothing until then;
+    // false when the device can only append (LoadTexture).
+    virtual bool ReserveTextures(size_t count)
+    {
+        (void)count;
+        return false;
+    }
+    // Reads a picture file into the empty texture slot; false (logged), and the slot left empty, on failure.
+    virtual bool LoadTextureAt(size_t slot, const std::string& path)
+    {
+        (void)slot;
+        (void)path;
+        return false;
+    }
+    // LoadTexture(path) would not wait for the picture to be decoded.
+    virtual bool PictureReady(const std::string& path)
+    {
+        (void)path;
+        return true;
+    }
     // Gives a texture mipmaps, once, for a layer drawn smaller than its picture (no-op when it has them).
     virtual void UseMipmaps(int texture) = 0;
     // Creates the dynamic vertex buffer that every draw goes through; false on failure.
@@ -69,6 +90,18 @@ public:
     virtual void BeginFrame(const Mat4& viewProjection) = 0;
     // Draws count vertices (at most the buffer's size) with a texture (-1: none).
     virtual void Draw(PixelShader shader, int texture, Primitive primitive, const Vertex* vertices, size_t count) = 0;
+    // Draws sprite triangles that show only opaque texels (see Coverage); where their colour is opaque too,
+    // nothing under them shows and the device may skip blending.
+    virtual void DrawOpaque(int texture, const Vertex* vertices, size_t count)
+    {
+        Draw(PixelShader::Main, texture, Primitive::Triangles, vertices, count);
+    }
+    // Where a texture is see-through, while it is sampled without mipmaps; null when the device does not know.
+    virtual const TextureCoverage* Coverage(int texture) const
+    {
+        (void)texture;
+        return nullptr;
+    }
     // Shows the back buffer in the window, scaled to fit with bars if the shapes differ.
     virtual void Present() = 0;
     // Copies the back buffer, rows from the top; false when there is none.
