@@ -12,11 +12,12 @@ namespace Framework
 namespace
 {
 const std::string kScroll = "Scroll";
+const std::string kCredits = "TeamCredits";
+const std::string kCreditsRoll = "TeamCredits_Roll";
 } // namespace
 
 void ScrollComponent::Initialize()
 {
-    m_WindowHeight = kWindowHeight;
     ResetScroll();
     GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr;
     if (graphics == nullptr)
@@ -33,6 +34,7 @@ IComponent* ScrollComponent::Clone() const
     auto* copy = new ScrollComponent();
     copy->m_Scroll = m_Scroll;
     copy->m_Speed = m_Speed;
+    copy->m_Step = m_Step;
     copy->m_WindowHeight = m_WindowHeight;
     copy->m_StepTimer = m_StepTimer;
     copy->m_BaseRect = m_BaseRect;
@@ -55,7 +57,14 @@ void ScrollComponent::Serialize(TextSerializer& reader, const std::string& block
     }
     if (CORE != nullptr && CORE->m_ResourceManager != nullptr)
     {
-        m_BaseRect = CORE->m_ResourceManager->GetUV("TeamCredits");
+        m_BaseRect = CORE->m_ResourceManager->GetUV(kCredits);
+        // The whole roll's height in texels over its share of the atlas gives the atlas height; without both
+        // table entries the sizes stay as given.
+        const float texels = static_cast<float>(CORE->m_ResourceManager->GetDimensions(kCreditsRoll).Height);
+        const float share = m_BaseRect.m_UVBottomLeft.y - m_BaseRect.m_UVTopLeft.y;
+        const float scale = texels > 0.0f && share > 0.0f ? kReferenceHeight * share / texels : 1.0f;
+        m_Step = kStep * scale;
+        m_WindowHeight = kWindowHeight * scale;
     }
 }
 
@@ -91,10 +100,10 @@ void ScrollComponent::AdvanceScroll(float dt)
     {
         return;
     }
-    m_ViewRect.m_UVTopRight.y += kStep;
-    m_ViewRect.m_UVBottomRight.y += kStep;
-    m_ViewRect.m_UVBottomLeft.y += kStep;
-    m_ViewRect.m_UVTopLeft.y += kStep;
+    m_ViewRect.m_UVTopRight.y += m_Step;
+    m_ViewRect.m_UVBottomRight.y += m_Step;
+    m_ViewRect.m_UVBottomLeft.y += m_Step;
+    m_ViewRect.m_UVTopLeft.y += m_Step;
     ShowView();
     m_StepTimer = 0.0f;
     if (m_ViewRect.m_UVBottomLeft.y > m_BaseRect.m_UVBottomLeft.y)

@@ -19,7 +19,8 @@ public:
     void Initialize() override;
     IComponent* Clone() const override;
     void Destroy() override {}
-    // Reads "m_Speed" and "m_Scroll", then takes the whole picture from the UV table's "TeamCredits".
+    // Reads "m_Speed" and "m_Scroll", then takes the whole picture from the UV table's "TeamCredits" and
+    // sizes the step and the window for its atlas.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
     void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "ScrollComponent";
@@ -32,13 +33,18 @@ public:
     // The v of the window's top edge, 0..1 in the atlas.
     float ViewTop() const { return m_ViewRect.m_UVTopLeft.y; }
 
-    // Size of one step, in texture coordinates.
+    // Size of one step, in texture coordinates of an atlas kReferenceHeight texels tall.
     static constexpr float kStep = 0.001f;
-    // The window's height in texture coordinates: what one page of the credits shows.
+    // The window's height in the same coordinates: what one page of the credits shows.
     static constexpr float kWindowHeight = 0.073f;
+    // The atlas height the two sizes above are given for. Reading scales them to the atlas the credits
+    // picture really sits in (its share of the atlas in the UV table over the roll's height in texels,
+    // "TeamCredits_Roll" in the dimension table), so the credits scroll alike however the atlas is packed.
+    static constexpr float kReferenceHeight = 4096.0f;
 
     bool m_Scroll = false;
     float m_Speed = 0.0f;
+    float m_Step = kStep;
     float m_WindowHeight = kWindowHeight;
     float m_StepTimer = 0.0f;
     UVRect m_BaseRect;

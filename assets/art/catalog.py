@@ -41,8 +41,7 @@ LAYERS = [
     Layer("10_Hero.png", "Hero", width=2048, holds="Kibbet"),
     Layer("11_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
     Layer("12_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
-    Layer("13_Char_0.png", "Char_0", width=4096, height=4096,
-          fixed_reason="kept 4096 tall: the scrolling credits show 0.073 of the atlas height",
+    Layer("13_Char_0.png", "Char_0", width=4096,
           holds="topmost: the font, the HUD, menu labels, cursor, planks, how-to-play card, credits"),
 ]
 
@@ -72,11 +71,16 @@ def icon_drawings():
     return [(s, hero.icon(s)) for s in (16, 32, 64)]
 
 
+# The page of the credits roll that the scrolling credits show, in texels.
+CREDITS_WINDOW = 299
+
+
 def size_overrides(atlas_sizes):
-    """Sizes that depend on the packed atlases: the credits show a window of 0.073 of their atlas height."""
+    """Sizes that are not a frame's own: the credits' size is the page they show, and "TeamCredits_Roll" is the
+    whole roll, from which the game works out how tall the credits' atlas is."""
+    del atlas_sizes  # the credits no longer depend on how their atlas is packed
     w = hud.CREDITS_SIZE[0]
-    h = round(0.073 * atlas_sizes["Char_0"][1])
-    return {"TeamCredits": (w, h)}
+    return {"TeamCredits": (w, CREDITS_WINDOW), "TeamCredits_Roll": hud.CREDITS_SIZE}
 
 
 def check(sprites, tile_list):
@@ -168,9 +172,9 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "  `Char_Slash`.",
         "- `Cursor_Bees` is centred on the selected label, so its two bees sit 320 units left and right of the",
         "  label's centre; scale the cursor object with the labels it marks.",
-        "- `TeamCredits` is drawn 640 x 2400 in the `Char_0` atlas (4096 tall); its size in `Dimensions.json` is the",
-        "  window the scrolling credits show (0.073 of the atlas height), so a credits object shows it undistorted",
-        "  at scale 1.",
+        "- `TeamCredits` is drawn 640 x 2400 in the `Char_0` atlas; its size in `Dimensions.json` is the 299-texel",
+        "  page the scrolling credits show, so a credits object shows it undistorted at scale 1. `TeamCredits_Roll`",
+        "  in `Dimensions.json` is the whole roll, from which the game sizes its scroll steps for the atlas.",
         "- Skies are 1600 x 900 so a parallax sky with factor 1 covers the view with room to spare; hills and tree",
         "  rows are 2048 wide and repeat seamlessly, so copies can stand side by side.",
         "- Particle sprites are drawn big because emitters scale them down (0.1 to 0.5).",

@@ -155,7 +155,7 @@ TEST_F(PauseTest, TheCreditsScrollOneStepAFrameAtMost)
     {
         Frame({}, 1.0f);
     }
-    EXPECT_NEAR(credits.ViewTop() - top, 20 * ScrollComponent::kStep, 1e-5f);
+    EXPECT_NEAR(credits.ViewTop() - top, 20 * credits.m_Step, 1e-5f);
 }
 
 TEST_F(PauseTest, AClosedMenuIgnoresKeysWhileSomethingElsePausesAndSkipsMissingObjects)
