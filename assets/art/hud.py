@@ -291,5 +291,5 @@ def sprites():
     out.append(single("HowToPlay", LAYER, (1000, 560), how_to_play(), "controls card (`HUD_UI_HowToPlay` and the menu page)"))
     out.append(Sprite("TeamCredits", LAYER, (CREDITS_SIZE[0], 299), {"TeamCredits": credits_roll()},
                       {"default": ["TeamCredits"]}, render=CREDITS_SIZE,
-                      note="tall credits roll (640 x 2400 pixels); its size is the scrolling window: 0.073 of the atlas height"))
+                      note="tall credits roll (640 x 2400 pixels); its size is the 299-texel page the scrolling credits show"))
     return out
