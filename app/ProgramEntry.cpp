@@ -31,7 +31,10 @@
 namespace Framework
 {
 
-void BuildSystems(Core& core, const Options& options, const std::string& executablePath)
+namespace
+{
+// The data folder: the one named by --resources, else the Resources folder beside the program or above it.
+void UseResourceRoot(const Options& options, const std::string& executablePath)
 {
     std::string root = options.ResourceDir;
     if (root.empty())
@@ -44,9 +47,12 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
         }
     }
     SetResourceRoot(root);
+}
 
-    // Test runs (headless or fixed-step) neither read nor write the player's options, so they never
-    // depend on what a player chose.
+// The player's saved options. Test runs (headless or fixed-step) neither read nor write them, so they never
+// depend on what a player chose.
+PlayerSettings LoadPlayerSettings(const Options& options)
+{
     PlayerSettings settings;
     UseSettingsFile("");
     std::string configFolder = options.Headless || options.FixedStep ? std::string() : ConfigFolder("kibbet");
@@ -56,6 +62,37 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
         settings = ReadSettingsFile(SettingsFilePath());
         SetCurrentSettings(settings);
     }
+    return settings;
+}
+
+// Input comes from a replay file, the devices, or (headless) nowhere; a recording wraps whichever it is.
+std::unique_ptr<IKeySource> MakeKeySource(const Options& options, IWindow* window)
+{
+    std::unique_ptr<IKeySource> keys;
+    if (!options.Replay.empty())
+    {
+        keys = std::make_unique<ReplayKeySource>(options.Replay);
+    }
+    else if (!options.Headless)
+    {
+        keys = CreateSdlKeySource(window);
+    }
+    else
+    {
+        keys = std::make_unique<ScriptedKeySource>();
+    }
+    if (!options.Record.empty())
+    {
+        keys = std::make_unique<RecordingKeySource>(std::move(keys), options.Record);
+    }
+    return keys;
+}
+} // namespace
+
+void BuildSystems(Core& core, const Options& options, const std::string& executablePath)
+{
+    UseResourceRoot(options, executablePath);
+    PlayerSettings settings = LoadPlayerSettings(options);
 
     // Creation order differs from registration order: the resource tables and the window must
     // exist before any system is initialised.
@@ -85,25 +122,7 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);
 
-    // Input comes from a replay file, the devices, or (headless) nowhere; a recording wraps whichever it is.
-    std::unique_ptr<IKeySource> keys;
-    if (!options.Replay.empty())
-    {
-        keys = std::make_unique<ReplayKeySource>(options.Replay);
-    }
-    else if (!options.Headless)
-    {
-        keys = CreateSdlKeySource(windowView);
-    }
-    else
-    {
-        keys = std::make_unique<ScriptedKeySource>();
-    }
-    if (!options.Record.empty())
-    {
-        keys = std::make_unique<RecordingKeySource>(std::move(keys), options.Record);
-    }
-    auto input = std::make_unique<Input>(&core, std::move(keys));
+    auto input = std::make_unique<Input>(&core, MakeKeySource(options, windowView));
 
     core.m_ResourceManager = resources.get();
     core.m_Windows = windows.get();

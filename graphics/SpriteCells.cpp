@@ -44,6 +44,80 @@ std::vector<Span> Spans(float first, float last, int size, int cells)
     std::sort(spans.begin(), spans.end(), [](const Span& x, const Span& y) { return x.From < y.From; });
     return spans;
 }
+
+// Runs of one kind in a row of cells: first and last column span and the kind.
+struct Run
+{
+    size_t First;
+    size_t Last;
+    TextureCoverage::Cell Kind;
+    bool operator==(const Run&) const = default;
+};
+
+// Cuts a parallelogram quad into quads of runs of cells: a point is the top left corner plus s of the top side
+// and t of the left.
+class QuadCutter
+{
+public:
+    QuadCutter(const Vertex (&quad)[4], std::vector<Vertex>& solid, std::vector<Vertex>& blended)
+        : m_TopRight(quad[0]), m_BottomLeft(quad[2]), m_TopLeft(quad[3]), m_Solid(solid), m_Blended(blended)
+    {
+    }
+
+    // Emits the runs' quads between the row fractions t0 and t1; clear runs are left out.
+    void Emit(const std::vector<Run>& runs, const std::vector<Span>& columns, float t0, float t1)
+    {
+        for (const Run& run : runs)
+        {
+            if (run.Kind != TextureCoverage::Clear)
+            {
+                Quad(run.Kind == TextureCoverage::Solid ? m_Solid : m_Blended, columns[run.First].From,
+                     columns[run.Last].To, t0, t1);
+            }
+        }
+    }
+
+private:
+    Vertex At(float s, float t) const
+    {
+        Vertex out = m_TopLeft;
+        out.x = m_TopLeft.x + s * (m_TopRight.x - m_TopLeft.x) + t * (m_BottomLeft.x - m_TopLeft.x);
+        out.y = m_TopLeft.y + s * (m_TopRight.y - m_TopLeft.y) + t * (m_BottomLeft.y - m_TopLeft.y);
+        out.u = m_TopLeft.u + s * (m_TopRight.u - m_TopLeft.u);
+        out.v = m_TopLeft.v + t * (m_BottomLeft.v - m_TopLeft.v);
+        return out;
+    }
+
+    void Quad(std::vector<Vertex>& to, float s0, float s1, float t0, float t1) const
+    {
+        const Vertex corners[4] = {At(s1, t0), At(s1, t1), At(s0, t1), At(s0, t0)};
+        to.insert(to.end(), {corners[0], corners[1], corners[2], corners[2], corners[3], corners[0]});
+    }
+
+    const Vertex& m_TopRight;
+    const Vertex& m_BottomLeft;
+    const Vertex& m_TopLeft;
+    std::vector<Vertex>& m_Solid;
+    std::vector<Vertex>& m_Blended;
+};
+
+// The runs of equal cells along one row.
+void RowRuns(const TextureCoverage& coverage, const std::vector<Span>& columns, int row, std::vector<Run>& runs)
+{
+    runs.clear();
+    for (size_t column = 0; column < columns.size(); ++column)
+    {
+        const TextureCoverage::Cell kind = coverage.At(columns[column].Cell, row);
+        if (!runs.empty() && runs.back().Kind == kind)
+        {
+            runs.back().Last = column;
+        }
+        else
+        {
+            runs.push_back({column, column, kind});
+        }
+    }
+}
 } // namespace
 
 bool SplitByCoverage(const Vertex (&quad)[4], const TextureCoverage& coverage, std::vector<Vertex>& solid,
@@ -64,71 +138,27 @@ bool SplitByCoverage(const Vertex (&quad)[4], const TextureCoverage& coverage, s
     {
         return false;
     }
-    // The quad is a parallelogram: a point is the top left corner plus s of the top side and t of the left.
-    auto at = [&](float s, float t)
-    {
-        Vertex out = topLeft;
-        out.x = topLeft.x + s * (topRight.x - topLeft.x) + t * (bottomLeft.x - topLeft.x);
-        out.y = topLeft.y + s * (topRight.y - topLeft.y) + t * (bottomLeft.y - topLeft.y);
-        out.u = topLeft.u + s * (topRight.u - topLeft.u);
-        out.v = topLeft.v + t * (bottomLeft.v - topLeft.v);
-        return out;
-    };
-    auto emit = [&](std::vector<Vertex>& to, float s0, float s1, float t0, float t1)
-    {
-        const Vertex corners[4] = {at(s1, t0), at(s1, t1), at(s0, t1), at(s0, t0)};
-        to.insert(to.end(), {corners[0], corners[1], corners[2], corners[2], corners[3], corners[0]});
-    };
-    // Runs of one kind in a row: first and last column span and the kind. Rows with the same runs as the
-    // row above extend its quads downwards, so a solid backdrop stays a few large triangles.
-    struct Run
-    {
-        size_t First;
-        size_t Last;
-        TextureCoverage::Cell Kind;
-        bool operator==(const Run&) const = default;
-    };
+    // Rows with the same runs as the row above extend its quads downwards, so a solid backdrop stays a few large
+    // triangles.
+    QuadCutter cutter(quad, solid, blended);
     std::vector<Run> open;
     std::vector<Run> runs;
     float openFrom = 0.0f;
     float openTo = 0.0f;
-    auto close = [&]()
-    {
-        for (const Run& run : open)
-        {
-            if (run.Kind != TextureCoverage::Clear)
-            {
-                emit(run.Kind == TextureCoverage::Solid ? solid : blended, columns[run.First].From,
-                     columns[run.Last].To, openFrom, openTo);
-            }
-        }
-    };
     for (const Span& row : rows)
     {
-        runs.clear();
-        for (size_t column = 0; column < columns.size(); ++column)
-        {
-            const TextureCoverage::Cell kind = coverage.At(columns[column].Cell, row.Cell);
-            if (!runs.empty() && runs.back().Kind == kind)
-            {
-                runs.back().Last = column;
-            }
-            else
-            {
-                runs.push_back({column, column, kind});
-            }
-        }
+        RowRuns(coverage, columns, row.Cell, runs);
         if (runs == open)
         {
             openTo = row.To;
             continue;
         }
-        close();
+        cutter.Emit(open, columns, openFrom, openTo);
         open.swap(runs);
         openFrom = row.From;
         openTo = row.To;
     }
-    close();
+    cutter.Emit(open, columns, openFrom, openTo);
     return true;
 }
 
