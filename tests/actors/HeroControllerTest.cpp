@@ -6,18 +6,6 @@
 
 using namespace Framework;
 
-TEST_F(HeroLevelTest, JumpThenJumpAgainFliesOnTheSameFrame)
-{
-    Frames(3);
-    Frame({kKeySpace});
-    EXPECT_EQ(Hero().State(), HeroJump);
-    EXPECT_EQ(HeroBody().m_Velocity.y, 400.0f);
-    Frame();
-    Frame({kKeySpace});
-    EXPECT_EQ(Hero().State(), HeroFly) << "the jump set the air time, so the second press flies at once";
-    EXPECT_EQ(HeroBody().m_Velocity.y, 100.0f);
-}
-
 // Off the end of the ground (x 2860) the hero falls: for 0.2 s a jump is still a jump; then it is a fall that
 // needs more than 0.2 s of air time before a press starts a fly.
 TEST_F(HeroLevelTest, WalkingOffALedgeAllowsAJumpForAFifthOfASecond)
@@ -94,7 +82,7 @@ TEST_F(HeroLevelTest, TheRollCooldownDecidesEachPress)
 }
 
 // A roll cut short by a death or a level restart leaves nothing behind: the hero stands idle and then runs as
-// ever, with the run animation and a burst of dust, and can fly again.
+// ever (the run state and animation) and can fly again: the jump sets the air time, so a second press flies.
 TEST_F(HeroLevelTest, ARollCutShortByADeathOrARestartLeavesACleanIdleHero)
 {
     for (bool restart : {false, true})
@@ -111,12 +99,9 @@ TEST_F(HeroLevelTest, ARollCutShortByADeathOrARestartLeavesACleanIdleHero)
         }
         Frames(3);
         EXPECT_EQ(Hero().Mode(), HeroMode::Idle) << restart;
-        ParticleType& dust = *FindParticleType(*Object("Kibbet")->GetEmitter(), "Walking");
-        size_t before = dust.m_Particles.size();
         Frame({kKeyRight});
         EXPECT_EQ(Hero().State(), HeroRun) << restart;
         EXPECT_EQ(Shown("Kibbet"), "moveRight") << restart;
-        EXPECT_GT(dust.m_Particles.size(), before) << restart;
         Frames(2, {kKeyRight, kKeySpace});
         Frame({kKeyRight});
         Frame({kKeyRight, kKeySpace});
@@ -160,7 +145,6 @@ TEST_F(HeroLevelTest, TheDeadHeroPlaysItsDeathAndVanishes)
         EXPECT_TRUE(i > 0 || (Shown("Kibbet") == "dieRight" && HeroPlace().Scale.y == 1.5f));
         Frame();
     }
-    EXPECT_EQ(HeroPlace().Scale.x, 0.0f);
     EXPECT_EQ(HeroPlace().Scale.y, 0.0f);
 }
 
