@@ -36,8 +36,8 @@ enum class HeroMode : uint8_t
 enum class FlyCharge : uint8_t
 {
     Ready,  // none under way: a jump pressed in the air after kFlyArmAirTime arms one
-    Armed,  // armed, not climbing: in the air it climbs as soon as jump is held (a landing keeps it until the
-            // hero stands or runs a frame, so a jump at once turns into a fly)
+    Armed,  // armed, not climbing: in the air it climbs as soon as jump is held. A landing turns a fly under way
+            // into this until the hero stands or runs a frame, so a jump in that frame at once turns into a fly
     Flying, // under way: it climbs while jump is held, until kFlyDuration has passed
     Used,   // broken off (a roll or a throw, then a frame without jump): no jump and no fly until the hero lands
 };
@@ -58,8 +58,9 @@ public:
     void OnHeroContact(IMessage* message);
     // A level starts: the hero object is forgotten and the hero is put back as ResetToIdle does.
     void StartLevel();
-    // A clean idle at once, with the idle animation: nothing of a jump, fly, fall or roll carries over (a respawn,
-    // or a scene taking the hero over). The facing and the roll's cooldown (the energy bars) go on.
+    // A clean idle at once, with the idle animation: nothing of a jump, fly or roll carries over (a respawn, or a
+    // scene taking the hero over). The facing, the roll's cooldown (shown by the energy bars) and the ground
+    // check's fall time (short drops add up) go on.
     void ResetToIdle();
     // A throw (a geyser) puts the hero in the air, falling; it breaks off a roll.
     void LaunchIntoFall();
