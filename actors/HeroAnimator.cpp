@@ -1,3 +1,5 @@
+#include "actors/HeroAnimator.h"
+
 #include "actors/HeroController.h"
 
 #include "audio/Audio.h"
@@ -34,7 +36,7 @@ bool Show(Animation& animation, const std::string& base, bool facingRight)
 }
 } // namespace
 
-void Animator::SetState(int state)
+void Animator::SetState(HeroState state)
 {
     if (state != m_AnimState)
     {
@@ -88,7 +90,7 @@ void Animator::Update(float dt)
             animation->m_Speed = kFlyPace;
             bool ended = Show(*animation, "fly", m_FacingRight);
             animation->m_Loop = true;
-            if (ended && (m_Controller == nullptr || !m_Controller->m_HasFlown))
+            if (ended && (m_Controller == nullptr || !m_Controller->HasFlown()))
             {
                 animation->m_Speed = kFramePace;
                 m_Phase = 2;

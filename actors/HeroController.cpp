@@ -10,7 +10,6 @@
 #include "gameflow/HUD.h"
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
-#include "input/Input.h"
 #include "physics/Body.h"
 #include "physics/ContactRecord.h"
 
@@ -37,7 +36,38 @@ HeroController::HeroController(GameLogic* logic) : m_Animator(std::make_unique<A
 
 HeroController::~HeroController() = default;
 
-void HeroController::UpdateHero(GameObjectComposition* hero, float dt)
+HeroState HeroController::State() const
+{
+    switch (m_Mode)
+    {
+    case HeroMode::Idle:
+        return HeroIdle;
+    case HeroMode::Run:
+        return HeroRun;
+    case HeroMode::Jump:
+    case HeroMode::LandedJump:
+        return HeroJump;
+    case HeroMode::Fly:
+    case HeroMode::LandedFly:
+        return HeroFly;
+    case HeroMode::Fall:
+    case HeroMode::LandedFall:
+        return HeroFall;
+    case HeroMode::RollGround:
+    case HeroMode::RollAir:
+    case HeroMode::RollOver:
+        return HeroRoll;
+    }
+    return HeroIdle;
+}
+
+bool HeroController::Airborne() const
+{
+    return m_Mode == HeroMode::Jump || m_Mode == HeroMode::Fly || m_Mode == HeroMode::Fall ||
+           m_Mode == HeroMode::RollAir;
+}
+
+void HeroController::UpdateHero(GameObjectComposition* hero, const HeroIntent& intent, float dt)
 {
     m_Hero = hero;
     m_Animator->m_Object = hero;
@@ -46,86 +76,116 @@ void HeroController::UpdateHero(GameObjectComposition* hero, float dt)
         m_RollCooldown += dt;
     }
     RefillBars(dt);
-    HandleHeroInput();
-    switch (m_State)
+    if (m_Hero != nullptr)
     {
-    case HeroIdle:
-        m_Animator->SetState(HeroIdle);
-        m_FlyArmed = false;
-        GroundCheck(dt);
-        break;
-    case HeroJump:
-        m_IsRolling = false;
-        m_Animator->SetState(HeroJump);
-        break;
-    case HeroFly:
-        FlySoundStep();
-        m_Animator->SetState(HeroFly);
-        m_FlyTime += dt;
-        break;
-    case HeroRun:
-        m_Animator->SetState(HeroRun);
-        m_FlyArmed = false;
-        GroundCheck(dt);
-        break;
-    case HeroFall:
-        m_AirTime += dt;
-        m_Animator->SetState(HeroFall);
-        m_FlyArmed = false;
-        break;
-    case HeroRoll:
-        m_Animator->SetState(HeroRoll);
-        RollStep(dt);
-        break;
-    default:
-        break;
+        ApplyIntent(intent);
     }
+    Step(dt);
     m_Animator->Update(dt);
     PlaceAttackObject();
 }
 
-void HeroController::HandleHeroInput()
+void HeroController::ApplyIntent(const HeroIntent& intent)
 {
-    Input* input = CORE != nullptr ? CORE->m_Input : nullptr;
     Body* body = BodyOf(m_Hero);
-    if (m_Hero == nullptr || input == nullptr)
+    HeroState before = State();
+    // A roll under way when the frame began still blocks a fly if a jump leaves it in this frame.
+    bool wasRolling = Rolling();
+    if (intent.JumpPressed && !HasFlown() && Airborne() && m_AirTime > kFlyArmAirTime && !wasRolling)
     {
-        return;
+        ArmFly();
     }
-    bool jumpPressed = input->IsJumpTriggered();
-    if (jumpPressed && !m_HasFlown && m_IsJumping && m_AirTime > kFlyArmAirTime && !m_IsRolling)
+    if (intent.JumpPressed && !HasFlown() && m_FallTime < kFallGrace && !Airborne())
     {
-        m_FlyArmed = true;
+        Jump(body);
     }
-    m_PreviousState = m_State;
-    if (jumpPressed && !m_HasFlown && m_FallTime < kFallGrace && !m_IsJumping)
+    // A spent fly (back to Ready) may be followed by a new one: its time starts again in Fly().
+    bool flyLeft = m_FlyTime < kFlyDuration || !HasFlown();
+    if (intent.JumpHeld && Airborne() && FlyArmed() && flyLeft && !wasRolling)
     {
-        m_State = HeroJump;
-        m_IsJumping = true;
-        if (body != nullptr)
-        {
-            body->m_Velocity.y = kJumpSpeed;
-        }
-        PlaySoundOnce("SFX_Kibbet_Jump");
-        m_AirTime = kJumpAirTime;
+        Fly(body);
     }
-    // A spent fly (m_HasFlown cleared) may be followed by a new one: its time starts again below.
-    bool flyLeft = m_FlyTime < kFlyDuration || !m_HasFlown;
-    if (input->IsJumpHeld() && m_IsJumping && m_FlyArmed && flyLeft && !m_IsRolling)
+    bool left = intent.Left;
+    Steer(body, left, !left && intent.Right, !Airborne() && !Rolling());
+    if (intent.RollPressed && m_RollCooldown >= kRollCooldown && State() != HeroRoll)
     {
-        if (!m_HasFlown)
-        {
-            m_FlyTime = 0.0f;
-        }
-        m_State = HeroFly;
-        if (body != nullptr)
-        {
-            body->m_Velocity.y = kFlySpeed;
-        }
-        m_HasFlown = true;
+        StartRoll();
     }
-    bool left = input->IsLeftHeld();
-    bool right = !left && (input->IsRightHeld() || StartWalkActive || WinWalkActive || MoveRightActive);
+    if (before == HeroIdle && State() == HeroRun)
+    {
+        EmitWalkingDust();
+    }
+}
+
+void HeroController::Step(float dt)
+{
+    switch (m_Mode)
+    {
+    case HeroMode::Idle:
+    case HeroMode::Run:
+        m_Animator->SetState(State());
+        Disarm();
+        GroundCheck(dt);
+        break;
+    case HeroMode::Jump:
+        m_Animator->SetState(HeroJump);
+        break;
+    case HeroMode::Fly:
+        FlySoundStep();
+        m_Animator->SetState(HeroFly);
+        m_FlyTime += dt;
+        break;
+    case HeroMode::Fall:
+        m_AirTime += dt;
+        m_Animator->SetState(HeroFall);
+        Disarm();
+        break;
+    case HeroMode::RollGround:
+    case HeroMode::RollAir:
+        m_Animator->SetState(HeroRoll);
+        RollStep(dt);
+        break;
+    default:
+        // The intent always moves the hero on from a finished roll or a landing.
+        break;
+    }
+}
+
+void HeroController::ArmFly()
+{
+    if (m_Fly == FlyCharge::Ready)
+    {
+        m_Fly = FlyCharge::Armed;
+    }
+}
+
+void HeroController::Jump(Body* body)
+{
+    m_Mode = HeroMode::Jump;
+    if (body != nullptr)
+    {
+        body->m_Velocity.y = kJumpSpeed;
+    }
+    PlaySoundOnce("SFX_Kibbet_Jump");
+    m_AirTime = kJumpAirTime;
+}
+
+void HeroController::Fly(Body* body)
+{
+    if (!HasFlown())
+    {
+        m_FlyTime = 0.0f;
+    }
+    m_Mode = HeroMode::Fly;
+    if (body != nullptr)
+    {
+        body->m_Velocity.y = kFlySpeed;
+    }
+    m_Fly = FlyCharge::Flying;
+}
+
+void HeroController::Steer(Body* body, bool left, bool right, bool free)
+{
     if (left || right)
     {
         if (body != nullptr)
@@ -133,27 +193,35 @@ void HeroController::HandleHeroInput()
             body->m_Velocity.x = left ? -kRunSpeed : kRunSpeed;
         }
         m_Animator->m_FacingRight = right;
-        if (!m_IsJumping && !m_IsRolling)
+        if (free)
         {
-            m_State = HeroRun;
+            m_Mode = HeroMode::Run;
         }
     }
-    else if (!m_IsJumping && !m_IsRolling)
+    else if (free)
     {
         // The velocity is left alone: the body's damping stops the hero.
-        m_State = HeroIdle;
+        m_Mode = HeroMode::Idle;
     }
-    if (input->IsAttackTriggered() && m_RollCooldown >= kRollCooldown && m_State != HeroRoll)
+}
+
+void HeroController::StartRoll()
+{
+    m_Mode = Airborne() ? HeroMode::RollAir : HeroMode::RollGround;
+    EmptyBars();
+    PlaySoundOnce("SFX_Kibbet_Roll");
+    m_RollCooldown = 0.0f;
+}
+
+void HeroController::Disarm()
+{
+    if (m_Fly == FlyCharge::Armed)
     {
-        m_State = HeroRoll;
-        EmptyBars();
-        PlaySoundOnce("SFX_Kibbet_Roll");
-        m_IsRolling = true;
-        m_RollCooldown = 0.0f;
+        m_Fly = FlyCharge::Ready;
     }
-    if (m_PreviousState == HeroIdle && m_State == HeroRun)
+    else if (m_Fly == FlyCharge::Flying)
     {
-        EmitWalkingDust();
+        m_Fly = FlyCharge::Used;
     }
 }
 
@@ -169,8 +237,7 @@ void HeroController::GroundCheck(float dt)
     if (m_FallTime > kFallGrace)
     {
         m_FallTime = 0.0f;
-        m_IsJumping = true;
-        m_State = HeroFall;
+        m_Mode = HeroMode::Fall;
     }
     m_AirTime = 0.0f;
 }
@@ -183,9 +250,8 @@ void HeroController::FlySoundStep()
     }
     if (m_FlyTime > kFlyDuration)
     {
-        // The fly is spent: the hero falls in the fly state until a new press arms another one.
-        m_HasFlown = false;
-        m_FlyArmed = false;
+        // The fly is spent: the hero falls in the fly mode until a new press arms another one.
+        m_Fly = FlyCharge::Ready;
     }
 }
 
@@ -194,22 +260,44 @@ void HeroController::RollStep(float dt)
     m_RollTime += dt;
     if (m_Logic != nullptr && m_Logic->m_RespawnPanActive)
     {
-        m_IsRolling = false;
-        m_PreviousState = HeroIdle;
-        m_State = HeroIdle;
+        m_Mode = HeroMode::Idle;
         return;
     }
     GraphicsComponent* graphics = m_Animator->m_Object != nullptr ? m_Animator->m_Object->GetGraphics() : nullptr;
     bool animationDone = graphics == nullptr || graphics->m_pAnimation.m_Finished;
     if ((m_RollTime > kRollMinTime && animationDone) || m_RollCooldown >= kRollMaxTime)
     {
-        m_IsRolling = false;
-        m_RollTime = 0.0f;
-        if (m_IsJumping)
-        {
-            m_State = HeroFall;
-        }
+        EndRoll();
     }
+}
+
+void HeroController::EndRoll()
+{
+    m_RollTime = 0.0f;
+    m_Mode = m_Mode == HeroMode::RollAir ? HeroMode::Fall : HeroMode::RollOver;
+}
+
+void HeroController::LaunchIntoFall()
+{
+    m_Mode = HeroMode::Fall;
+}
+
+void HeroController::ResetToIdle()
+{
+    m_Mode = HeroMode::Idle;
+    m_Fly = FlyCharge::Ready;
+    m_FlyTime = 0.0f;
+    m_AirTime = 0.0f;
+    m_RollTime = 0.0f;
+    m_Animator->SetState(HeroIdle);
+    m_Animator->Update(0.0f);
+}
+
+void HeroController::StartLevel()
+{
+    m_Hero = nullptr;
+    m_Animator->m_Object = nullptr;
+    ResetToIdle();
 }
 
 void HeroController::OnHeroContact(IMessage* message)
@@ -228,12 +316,41 @@ void HeroController::OnHeroContact(IMessage* message)
     {
         return;
     }
-    m_FlyTime = 0.0f;
-    m_IsJumping = false;
-    m_HasFlown = false;
+    Land();
     if (GraphicsComponent* graphics = m_Hero != nullptr ? m_Hero->GetGraphics() : nullptr)
     {
         graphics->m_pAnimation.m_Speed = 0.1f;
+    }
+}
+
+void HeroController::Land()
+{
+    m_FlyTime = 0.0f;
+    switch (m_Mode)
+    {
+    case HeroMode::Jump:
+        m_Mode = HeroMode::LandedJump;
+        break;
+    case HeroMode::Fly:
+        m_Mode = HeroMode::LandedFly;
+        break;
+    case HeroMode::Fall:
+        m_Mode = HeroMode::LandedFall;
+        break;
+    case HeroMode::RollAir:
+        m_Mode = HeroMode::RollGround;
+        break;
+    default:
+        break;
+    }
+    // Touching down ends this time in the air's fly; one armed stays armed (FlyCharge::Armed).
+    if (m_Fly == FlyCharge::Flying)
+    {
+        m_Fly = FlyCharge::Armed;
+    }
+    else if (m_Fly == FlyCharge::Used)
+    {
+        m_Fly = FlyCharge::Ready;
     }
 }
 
@@ -265,7 +382,7 @@ void HeroController::PlaceAttackObject()
         return;
     }
     t->Position = heroTransform->Position;
-    if (m_State == HeroRoll)
+    if (State() == HeroRoll)
     {
         t->Scale = {kAttackScaleX, kAttackScaleY};
         t->Position.x += m_Animator->m_FacingRight ? kAttackAheadRight : -kAttackAheadLeft;

@@ -166,7 +166,7 @@ void DumpState(const Core& core, std::ostream& out)
     if (logic != nullptr)
     {
         const HeroController& hero = logic->PlayerController();
-        out << ",\"hero\":{\"state\":" << hero.m_State << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+        out << ",\"hero\":{\"state\":" << hero.State() << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
     }
     else
     {

@@ -30,10 +30,7 @@ void PutHeroIdle()
     {
         return;
     }
-    HeroController& hero = logic->PlayerController();
-    hero.m_State = HeroIdle;
-    hero.m_Animator->SetState(HeroIdle);
-    hero.m_Animator->Update(0.0f);
+    logic->PlayerController().ResetToIdle();
 }
 
 void SetGeyserLift(const std::string& geyserKey, float lift)

@@ -84,7 +84,7 @@ void AttackTrigger::SendMessage(IMessage* message)
                                                                                : nullptr;
     Controller* controller = ControllerOf(target);
     if (controller != nullptr && CORE != nullptr && CORE->m_GameLogic != nullptr &&
-        CORE->m_GameLogic->PlayerController().m_State == HeroRoll)
+        CORE->m_GameLogic->PlayerController().State() == HeroRoll)
     {
         HitEnemy(*controller);
     }

@@ -3,6 +3,7 @@
 #include "actors/Controller.h"
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "actors/HeroIntent.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
@@ -120,9 +121,7 @@ void GameLogic::Load()
 
 void GameLogic::ResetForLevel()
 {
-    m_PlayerController->m_Hero = nullptr;
-    m_PlayerController->m_Animator->m_Object = nullptr;
-    m_PlayerController->m_State = HeroIdle;
+    m_PlayerController->StartLevel();
     CurrentHero = nullptr;
     m_EndScreenActive = false;
     m_GameOverShown = false;
@@ -158,13 +157,17 @@ void GameLogic::Update(float dt)
     {
         if (!paused && m_PlayerControl)
         {
-            m_PlayerController->UpdateHero(hero, dt);
+            HeroIntent intent =
+                CORE != nullptr && CORE->m_Input != nullptr ? PlayerIntent(*CORE->m_Input) : HeroIntent{};
+            // A scripted walk runs the hero right as if the player held right.
+            intent.Right = intent.Right || StartWalkActive || WinWalkActive || MoveRightActive;
+            m_PlayerController->UpdateHero(hero, intent, dt);
         }
         if (m_BounceActive)
         {
             UpdateBounce(dt);
         }
-        if (WinWalkActive && m_PlayerController->m_State == HeroRun)
+        if (WinWalkActive && m_PlayerController->State() == HeroRun)
         {
             // The hero walks out of the view at the exit.
             CAMERA.m_Target = nullptr;
@@ -254,14 +257,7 @@ void GameLogic::HeroDied()
     else
     {
         m_RespawnPanActive = true;
-        m_PlayerController->m_State = HeroIdle;
-        Animator& animator = *m_PlayerController->m_Animator;
-        if (animator.m_AnimState != HeroIdle)
-        {
-            animator.m_AnimState = HeroIdle;
-            animator.m_Phase = 0;
-        }
-        animator.Update(0.0f);
+        m_PlayerController->ResetToIdle();
     }
     if (m_Core != nullptr && m_Core->m_Audio != nullptr)
     {

@@ -36,7 +36,7 @@ bool IsClosedTrap(const GameObjectComposition* object)
 bool HeroIsRolling()
 {
     GameLogic* logic = TheGameLogic();
-    return logic != nullptr && logic->PlayerController().m_State == HeroRoll;
+    return logic != nullptr && logic->PlayerController().State() == HeroRoll;
 }
 } // namespace
 
@@ -283,11 +283,7 @@ void GeyserCollideTrigger::OnContact(const ContactRecord& record)
     }
     if (GameLogic* logic = TheGameLogic())
     {
-        HeroController& controller = logic->PlayerController();
-        controller.m_State = HeroFall;
-        controller.m_PreviousState = HeroFall;
-        controller.m_IsJumping = true;
-        controller.m_IsRolling = false;
+        logic->PlayerController().LaunchIntoFall();
     }
 }
 

@@ -119,10 +119,10 @@ TEST_F(GameFlowTest, APollenCountsOnceAndTheHiveCheckpointOnlyOnItsFirstTouch)
 
 TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheGameOnce)
 {
-    Logic().PlayerController().m_State = HeroRoll;
+    Logic().PlayerController().StartRoll();
     Touch("Pit_1");
     EXPECT_EQ(Lives, 3) << "rolling through a death volume is safe";
-    Logic().PlayerController().m_State = HeroIdle;
+    Logic().PlayerController().ResetToIdle();
 
     Touch("Pit_1");
     Touch("Pit_1");
