@@ -19,7 +19,11 @@ constexpr int kEnter = 0x0D, kEscape = 0x1B, kLeft = 0x25, kUp = 0x26, kRight = 
 class UiTest : public EngineTest
 {
 protected:
-    void StartLevel(const std::string& level) { Start(SourcePath("Resources"), level, true); }
+    void StartLevel(const std::string& level)
+    {
+        Start(SourcePath("Resources"), level, true);
+        keys = &m_Keys.Source();
+    }
     void TearDown() override
     {
         EngineTest::TearDown();
@@ -49,6 +53,9 @@ protected:
         return object != nullptr ? object->GetTransform()->Position : Vec2{-1e9f, -1e9f};
     }
     float ScaleX(const std::string& key) { return Find(key)->GetTransform()->Scale.x; }
+
+    // The engine's key source, for the controller and the focus; Frame sets the keys.
+    ScriptedKeySource* keys = nullptr;
 };
 
 } // namespace Framework
