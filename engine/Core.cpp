@@ -56,30 +56,34 @@ void Core::GameLoop()
             m_Clock->WaitUntilNear(last + kFrameMs);
         }
         last = now;
-
-        bool paused = Paused;
-        for (auto& system : Systems)
-        {
-            if (paused && system->GetName() == "Physics")
-            {
-                continue;
-            }
-            system->Update(dt);
-        }
-        if (m_GameLogic != nullptr)
-        {
-            m_GameLogic->m_LevelManager.UpdateLevel(dt);
-        }
-
-        ++m_FrameCount;
-        if (m_FrameLimit != 0 && m_FrameCount >= m_FrameLimit)
-        {
-            Quit = true;
-        }
+        Step(dt);
         if (Quit)
         {
             return;
         }
+    }
+}
+
+void Core::Step(float dt)
+{
+    // Read once: a system that pauses or resumes the game mid-frame changes only the next frame's physics.
+    bool paused = Paused;
+    for (auto& system : Systems)
+    {
+        if (paused && system->GetName() == "Physics")
+        {
+            continue;
+        }
+        system->Update(dt);
+    }
+    if (m_GameLogic != nullptr)
+    {
+        m_GameLogic->m_LevelManager.UpdateLevel(dt);
+    }
+    ++m_FrameCount;
+    if (m_FrameLimit != 0 && m_FrameCount >= m_FrameLimit)
+    {
+        Quit = true;
     }
 }
 

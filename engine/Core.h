@@ -46,8 +46,12 @@ public:
 
     // Appends a system to the registration order; the Core takes ownership.
     void AddSystem(std::unique_ptr<ISystem> system);
-    // Runs frames until Quit is found set at the end of one.
+    // Runs frames until Quit is found set at the end of one: waits out the frame gate, then Steps by the time passed.
     void GameLoop();
+    // Runs one frame of dt seconds: every system's Update in registration order (Physics skipped while Paused),
+    // then the level manager's; counts the frame and sets Quit once the frame limit is reached. Tests drive
+    // the engine through this too, so they see the frames the game runs.
+    void Step(float dt);
     // Calls SendMessage on every system in registration order.
     void BroadcastMessage(IMessage* message);
     // Deletes the systems from the last registered to the first, then empties the list.
@@ -57,7 +61,7 @@ public:
     void SetClock(IClock* clock) { m_Clock = clock; }
     // Sets Quit after this many frames (0: no limit).
     void SetFrameLimit(uint64_t frames) { m_FrameLimit = frames; }
-    // Frames run by GameLoop so far.
+    // Frames Stepped so far.
     uint64_t FrameCount() const { return m_FrameCount; }
 
     std::vector<std::unique_ptr<ISystem>> Systems;

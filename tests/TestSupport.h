@@ -5,12 +5,16 @@
 #include "engine/Core.h"
 #include "engine/Paths.h"
 #include "gameflow/GameLogic.h"
+#include "input/Input.h"
+#include "platform/KeySource.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
+#include <memory>
+#include <set>
 #include <string>
 #include <sys/wait.h>
 
@@ -76,11 +80,60 @@ inline RunResult RunGame(const std::string& args)
     return RunCommand(std::string(KIBBET_BINARY) + " " + args + " 2>/dev/null");
 }
 
-// Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, and runs
-// every Initialize and Load pass and starts the level as the first frame does, or only the Factory's Initialize so
-// object types exist.
+// The keys and controller a test holds, read by the engine's Input system through its own sampling, so the rules of
+// the real devices hold: a key not down at the previous sample reads as just pressed, then as held, and nothing
+// changes while the window has no focus or input is ignored.
+class TestKeys
+{
+public:
+    // Puts a scripted source in place of the Input system's own; the Input system starts over with nothing tracked.
+    void Attach(Core& core)
+    {
+        auto source = std::make_unique<ScriptedKeySource>();
+        m_Source = source.get();
+        for (auto& system : core.Systems)
+        {
+            if (system.get() == core.m_Input)
+            {
+                auto input = std::make_unique<Input>(&core, std::move(source));
+                core.m_Input = input.get();
+                system = std::move(input);
+                break;
+            }
+        }
+        m_Core = &core;
+    }
+    // From the next sample on exactly these keys are down (the Input system samples at the end of every Step). Each
+    // counts as asked about already, so a test need not wait for the game's first query of it.
+    void Hold(const std::set<int>& keys)
+    {
+        m_Source->Down = keys;
+        for (int key : keys)
+        {
+            m_Core->m_Input->m_Keyboard.try_emplace(key, 0);
+        }
+    }
+    // Holds the keys and samples them at once, as the Input system's update at the end of the previous frame
+    // would: the systems of the next Step read them. That Step samples again at its end, so its level manager
+    // already reads a key pressed this way as held; a test of a level's own key handling uses Hold.
+    void HoldForNextFrame(const std::set<int>& keys)
+    {
+        Hold(keys);
+        m_Core->m_Input->Update(0.0f);
+    }
+    // The scripted source itself, for the controller and the window focus.
+    ScriptedKeySource& Source() { return *m_Source; }
+
+private:
+    Core* m_Core = nullptr;
+    ScriptedKeySource* m_Source = nullptr;
+};
+
+// Builds all eight systems over a resource folder, headless or with a real window and OpenGL device, with the keys
+// a test holds in place of the devices, and runs every Initialize and Load pass and starts the level as the first
+// frame does, or only the Factory's Initialize so object types exist.
 inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
-                        bool runPasses)
+                        bool runPasses, TestKeys* keys = nullptr)
 {
     Options options;
     options.Headless = headless;
@@ -89,6 +142,10 @@ inline void StartEngine(Core& core, const std::string& resourceDir, const std::s
     options.Level = level;
     CORE = &core;
     BuildSystems(core, options, std::string());
+    if (keys != nullptr)
+    {
+        keys->Attach(core);
+    }
     if (!runPasses)
     {
         core.Systems.front()->Initialize();
@@ -106,17 +163,18 @@ inline void StartEngine(Core& core, const std::string& resourceDir, const std::s
     core.m_GameLogic->m_LevelManager.UpdateLevel(0.0f);
 }
 
-// A headless engine over a resource folder of tests/data.
+// A headless engine over a resource folder of tests/data, with keys the test holds.
 class EngineTest : public ::testing::Test
 {
 protected:
     void Start(const std::string& resourceDir, const std::string& level = std::string(), bool runPasses = false)
     {
-        StartEngine(core, resourceDir, level, true, runPasses);
+        StartEngine(core, resourceDir, level, true, runPasses, &m_Keys);
     }
     void TearDown() override { core.DestroySystems(); }
 
     Core core;
+    TestKeys m_Keys;
 };
 
 } // namespace Framework

@@ -27,18 +27,8 @@ class EnemyLevelTest : public EngineTest
 protected:
     void SetUp() override { Start(SourcePath("tests/data/enemies"), "Level_Enemies", true); }
 
-    // One game frame in the main loop's order, without input.
-    void Frame()
-    {
-        for (auto& system : core.Systems)
-        {
-            if (system.get() != core.m_Input)
-            {
-                system->Update(kFrame);
-            }
-        }
-        core.m_GameLogic->m_LevelManager.UpdateLevel(kFrame);
-    }
+    // One game frame with no key down.
+    void Frame() { core.Step(kFrame); }
     void Frames(int count)
     {
         for (int i = 0; i < count; ++i)

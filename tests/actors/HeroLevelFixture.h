@@ -27,8 +27,8 @@ constexpr int kKeyControl = 0x11;
 constexpr float kFrame = 0.017f;
 
 // The hero fixture level (tests/data/hero: ground from x -1060 to 2860 with its top at y -216, the hero standing
-// on it at x 0, twelve "Pollen_1", a mover and the display) started in-process. Frame() runs one game frame in
-// the main loop's order with the given keys down; a key not down in the previous frame reads as just pressed.
+// on it at x 0, twelve "Pollen_1", a mover and the display) started in-process. Frame() runs one game frame whose
+// systems read the given keys down; a key not down in the previous frame reads as just pressed.
 class HeroLevelTest : public EngineTest
 {
 protected:
@@ -38,26 +38,10 @@ protected:
         Start(SourcePath("tests/data/hero"), "Level_Hero", true);
     }
 
-    void Frame(const std::set<int>& keys = {}, float dt = kFrame)
+    void Frame(const std::set<int>& down = {}, float dt = kFrame)
     {
-        Input& input = *core.m_Input;
-        for (int key : m_Held)
-        {
-            input.m_Keyboard[key] = 0;
-        }
-        for (int key : keys)
-        {
-            input.m_Keyboard[key] = m_Held.count(key) != 0 ? 2 : 3;
-        }
-        m_Held = keys;
-        for (auto& system : core.Systems)
-        {
-            if (system.get() != core.m_Input)
-            {
-                system->Update(dt);
-            }
-        }
-        core.m_GameLogic->m_LevelManager.UpdateLevel(dt);
+        m_Keys.HoldForNextFrame(down);
+        core.Step(dt);
     }
     void Frames(int count, const std::set<int>& keys = {})
     {
@@ -72,8 +56,6 @@ protected:
     Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
     Body& HeroBody() { return *Object("Kibbet")->GetBody(); }
     std::string Shown(const std::string& key) { return Object(key)->GetGraphics()->m_pAnimation.m_Current; }
-
-    std::set<int> m_Held;
 };
 
 } // namespace Framework

@@ -11,8 +11,8 @@ const char* const kAppId = "org.kibbet.Kibbet";
 } // namespace
 
 // Installs into a fresh prefix, then runs the installed game from an unrelated folder: it must find its data in
-// the prefix's share folder, and the desktop entry and AppStream data must pass the distribution's validators.
-TEST(Install, InstalledGameRunsFromAnotherFolderAndItsDesktopFilesValidate)
+// the prefix's share folder. (CI runs the desktop entry and AppStream validators over such an install.)
+TEST(Install, InstalledGameRunsFromAnotherFolder)
 {
     namespace fs = std::filesystem;
     std::string pattern = (fs::temp_directory_path() / "kibbet-install-XXXXXX").string();
@@ -22,7 +22,6 @@ TEST(Install, InstalledGameRunsFromAnotherFolderAndItsDesktopFilesValidate)
                                    prefix.string() + " 2>&1");
     ASSERT_EQ(install.Status, 0) << install.Output;
 
-    const std::string share = (prefix / "share").string();
     const std::string id = kAppId;
     for (const std::string& file : std::vector<std::string>{
              "bin/kibbet", "share/kibbet/Resources/Data/ZOrders.json", "share/kibbet/Resources/Audio",
@@ -46,11 +45,5 @@ TEST(Install, InstalledGameRunsFromAnotherFolderAndItsDesktopFilesValidate)
     EXPECT_NE(run.Output.find("{\"world\":{\"frame\":5,"), std::string::npos) << run.Output;
     EXPECT_NE(run.Output.find("{\"key\":"), std::string::npos) << "the installed data made no objects";
 
-    // Both validators come from Debian (desktop-file-utils, appstream; scripts/deps installs them).
-    RunResult desktop = RunCommand("desktop-file-validate " + share + "/applications/" + kAppId + ".desktop 2>&1");
-    EXPECT_EQ(desktop.Status, 0) << desktop.Output;
-    RunResult appstream =
-        RunCommand("appstreamcli validate --no-net " + share + "/metainfo/" + kAppId + ".metainfo.xml 2>&1");
-    EXPECT_EQ(appstream.Status, 0) << appstream.Output;
     fs::remove_all(prefix);
 }

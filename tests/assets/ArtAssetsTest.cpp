@@ -190,7 +190,6 @@ TEST_F(ArtAssetsTest, EveryLayerHasItsTextureAtItsIndexOfTheSortedListing)
     const auto& zorders = s_Resources->m_ZOrders;
     ASSERT_EQ(zorders.count("Char_0"), 1u);
     ASSERT_EQ(zorders.count("Particle_1"), 1u);
-    EXPECT_EQ(zorders.at("MaxZ"), zorders.at("Char_0"));
     EXPECT_EQ(zorders.at("Char_0"), static_cast<int>(s_Textures.size()) - 1) << "Char_0 is drawn last, on top";
     EXPECT_EQ(zorders.size(), s_Textures.size() + 1) << "one layer per texture, plus MaxZ";
     for (const auto& [layer, index] : zorders)

@@ -11,22 +11,6 @@
 
 using namespace Framework;
 
-TEST(ComponentRegistry, EveryKindIsFoundByTheNameItsClassReportsAndDirectKindsMakeThemselves)
-{
-    ASSERT_EQ(ComponentKinds().size(), 29u);
-    for (const ComponentKind& kind : ComponentKinds())
-    {
-        EXPECT_EQ(FindComponentKind(kind.Name), &kind);
-        EXPECT_EQ(kind.Construct != nullptr, kind.Source == ComponentSource::Direct) << kind.Name;
-        if (kind.Construct != nullptr)
-        {
-            std::unique_ptr<IComponent> component(kind.Construct());
-            EXPECT_EQ(component->GetName(), kind.Name);
-        }
-    }
-    EXPECT_EQ(FindComponentKind("Enemies"), nullptr);
-}
-
 namespace
 {
 // A kind not built yet, declared the way a new component starts out.

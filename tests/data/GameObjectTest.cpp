@@ -98,15 +98,3 @@ TEST(GameObject, ClonesInitialiseInTypeNameOrderWithConsecutiveIds)
     EXPECT_EQ(g_Events.size(), 3u);
     EXPECT_TRUE(system.m_Live.empty());
 }
-
-TEST(Transform, AMissingRotationMisreadsTheRestByPosition)
-{
-    auto reader = TextSerializer::FromText(
-        "\"Transform\" : { \"Position\" : { \"x\" : 1 , \"y\" : 2 } , \"Scale\" : { \"x\" : 3 , \"y\" : 4 } }");
-    reader.MoveToStart();
-    Transform t;
-    t.Serialize(reader, "Transform");
-    EXPECT_EQ(t.Position.x, 1.0f);
-    EXPECT_EQ(t.Rotation, 0.0f) << "the Scale block's brace is taken as the rotation";
-    EXPECT_EQ(t.Scale.x, 0.0f) << "read by position, the scale's x is a name token";
-}

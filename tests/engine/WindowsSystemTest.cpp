@@ -1,6 +1,5 @@
 #include "engine/WindowsSystem.h"
 #include "engine/Core.h"
-#include "engine/Message.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "platform/Window.h"
@@ -8,37 +7,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 using namespace Framework;
 
 namespace
 {
-// Remembers every broadcast it receives.
-class ProbeSystem : public ISystem
-{
-public:
-    void Update(float dt) override { (void)dt; }
-    void SendMessage(IMessage* message) override
-    {
-        Ids.push_back(message->MessageId);
-        if (auto* drop = dynamic_cast<FileDrop*>(message))
-        {
-            Drops.push_back(drop->FileName);
-        }
-        if (auto* key = dynamic_cast<MessageCharacterKey*>(message))
-        {
-            Characters.push_back(key->Character);
-        }
-    }
-    std::string GetName() const override { return "Probe"; }
-    Core* GetCore() const override { return nullptr; }
-
-    std::vector<int> Ids;
-    std::vector<std::string> Drops;
-    std::vector<uint32_t> Characters;
-};
-
 // A real SDL window (offscreen driver) under a window system, with a headless Graphics to resize.
 class WindowsSystemTest : public ::testing::Test
 {
@@ -52,17 +24,13 @@ protected:
         }
         auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
         auto graphics = std::make_unique<Graphics>(&core);
-        auto ownedProbe = std::make_unique<ProbeSystem>();
         core.m_Windows = windows.get();
         core.m_Graphics = graphics.get();
-        probe = ownedProbe.get();
         core.AddSystem(std::move(windows));
         core.AddSystem(std::move(graphics));
-        core.AddSystem(std::move(ownedProbe));
         core.m_Graphics->Initialize();
         core.m_Windows->Initialize();
         core.m_Windows->Update(0);
-        probe->Ids.clear();
     }
     void Push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1); }
     void PushType(Uint32 type)
@@ -71,40 +39,10 @@ protected:
         event.type = type;
         Push(event);
     }
-    void DropFile(const std::string& path)
-    {
-        SDL_Event event{};
-        event.type = SDL_DROPFILE;
-        event.drop.file = SDL_strdup(path.c_str());
-        Push(event);
-    }
 
     Core core;
-    ProbeSystem* probe = nullptr;
 };
 } // namespace
-
-TEST_F(WindowsSystemTest, TextMouseAndDropsBecomeMessages)
-{
-    SDL_Event text{};
-    text.type = SDL_TEXTINPUT;
-    std::strcpy(text.text.text, "hi\xC3\xA9");
-    Push(text);
-    PushType(SDL_MOUSEMOTION);
-    PushType(SDL_DROPBEGIN);
-    DropFile("/levels/first.json");
-    DropFile("/levels/second.json");
-    PushType(SDL_DROPCOMPLETE);
-    core.m_Windows->Update(0);
-    EXPECT_EQ(probe->Characters, (std::vector<uint32_t>{'h', 'i', 0xE9})) << "one message per character";
-    EXPECT_EQ(probe->Drops, (std::vector<std::string>{"/levels/first.json"})) << "the first file of a drop only";
-    DropFile("/" + std::string(600, 'a'));
-    core.m_Windows->Update(0);
-    ASSERT_EQ(probe->Drops.size(), 2u);
-    EXPECT_EQ(probe->Drops[1].size(), 511u) << "a long path is cut to the game's buffer";
-    EXPECT_EQ(std::count(probe->Ids.begin(), probe->Ids.end(), MouseMove), 1);
-    EXPECT_FALSE(core.Quit);
-}
 
 TEST_F(WindowsSystemTest, AltF4AndTheCloseButtonQuit)
 {

@@ -44,26 +44,11 @@ protected:
         EngineTest::TearDown();
         CAMERA = Camera{};
     }
-    // One frame in the main loop's order; the keys given read as just pressed.
-    void Frame(std::initializer_list<int> keys = {})
+    // One frame whose systems read the keys given as just pressed.
+    void Frame(const std::set<int>& down = {})
     {
-        for (int key : keys)
-        {
-            core.m_Input->m_Keyboard[key] = 3;
-        }
-        bool paused = core.Paused;
-        for (auto& system : core.Systems)
-        {
-            if (system.get() != core.m_Input && !(paused && system->GetName() == "Physics"))
-            {
-                system->Update(kFrame);
-            }
-        }
-        for (int key : keys)
-        {
-            core.m_Input->m_Keyboard[key] = 0;
-        }
-        Levels().UpdateLevel(kFrame);
+        m_Keys.HoldForNextFrame(down);
+        core.Step(kFrame);
     }
     void Frames(int count)
     {

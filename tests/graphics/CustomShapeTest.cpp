@@ -68,38 +68,6 @@ protected:
 };
 } // namespace
 
-TEST_F(CustomShapeTest, AFanOfClockwiseTrianglesWithTheTextureTiledByTheScaleFactor)
-{
-    GameObjectComposition* object = Place("Grass", {10.0f, 20.0f});
-    CustomShape* shape = ShapeOf(object);
-    ASSERT_NE(shape, nullptr);
-    EXPECT_EQ(shape->Layer(), kGrass);
-    shape->m_VertexesOffset = {{0, 0, 0}, {0, 100, 0}, {100, 100, 0}, {100, 0, 0}};
-    shape->m_ScaleFactor = 200.0f;
-    core.m_Graphics->ResetFade();
-    core.m_Graphics->m_SpriteAlpha = 0.5f;
-
-    auto draws = Frame(kGrass);
-    ASSERT_EQ(draws.size(), 1u);
-    const std::vector<Vertex>& v = draws[0]->Vertices;
-    ASSERT_EQ(v.size(), 6u);
-    const float expected[6][4] = {{0, 0, 0, 0}, {0, 100, 0, 0.5f},      {100, 100, 0.5f, 0.5f},
-                                  {0, 0, 0, 0}, {100, 100, 0.5f, 0.5f}, {100, 0, 0.5f, 0}};
-    for (size_t i = 0; i < 6; ++i)
-    {
-        EXPECT_FLOAT_EQ(v[i].x, expected[i][0] + 10.0f) << i;
-        EXPECT_FLOAT_EQ(v[i].y, expected[i][1] + 20.0f) << i;
-        EXPECT_FLOAT_EQ(v[i].u, expected[i][2]) << i;
-        EXPECT_FLOAT_EQ(v[i].v, expected[i][3]) << i;
-        EXPECT_EQ(v[i].g, 0.0f) << "the ground takes the fade like the sprites";
-        EXPECT_EQ(v[i].b, 1.0f);
-        EXPECT_EQ(v[i].a, 0.5f);
-    }
-
-    shape->m_VertexesOffset.resize(2);
-    EXPECT_TRUE(Frame(kGrass).empty()) << "two vertices make no triangle";
-}
-
 TEST_F(CustomShapeTest, ALayerDrawsItsSpritesAndThenItsShapesAndCullsShapesByTheirSize)
 {
     GameObjectComposition* ground = Place("Earth", {0.0f, -260.0f});

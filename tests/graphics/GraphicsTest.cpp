@@ -58,33 +58,6 @@ TEST_F(GraphicsTest, TexturesAreLayersInListingOrderAndEachLayerIsOneDraw)
     EXPECT_EQ(device().MaxVertices, 12000u);
 }
 
-TEST_F(GraphicsTest, WritesSixClockwiseVerticesPerSpriteWithTheColourChannels)
-{
-    Transform* t = Find("Hero")->GetTransform();
-    t->Position = {150, 0};
-    t->Scale = {2, 1};
-    graphics().m_SpriteChannelB = 0.25f;
-    graphics().m_SpriteAlpha = 3.0f;
-    Frame();
-    const RecordedDraw* draw = DrawOf(1);
-    ASSERT_NE(draw, nullptr);
-    ASSERT_EQ(draw->Vertices.size(), 12u);
-    // Corners top right, bottom right, bottom left, bottom left, top left, top right; the hero is 200 x 100
-    // and shows its first frame, the whole texture.
-    const float xs[6] = {350, 350, -50, -50, -50, 350};
-    const float ys[6] = {50, -50, -50, -50, 50, 50};
-    const float us[6] = {1, 1, 0, 0, 0, 1};
-    const float vs[6] = {0, 1, 1, 1, 0, 0};
-    for (int i = 0; i < 6; ++i)
-    {
-        const Vertex& v = draw->Vertices[i];
-        EXPECT_TRUE(v.x == xs[i] && v.y == ys[i] && v.z == 1.0f && v.u == us[i] && v.v == vs[i]) << i;
-        EXPECT_TRUE(v.r == 0.0f && v.g == graphics().m_FadeValue && v.b == 0.25f) << i;
-        EXPECT_EQ(v.a, 1.0f) << "alpha is clamped to 0..1 every frame";
-    }
-    EXPECT_EQ(draw->Shader, PixelShader::Main);
-}
-
 TEST_F(GraphicsTest, CullingKeepsObjectsWithinTheViewPlusTheirRadius)
 {
     // The view centre is the world origin (no hero); half the view is 640 wide. The glass is 100 x 100.

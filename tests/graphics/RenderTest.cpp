@@ -78,13 +78,6 @@ protected:
     void SetUp() override { Open("tests/data/gfx", "Level_Render", 4); }
 };
 
-// The demo level over the team's own atlases and tables.
-class DemoLevelTest : public GlSceneTest
-{
-protected:
-    void SetUp() override { Open("tests/data/demo", "Level_Demo", 14); }
-};
-
 // Earth and a hill under a grass band, a moss patch, a hive with an emitter and a line of text, over the
 // team's atlases and ground tiles.
 class GroundSceneTest : public GlSceneTest
@@ -133,43 +126,6 @@ TEST_F(RenderTest, FadeZeroIsBlackAndOneIsTheTexture)
     core.m_Graphics->StartFade(1, 0.017f);
     Render();
     ExpectColour(490, 360, {255, 0, 0}, "faded in");
-}
-
-TEST_F(RenderTest, SixteenByTenGetsBarsAboveAndBelow)
-{
-    core.m_Graphics->Resize(1280, 800);
-    Render();
-    EXPECT_EQ(picture.Height, 800);
-    ExpectColour(640, 20, {0, 0, 0}, "bar above");
-    ExpectColour(640, 780, {0, 0, 0}, "bar below");
-    ExpectColour(490, 400, {255, 0, 0}, "the picture moved down by the bar");
-    ExpectColour(590, 300, {0, 255, 0}, "hero moved down by the bar");
-}
-
-TEST_F(DemoLevelTest, TheHeroStandsBelowTheCentreInFrontOfTheSkyAndItsLeftFacingTwinIsItsMirrorImage)
-{
-    Rgb sky = At(640, 100);
-    EXPECT_GT(sky.b, sky.r + 80) << "sky blue above";
-    // The camera holds the hero 200 units below the view centre: (640, 560) in the picture.
-    Rgb hero = At(640, 560);
-    EXPECT_GT(hero.r, hero.b + 80) << "the hero's warm fur in front of every background layer";
-
-    // The right-facing hero stands at x 640, its left-facing twin at x 440, both on their first frame. Pixel
-    // column 640 + dx mirrors to 440 - dx - 1; the samples stay inside the body, clear of the backgrounds.
-    auto same = [](Rgb a, Rgb b)
-    { return std::abs(a.r - b.r) < 12 && std::abs(a.g - b.g) < 12 && std::abs(a.b - b.b) < 12; };
-    int matching = 0;
-    int unmirrored = 0;
-    for (int dx = -24; dx <= 24; dx += 4)
-    {
-        for (int y = 530; y <= 590; y += 4)
-        {
-            matching += same(At(640 + dx, y), At(440 - dx - 1, y)) ? 1 : 0;
-            unmirrored += same(At(640 + dx, y), At(440 + dx, y)) ? 1 : 0;
-        }
-    }
-    EXPECT_GT(matching, 13 * 16 * 9 / 10) << "of 208 sample pairs";
-    EXPECT_GT(matching, unmirrored + 20);
 }
 
 TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)

@@ -115,7 +115,6 @@ TEST_F(MenuTest, SelectOnEachMainItemDoesItsActionAndBackReturns)
     Press({kUp, kEnter, kEnter});
     EXPECT_TRUE(core.Quit);
     Menu().Initialize();
-    keys->Down = {kEnter};
     Frame({kEnter});
     EXPECT_EQ(core.m_GameLogic->m_LevelManager.GetCurrentLevelName(), "Level_01");
     EXPECT_EQ(core.m_Input->m_Keyboard[kEnter], 0);

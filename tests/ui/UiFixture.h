@@ -5,7 +5,6 @@
 #include "data/Transform.h"
 #include "gameflow/GameLogic.h"
 #include "input/Input.h"
-#include "platform/KeySource.h"
 #include "tests/TestSupport.h"
 
 #include <initializer_list>
@@ -23,40 +22,21 @@ protected:
     void StartLevel(const std::string& level)
     {
         Start(SourcePath("Resources"), level, true);
-        auto owned = std::make_unique<ScriptedKeySource>();
-        keys = owned.get();
-        for (auto& system : core.Systems)
-        {
-            if (system.get() == core.m_Input)
-            {
-                auto input = std::make_unique<Input>(&core, std::move(owned));
-                core.m_Input = input.get();
-                system = std::move(input);
-                break;
-            }
-        }
+        keys = &m_Keys.Source();
     }
     void TearDown() override
     {
         EngineTest::TearDown();
         HudLoaded = false;
     }
-    // One frame as the main loop runs it, with these keys down.
-    void Frame(std::set<int> down = {}, float dt = 0.017f)
+    // One frame with these keys down at its end: the Input system samples them last, the level manager reads them
+    // in this frame and the other systems in the next, as in the game.
+    void Frame(const std::set<int>& down = {}, float dt = 0.017f)
     {
-        keys->Down = std::move(down);
-        bool paused = core.Paused;
-        for (auto& system : core.Systems)
-        {
-            if (!(paused && system->GetName() == "Physics"))
-            {
-                system->Update(dt);
-            }
-        }
-        core.m_GameLogic->m_LevelManager.UpdateLevel(dt);
+        m_Keys.Hold(down);
+        core.Step(dt);
     }
-    // Each key goes down for one frame and up for the next. An idle frame comes first: the Input system
-    // tracks a key from the first time the game asks for it.
+    // Each key goes down for one frame between two frames with no key down.
     void Press(std::initializer_list<int> sequence)
     {
         for (int key : sequence)
@@ -74,6 +54,7 @@ protected:
     }
     float ScaleX(const std::string& key) { return Find(key)->GetTransform()->Scale.x; }
 
+    // The engine's key source, for the controller and the focus; Frame sets the keys.
     ScriptedKeySource* keys = nullptr;
 };
 
