@@ -6,23 +6,37 @@
 #include "platform/FileSystem.h"
 #include "tests/TestSupport.h"
 
+#include <algorithm>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 using namespace Framework;
 
 namespace
 {
-// A block's fields in order with their kinds and values (numbers as the game reads them); hand-written files call
-// the layer "m_zOrderString", which the reader takes by position as the written "m_zOrder".
+// A block's fields in order with their kinds and values (numbers as the game reads them); an animation's names in
+// name order, as the game keeps them. Hand-written files give two fields names the reader passes by position:
+// "m_zOrderString" for the written "m_zOrder" and "stupidVector" for a path of one zero point.
 std::string Fields(const DataNode& node)
 {
+    const std::map<std::string, std::string> written = {{"m_zOrderString", "m_zOrder"},
+                                                        {"stupidVector", "m_PathVector"}};
     std::string text =
-        (node.Name == "m_zOrderString" ? "m_zOrder" : node.Name) + ":" + DescribeKind(node.Type) + "=" +
+        (written.count(node.Name) != 0 ? written.at(node.Name) : node.Name) + ":" + DescribeKind(node.Type) + "=" +
         (node.Type == DataNode::Kind::Number ? std::to_string(TextSerializer::StringToFloat(node.Text)) : node.Text);
+    std::vector<std::string> children;
     for (const DataNode& child : node.Children)
     {
-        text += " {" + Fields(child) + "}";
+        children.push_back(" {" + Fields(child) + "}");
+    }
+    if (node.Name == "m_UVmap")
+    {
+        std::sort(children.begin(), children.end());
+    }
+    for (const std::string& child : children)
+    {
+        text += child;
     }
     return text;
 }
