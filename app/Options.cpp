@@ -34,10 +34,107 @@ std::string UsageText()
            "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n";
 }
 
+namespace
+{
+// Flags that switch something on.
+struct SwitchOption
+{
+    const char* Name;
+    bool Options::*Member;
+};
+const SwitchOption kSwitches[] = {
+    {"--headless", &Options::Headless},
+    {"--windowed", &Options::Windowed},
+    {"--fixed-step", &Options::FixedStep},
+    {"--dump-state", &Options::DumpState},
+};
+
+// Flags followed by a text that may not be empty.
+struct TextOption
+{
+    const char* Name;
+    std::string Options::*Member;
+    const char* Needs; // what the message says the flag needs
+};
+const TextOption kTextOptions[] = {
+    {"--resources", &Options::ResourceDir, "a folder"}, {"--level", &Options::Level, "a level name"},
+    {"--record", &Options::Record, "a file"},           {"--replay", &Options::Replay, "a file"},
+    {"--screenshot", &Options::Screenshot, "a file"},
+};
+
+// Flags followed by a positive whole number.
+struct CountOption
+{
+    const char* Name;
+    uint64_t Options::*Member;
+};
+const CountOption kCountOptions[] = {
+    {"--frames", &Options::Frames},
+    {"--dump-every", &Options::DumpEvery},
+    {"--screenshot-every", &Options::ScreenshotEvery},
+};
+
+// Reads the flag at args[i] (and its value, advancing i) into the options. Empty when it was read; otherwise
+// the message saying what is wrong.
+std::string ParseOne(const std::vector<std::string>& args, size_t& i, Options& o)
+{
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    for (const SwitchOption& option : kSwitches)
+    {
+        if (arg == option.Name)
+        {
+            o.*option.Member = true;
+            return {};
+        }
+    }
+    for (const TextOption& option : kTextOptions)
+    {
+        if (arg == option.Name)
+        {
+            std::string& out = o.*option.Member;
+            if (hasValue)
+            {
+                out = args[++i];
+            }
+            return hasValue && !out.empty() ? std::string() : arg + " needs " + option.Needs;
+        }
+    }
+    for (const CountOption& option : kCountOptions)
+    {
+        if (arg == option.Name)
+        {
+            uint64_t& out = o.*option.Member;
+            bool good = hasValue && ParseUnsigned(args[++i], out) && out != 0;
+            return good ? std::string() : arg + " needs a positive whole number";
+        }
+    }
+    if (arg == "--seed")
+    {
+        uint64_t seed = 0;
+        if (!hasValue || !ParseUnsigned(args[++i], seed) || seed > 0xffffffffull)
+        {
+            return "--seed needs a whole number below 2^32";
+        }
+        o.Seed = static_cast<unsigned>(seed);
+        return {};
+    }
+    if (arg == "--check")
+    {
+        o.Check = true;
+        if (hasValue && args[i + 1].rfind("--", 0) != 0)
+        {
+            o.CheckDir = args[++i];
+        }
+        return {};
+    }
+    return "unknown option: " + arg;
+}
+} // namespace
+
 ParseResult ParseOptions(const std::vector<std::string>& args)
 {
     ParseResult result;
-    Options& o = result.Values;
     auto fail = [&](const std::string& message)
     {
         result.ExitCode = 2;
@@ -46,118 +143,19 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
     };
     for (size_t i = 0; i < args.size(); ++i)
     {
-        const std::string& arg = args[i];
-        auto value = [&](std::string& out)
-        {
-            if (i + 1 >= args.size())
-            {
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string text;
-        if (arg == "--help" || arg == "-h")
+        if (args[i] == "--help" || args[i] == "-h")
         {
             result.ExitCode = 0;
             result.Message = UsageText();
             return result;
         }
-        else if (arg == "--headless")
+        std::string problem = ParseOne(args, i, result.Values);
+        if (!problem.empty())
         {
-            o.Headless = true;
-        }
-        else if (arg == "--windowed")
-        {
-            o.Windowed = true;
-        }
-        else if (arg == "--fixed-step")
-        {
-            o.FixedStep = true;
-        }
-        else if (arg == "--dump-state")
-        {
-            o.DumpState = true;
-        }
-        else if (arg == "--check")
-        {
-            o.Check = true;
-            if (i + 1 < args.size() && args[i + 1].rfind("--", 0) != 0)
-            {
-                o.CheckDir = args[++i];
-            }
-        }
-        else if (arg == "--frames")
-        {
-            if (!value(text) || !ParseUnsigned(text, o.Frames) || o.Frames == 0)
-            {
-                return fail("--frames needs a positive whole number");
-            }
-        }
-        else if (arg == "--seed")
-        {
-            uint64_t seed = 0;
-            if (!value(text) || !ParseUnsigned(text, seed) || seed > 0xffffffffull)
-            {
-                return fail("--seed needs a whole number below 2^32");
-            }
-            o.Seed = static_cast<unsigned>(seed);
-        }
-        else if (arg == "--resources")
-        {
-            if (!value(o.ResourceDir) || o.ResourceDir.empty())
-            {
-                return fail("--resources needs a folder");
-            }
-        }
-        else if (arg == "--level")
-        {
-            if (!value(o.Level) || o.Level.empty())
-            {
-                return fail("--level needs a level name");
-            }
-        }
-        else if (arg == "--record")
-        {
-            if (!value(o.Record) || o.Record.empty())
-            {
-                return fail("--record needs a file");
-            }
-        }
-        else if (arg == "--replay")
-        {
-            if (!value(o.Replay) || o.Replay.empty())
-            {
-                return fail("--replay needs a file");
-            }
-        }
-        else if (arg == "--screenshot")
-        {
-            if (!value(o.Screenshot) || o.Screenshot.empty())
-            {
-                return fail("--screenshot needs a file");
-            }
-        }
-        else if (arg == "--dump-every")
-        {
-            if (!value(text) || !ParseUnsigned(text, o.DumpEvery) || o.DumpEvery == 0)
-            {
-                return fail("--dump-every needs a positive whole number");
-            }
-        }
-        else if (arg == "--screenshot-every")
-        {
-            if (!value(text) || !ParseUnsigned(text, o.ScreenshotEvery) || o.ScreenshotEvery == 0)
-            {
-                return fail("--screenshot-every needs a positive whole number");
-            }
-        }
-        else
-        {
-            return fail("unknown option: " + arg);
+            return fail(problem);
         }
     }
-    if (o.ScreenshotEvery != 0 && o.Screenshot.empty())
+    if (result.Values.ScreenshotEvery != 0 && result.Values.Screenshot.empty())
     {
         return fail("--screenshot-every needs --screenshot FILE to name its pictures");
     }

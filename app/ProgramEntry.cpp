@@ -9,6 +9,7 @@
 #include "engine/Paths.h"
 #include "engine/WindowsSystem.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "graphics/ParticleSpawners.h"
 #include "graphics/ResourceManager.h"
@@ -121,6 +122,14 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
     auto factory = std::make_unique<Factory>(&core);
+    // The camera lets go of a target whose object is destroyed.
+    factory->ObjectDestroyed = [](const GameObjectComposition* object)
+    {
+        if (CAMERA.m_Target == object)
+        {
+            CAMERA.m_Target = nullptr;
+        }
+    };
 
     auto input = std::make_unique<Input>(&core, MakeKeySource(options, windowView));
 

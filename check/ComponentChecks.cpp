@@ -194,6 +194,54 @@ void DataChecker::CheckPolygon(const std::string& file, const DataNode& componen
     }
 }
 
+void DataChecker::CheckGraphics(const std::string& file, const DataNode& component, std::set<std::string>& animations)
+{
+    for (const DataNode& field : component.Children)
+    {
+        if (field.Name == "m_pSprite")
+        {
+            for (const DataNode& sprite : field.Children)
+            {
+                if (sprite.Type != DataNode::Kind::String)
+                {
+                    continue;
+                }
+                if (m_Tables->m_Dimensions.count(sprite.Text) == 0)
+                {
+                    Report(file, sprite.At, kError,
+                           "sprite \"" + sprite.Text + "\" is not in Dimensions.json: it has no size");
+                }
+                else if (m_Tables->m_UVMap.count(sprite.Text) == 0)
+                {
+                    Report(file, sprite.At, kWarning,
+                           "sprite \"" + sprite.Text + "\" is not in UV.json: blank until an animation plays");
+                }
+            }
+        }
+        else if (field.Name == "m_pAnimation" && field.Find("m_UVmap") != nullptr)
+        {
+            for (const DataNode& animation : field.Find("m_UVmap")->Children)
+            {
+                animations.insert(animation.Name);
+                for (const DataNode& frame : animation.Children)
+                {
+                    if (frame.Type == DataNode::Kind::String && m_Tables->m_UVMap.count(frame.Text) == 0)
+                    {
+                        Report(file, frame.At, kError,
+                               "frame \"" + frame.Text + "\" of animation \"" + animation.Name +
+                                   "\" is not in UV.json");
+                    }
+                }
+            }
+        }
+        else if (field.Type == DataNode::Kind::String && field.Name.rfind("m_zOrder", 0) == 0 &&
+                 m_Tables->m_ZOrders.count(field.Text) == 0)
+        {
+            Report(file, field.At, kError, "layer \"" + field.Text + "\" is not in ZOrders.json");
+        }
+    }
+}
+
 void DataChecker::CheckComponent(const std::string& file, const DataNode& component, ObjectTypeFacts& facts,
                                  std::set<std::string>& animations, std::vector<const DataNode*>& animationUses)
 {
@@ -222,50 +270,7 @@ void DataChecker::CheckComponent(const std::string& file, const DataNode& compon
     }
     else if (name == "Graphics")
     {
-        for (const DataNode& field : component.Children)
-        {
-            if (field.Name == "m_pSprite")
-            {
-                for (const DataNode& sprite : field.Children)
-                {
-                    if (sprite.Type != DataNode::Kind::String)
-                    {
-                        continue;
-                    }
-                    if (m_Tables->m_Dimensions.count(sprite.Text) == 0)
-                    {
-                        Report(file, sprite.At, kError,
-                               "sprite \"" + sprite.Text + "\" is not in Dimensions.json: it has no size");
-                    }
-                    else if (m_Tables->m_UVMap.count(sprite.Text) == 0)
-                    {
-                        Report(file, sprite.At, kWarning,
-                               "sprite \"" + sprite.Text + "\" is not in UV.json: blank until an animation plays");
-                    }
-                }
-            }
-            else if (field.Name == "m_pAnimation" && field.Find("m_UVmap") != nullptr)
-            {
-                for (const DataNode& animation : field.Find("m_UVmap")->Children)
-                {
-                    animations.insert(animation.Name);
-                    for (const DataNode& frame : animation.Children)
-                    {
-                        if (frame.Type == DataNode::Kind::String && m_Tables->m_UVMap.count(frame.Text) == 0)
-                        {
-                            Report(file, frame.At, kError,
-                                   "frame \"" + frame.Text + "\" of animation \"" + animation.Name +
-                                       "\" is not in UV.json");
-                        }
-                    }
-                }
-            }
-            else if (field.Type == DataNode::Kind::String && field.Name.rfind("m_zOrder", 0) == 0 &&
-                     m_Tables->m_ZOrders.count(field.Text) == 0)
-            {
-                Report(file, field.At, kError, "layer \"" + field.Text + "\" is not in ZOrders.json");
-            }
-        }
+        CheckGraphics(file, component, animations);
     }
     else if (name == "SetDefaultAnimation" || name == "TrapTrigger")
     {

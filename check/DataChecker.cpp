@@ -201,151 +201,164 @@ void DataChecker::CheckObjectType(const std::string& file, const std::string& ty
 void DataChecker::CheckLevel(const std::string& file, const std::string& levelName)
 {
     std::unique_ptr<DataTree> tree = Load(file);
-    if (!tree)
+    if (!tree || !CheckLevelHeader(file, *tree))
     {
         return;
     }
-    // The loader reads the first three fields by position and finds "Objects" by name.
-    const auto& fields = tree->Root.Children;
-    const DataNode::Kind expected[] = {DataNode::Kind::String, DataNode::Kind::Block, DataNode::Kind::Number};
-    const char* names[] = {"TrackName", "CameraLock", "the object id counter"};
-    for (size_t i = 0; i < 3; ++i)
-    {
-        if (i >= fields.size() || fields[i].Type != expected[i])
-        {
-            Report(file, i < fields.size() ? fields[i].NameAt : tree->Root.At, kError,
-                   std::string("field ") + std::to_string(i + 1) + " of a level must be " + names[i] + " (" +
-                       DescribeKind(expected[i]) + "); the game reads these by position");
-            return;
-        }
-    }
-    if (fields[0].Text != "_" && !SoundExists(fields[0].Text))
-    {
-        Report(file, fields[0].At, kError, "music track \"" + fields[0].Text + "\" is not in Audio/ (.mp3 or .wav)");
-    }
-    float lockX = Number(fields[1].Find("x"));
-    float lockY = Number(fields[1].Find("y"));
     const DataNode* objects = tree->Root.Find("Objects");
     if (objects == nullptr || objects->Type != DataNode::Kind::List)
     {
         Report(file, tree->Root.At, kError, "a level needs an \"Objects\" list");
         return;
     }
-
-    std::map<std::string, SourceLocation> keys;
-    int startTriggers = 0;
-    const DataNode* hero = nullptr;
-    float heroX = 0.0f;
-    float heroY = 0.0f;
+    LevelFacts facts;
     for (const DataNode& entry : objects->Children)
     {
-        if (entry.Name.empty() || entry.Type != DataNode::Kind::Block)
+        CheckLevelEntry(file, entry, facts);
+    }
+    if (IsPlayable(levelName))
+    {
+        CheckPlayableLevel(file, *objects, tree->Root.Children[1], facts);
+    }
+}
+
+bool DataChecker::CheckLevelHeader(const std::string& file, const DataTree& tree)
+{
+    // The loader reads the first three fields by position and finds "Objects" by name.
+    const auto& fields = tree.Root.Children;
+    const DataNode::Kind expected[] = {DataNode::Kind::String, DataNode::Kind::Block, DataNode::Kind::Number};
+    const char* names[] = {"TrackName", "CameraLock", "the object id counter"};
+    for (size_t i = 0; i < 3; ++i)
+    {
+        if (i >= fields.size() || fields[i].Type != expected[i])
         {
-            Report(file, entry.NameAt, kError, "each entry of \"Objects\" must be a quoted key and a block");
-            continue;
-        }
-        auto [it, fresh] = keys.emplace(entry.Name, entry.NameAt);
-        if (!fresh)
-        {
-            Report(file, entry.NameAt, kError,
-                   "a second object with the key \"" + entry.Name + "\" (the first is at " + Where(it->second) +
-                       "); the game finds only one of them by its key");
-        }
-        if (entry.Children.empty() || entry.Children[0].Type != DataNode::Kind::String)
-        {
-            Report(file, entry.At, kError, "an entry must begin with \"objType\" and the object type's name");
-            continue;
-        }
-        const DataNode& typeField = entry.Children[0];
-        auto type = m_Types.find(typeField.Text);
-        if (type == m_Types.end())
-        {
-            Report(file, typeField.At, kError,
-                   "object type \"" + typeField.Text + "\" does not exist (no Data/Objects/" + typeField.Text +
-                       ".json)");
-            continue;
-        }
-        if (entry.Children.size() < 2)
-        {
-            Report(file, entry.At, kError, "an entry needs a component block (its Transform) after \"objType\"");
-            continue;
-        }
-        ObjectTypeFacts facts = type->second;
-        std::set<std::string> animations;
-        std::vector<const DataNode*> animationUses;
-        float x = facts.X;
-        float y = facts.Y;
-        bool bodyOverride = false;
-        for (size_t i = 1; i < entry.Children.size(); ++i)
-        {
-            const DataNode& component = entry.Children[i];
-            if (FindComponentKind(component.Name) == nullptr)
-            {
-                Report(file, component.NameAt, kError,
-                       "component type \"" + component.Name +
-                           "\" does not exist; the game stops reading the level's objects here");
-                break;
-            }
-            if (component.Name != "Transform" && type->second.Components.count(component.Name) == 0)
-            {
-                Report(file, component.NameAt, kWarning,
-                       "object type \"" + typeField.Text + "\" has no " + component.Name +
-                           "; this block changes nothing");
-                continue;
-            }
-            CheckComponent(file, component, facts, animations, animationUses);
-            bodyOverride = bodyOverride || component.Name == "Body";
-            if (component.Name == "Transform")
-            {
-                ReadPosition(component, x, y);
-            }
-        }
-        if (bodyOverride)
-        {
-            CheckObjectRules(file, entry.NameAt, facts, "object \"" + entry.Name + "\"");
-        }
-        if (facts.Components.count("LevelStartTrigger") != 0)
-        {
-            ++startTriggers;
-        }
-        if (entry.Name == "Kibbet")
-        {
-            hero = &entry;
-            heroX = x;
-            heroY = y;
+            Report(file, i < fields.size() ? fields[i].NameAt : tree.Root.At, kError,
+                   std::string("field ") + std::to_string(i + 1) + " of a level must be " + names[i] + " (" +
+                       DescribeKind(expected[i]) + "); the game reads these by position");
+            return false;
         }
     }
+    if (fields[0].Text != "_" && !SoundExists(fields[0].Text))
+    {
+        Report(file, fields[0].At, kError, "music track \"" + fields[0].Text + "\" is not in Audio/ (.mp3 or .wav)");
+    }
+    return true;
+}
 
-    if (!IsPlayable(levelName))
+void DataChecker::CheckLevelEntry(const std::string& file, const DataNode& entry, LevelFacts& level)
+{
+    if (entry.Name.empty() || entry.Type != DataNode::Kind::Block)
+    {
+        Report(file, entry.NameAt, kError, "each entry of \"Objects\" must be a quoted key and a block");
+        return;
+    }
+    auto [it, fresh] = level.Keys.emplace(entry.Name, entry.NameAt);
+    if (!fresh)
+    {
+        Report(file, entry.NameAt, kError,
+               "a second object with the key \"" + entry.Name + "\" (the first is at " + Where(it->second) +
+                   "); the game finds only one of them by its key");
+    }
+    if (entry.Children.empty() || entry.Children[0].Type != DataNode::Kind::String)
+    {
+        Report(file, entry.At, kError, "an entry must begin with \"objType\" and the object type's name");
+        return;
+    }
+    const DataNode& typeField = entry.Children[0];
+    auto type = m_Types.find(typeField.Text);
+    if (type == m_Types.end())
+    {
+        Report(file, typeField.At, kError,
+               "object type \"" + typeField.Text + "\" does not exist (no Data/Objects/" + typeField.Text + ".json)");
+        return;
+    }
+    if (entry.Children.size() < 2)
+    {
+        Report(file, entry.At, kError, "an entry needs a component block (its Transform) after \"objType\"");
+        return;
+    }
+    ObjectTypeFacts facts = type->second;
+    float x = facts.X;
+    float y = facts.Y;
+    if (CheckOverrides(file, entry, type->first, facts, x, y))
+    {
+        CheckObjectRules(file, entry.NameAt, facts, "object \"" + entry.Name + "\"");
+    }
+    if (facts.Components.count("LevelStartTrigger") != 0)
+    {
+        ++level.StartTriggers;
+    }
+    if (entry.Name == "Kibbet")
+    {
+        level.Hero = &entry;
+        level.HeroX = x;
+        level.HeroY = y;
+    }
+}
+
+bool DataChecker::CheckOverrides(const std::string& file, const DataNode& entry, const std::string& typeName,
+                                 ObjectTypeFacts& facts, float& x, float& y)
+{
+    const ObjectTypeFacts& type = m_Types.at(typeName);
+    std::set<std::string> animations;
+    std::vector<const DataNode*> animationUses;
+    bool bodyOverride = false;
+    for (size_t i = 1; i < entry.Children.size(); ++i)
+    {
+        const DataNode& component = entry.Children[i];
+        if (FindComponentKind(component.Name) == nullptr)
+        {
+            Report(file, component.NameAt, kError,
+                   "component type \"" + component.Name +
+                       "\" does not exist; the game stops reading the level's objects here");
+            break;
+        }
+        if (component.Name != "Transform" && type.Components.count(component.Name) == 0)
+        {
+            Report(file, component.NameAt, kWarning,
+                   "object type \"" + typeName + "\" has no " + component.Name + "; this block changes nothing");
+            continue;
+        }
+        CheckComponent(file, component, facts, animations, animationUses);
+        bodyOverride = bodyOverride || component.Name == "Body";
+        if (component.Name == "Transform")
+        {
+            ReadPosition(component, x, y);
+        }
+    }
+    return bodyOverride;
+}
+
+void DataChecker::CheckPlayableLevel(const std::string& file, const DataNode& objects, const DataNode& lock,
+                                     const LevelFacts& level)
+{
+    if (level.Hero == nullptr)
+    {
+        Report(file, objects.NameAt, kError, "a playable level needs the hero: an object with the key \"Kibbet\"");
+    }
+    if (level.StartTriggers < 2)
+    {
+        Report(file, objects.NameAt, kError,
+               "a playable level needs a start walk pair: two objects with a LevelStartTrigger (found " +
+                   std::to_string(level.StartTriggers) + "); until the first is touched the screen stays black");
+    }
+    if (level.Hero == nullptr)
     {
         return;
     }
-    if (hero == nullptr)
+    // At the start the camera centres on max(hero, lock), holding the hero below the centre.
+    float dx = std::max(level.HeroX, Number(lock.Find("x"))) - level.HeroX;
+    float dy = std::max(level.HeroY, Number(lock.Find("y"))) + kHeroBelowCentre - level.HeroY;
+    if (dx >= kHalfViewWidth + kActiveMargin || dy >= kHalfViewHeight + kActiveMargin)
     {
-        Report(file, objects->NameAt, kError, "a playable level needs the hero: an object with the key \"Kibbet\"");
+        Report(file, lock.At, kError,
+               "the camera lock cannot show the hero's start (" + Where(level.Hero->NameAt) +
+                   "): the hero starts outside the active region and dies at once");
     }
-    if (startTriggers < 2)
+    else if (dx >= kHalfViewWidth || dy >= kHalfViewHeight)
     {
-        Report(file, objects->NameAt, kError,
-               "a playable level needs a start walk pair: two objects with a LevelStartTrigger (found " +
-                   std::to_string(startTriggers) + "); until the first is touched the screen stays black");
-    }
-    if (hero != nullptr)
-    {
-        // At the start the camera centres on max(hero, lock), holding the hero below the centre.
-        float dx = std::max(heroX, lockX) - heroX;
-        float dy = std::max(heroY, lockY) + kHeroBelowCentre - heroY;
-        if (dx >= kHalfViewWidth + kActiveMargin || dy >= kHalfViewHeight + kActiveMargin)
-        {
-            Report(file, fields[1].At, kError,
-                   "the camera lock cannot show the hero's start (" + Where(hero->NameAt) +
-                       "): the hero starts outside the active region and dies at once");
-        }
-        else if (dx >= kHalfViewWidth || dy >= kHalfViewHeight)
-        {
-            Report(file, fields[1].At, kWarning,
-                   "the camera lock keeps the hero's start (" + Where(hero->NameAt) + ") out of view");
-        }
+        Report(file, lock.At, kWarning,
+               "the camera lock keeps the hero's start (" + Where(level.Hero->NameAt) + ") out of view");
     }
 }
 

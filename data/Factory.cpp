@@ -1,6 +1,5 @@
 #include "data/Factory.h"
 
-#include "actors/GameLogicComponent.h"
 #include "data/ComponentRegistry.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
@@ -9,9 +8,6 @@
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "engine/Paths.h"
-#include "gameflow/GameLogic.h"
-#include "gameflow/ILevel.h"
-#include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "physics/Physics.h"
 #include "platform/FileSystem.h"
@@ -21,6 +17,12 @@
 
 namespace Framework
 {
+
+namespace
+{
+// The name the GameLogic system reports (gameflow/GameLogic.h).
+const std::string kGameLogicSystemName = "Game_Logic";
+} // namespace
 
 Factory::Factory(Core* core) : m_Core(core) {}
 
@@ -62,7 +64,15 @@ ISystem* Factory::PrototypeSource(ComponentSource source) const
     case ComponentSource::Graphics:
         return m_Core->m_Graphics;
     case ComponentSource::GameLogic:
-        return m_Core->m_GameLogic;
+        // The game logic lies above data/, so it is found among the systems by the name it reports.
+        for (const std::unique_ptr<ISystem>& system : m_Core->Systems)
+        {
+            if (system->GetName() == kGameLogicSystemName)
+            {
+                return system.get();
+            }
+        }
+        return nullptr;
     default:
         return nullptr;
     }
@@ -144,9 +154,9 @@ void Factory::DestroyNow(GameObjectComposition* object)
     {
         LiveObjects.erase(entry);
     }
-    if (CAMERA.m_Target == object)
+    if (ObjectDestroyed)
     {
-        CAMERA.m_Target = nullptr;
+        ObjectDestroyed(object);
     }
     PendingDestruction.erase(object);
     m_Owned.erase(owned);
@@ -219,7 +229,7 @@ std::vector<GameObjectComposition*> Factory::AllLiveObjects() const
     return objects;
 }
 
-void Factory::LoadLevel(const std::string& path)
+LevelContents Factory::LoadLevel(const std::string& path)
 {
     LevelPath = path;
     std::error_code ec;
@@ -228,51 +238,40 @@ void Factory::LoadLevel(const std::string& path)
         LogOnce("level file " + path + " not found: the level starts empty");
     }
     TextSerializer reader(path);
-    LoadLevel(reader, path);
+    return LoadLevel(reader, path);
 }
 
-void Factory::LoadLevel(TextSerializer& reader, const std::string& label)
+LevelContents Factory::LoadLevel(TextSerializer& reader, const std::string& label)
 {
-    ILevel* level = nullptr;
-    if (m_Core != nullptr && m_Core->m_GameLogic != nullptr)
-    {
-        level = m_Core->m_GameLogic->m_LevelManager.m_CurrentLevel;
-    }
-    ReadLevelHeader(reader, level);
+    LevelContents contents;
+    contents.Header = ReadLevelHeader(reader);
+    ObjectIdCounter = contents.Header.ObjectCount;
     reader.EnterBlock("Objects");
-    while (ReadLevelEntry(reader, label))
+    while (ReadLevelEntry(reader, label, contents.Entries))
     {
     }
     reader.SkipSeparator();
-    CAMERA.SetCameraTarget(FindObject("Kibbet"));
+    return contents;
 }
 
-void Factory::ReadLevelHeader(TextSerializer& reader, ILevel* level)
+LevelHeader Factory::ReadLevelHeader(TextSerializer& reader)
 {
+    LevelHeader header;
     reader.MoveToStart();
     reader.ReadToken();
-    std::string track;
-    reader.ReadString("TrackName", track);
-    if (track != "_" && level != nullptr)
-    {
-        level->m_TrackName = track;
-    }
+    reader.ReadString("TrackName", header.TrackName);
     reader.SkipSeparator();
-    Vec2 lock;
-    reader.ReadVec2("CameraLock", lock.x, lock.y);
-    if (level != nullptr)
-    {
-        level->m_CameraLock = lock;
-    }
+    reader.ReadVec2("CameraLock", header.CameraLock.x, header.CameraLock.y);
     reader.SkipSeparator();
     // "ObjectCount" : value
     reader.ReadToken();
     reader.ReadToken();
     reader.ReadToken();
-    ObjectIdCounter = TextSerializer::StringToUnsigned(reader.CurrentToken);
+    header.ObjectCount = TextSerializer::StringToUnsigned(reader.CurrentToken);
+    return header;
 }
 
-bool Factory::ReadLevelEntry(TextSerializer& reader, const std::string& label)
+bool Factory::ReadLevelEntry(TextSerializer& reader, const std::string& label, std::vector<LevelEntry>& entries)
 {
     if (!reader.ReadToken() || !reader.TokenHas('"'))
     {
@@ -305,6 +304,7 @@ bool Factory::ReadLevelEntry(TextSerializer& reader, const std::string& label)
     {
         PlaceLevelObject(object, key);
     }
+    entries.push_back({key, typeName, object != nullptr});
     return reader.NextListItem();
 }
 
@@ -354,9 +354,14 @@ void Factory::ReadLevelComponents(TextSerializer& reader, GameObjectComposition*
 
 void Factory::PlaceLevelObject(GameObjectComposition* object, const std::string& key)
 {
-    if (IComponent* logic = object->GetGameLogic())
+    // A logic component is initialised before the others, as the game has always done.
+    for (const auto& [name, component] : object->Components)
     {
-        logic->Initialize();
+        const ComponentKind* kind = FindComponentKind(name);
+        if (kind != nullptr && kind->Source == ComponentSource::GameLogic)
+        {
+            component->Initialize();
+        }
     }
     GameObjectComposition*& slot = LiveObjects[key];
     if (slot != nullptr && slot != object)

@@ -2,7 +2,9 @@
 
 #include "engine/ISystem.h"
 #include "engine/ProcessState.h"
+#include "engine/Vector.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -14,9 +16,39 @@ namespace Framework
 {
 
 class GameObjectComposition;
-class ILevel;
 enum class ComponentSource;
 class TextSerializer;
+
+// What a level file says about the level itself, read by position before its object list.
+struct LevelHeader
+{
+    // The level's music, "TrackName"; "_" keeps the track the level had.
+    std::string TrackName;
+    // The camera lock, "CameraLock".
+    Vec2 CameraLock;
+    // "ObjectCount": the object id counter the level's objects are numbered from.
+    unsigned ObjectCount = 0;
+
+    // True when the file names no track of its own ("_").
+    bool KeepsTrack() const { return TrackName == "_"; }
+};
+
+// One entry of a level's object list.
+struct LevelEntry
+{
+    std::string Key;
+    std::string TypeName;
+    // False when the object type does not exist and the entry was skipped.
+    bool Placed = false;
+};
+
+// A level file as the Factory read it: the objects are live when this is returned; the header is for the
+// level manager to apply.
+struct LevelContents
+{
+    LevelHeader Header;
+    std::vector<LevelEntry> Entries;
+};
 
 // Owns every game object: reads the object types at start-up, builds live objects by cloning them,
 // places them from level and heads-up display files, finds them by key and destroys them at the start
@@ -46,10 +78,10 @@ public:
     void DestroyObject(GameObjectComposition* object);
     // Destroys every live object now and forgets the marks.
     void DestroyAllObjects();
-    // Creates the objects of a level file and fills the current level's track and camera lock.
-    void LoadLevel(const std::string& path);
+    // Creates the objects of a level file and returns its header and entries.
+    LevelContents LoadLevel(const std::string& path);
     // Like LoadLevel(path) over level text the reader already holds; label names the level in log lines.
-    void LoadLevel(TextSerializer& reader, const std::string& label);
+    LevelContents LoadLevel(TextSerializer& reader, const std::string& label);
     // Creates the heads-up display objects from "Data/Level_HUD.json" unless they exist.
     void LoadHUD();
     // Like LoadHUD over heads-up display text the reader already holds.
@@ -72,6 +104,9 @@ public:
     // Key to live object; the objects themselves are owned by m_Owned.
     std::map<std::string, GameObjectComposition*> LiveObjects;
     std::set<GameObjectComposition*> PendingDestruction;
+    // Called with each live object just before it is destroyed, so whoever holds on to one (the camera) can
+    // let go; the composition root sets it.
+    std::function<void(const GameObjectComposition*)> ObjectDestroyed;
 
 private:
     // Hands the object's components back and deletes it, keeping another object's key entry.
@@ -79,10 +114,10 @@ private:
     // The system that makes prototype components of a kind's source; null for the others.
     ISystem* PrototypeSource(ComponentSource source) const;
     // The level file's track, camera lock and object id counter, up to its object list.
-    void ReadLevelHeader(TextSerializer& reader, ILevel* level);
-    // One entry of the level's object list: creates the object and reads its component blocks;
-    // false once the list has ended.
-    bool ReadLevelEntry(TextSerializer& reader, const std::string& label);
+    static LevelHeader ReadLevelHeader(TextSerializer& reader);
+    // One entry of the level's object list: creates the object and reads its component blocks into it, and
+    // adds the entry; false once the list has ended.
+    bool ReadLevelEntry(TextSerializer& reader, const std::string& label, std::vector<LevelEntry>& entries);
     // Reads the component blocks of one level entry into the object (or past them when it is null).
     void ReadLevelComponents(TextSerializer& reader, GameObjectComposition* object, const std::string& key,
                              const std::string& label);

@@ -6,6 +6,7 @@
 namespace Framework
 {
 
+class FieldList;
 class GameObjectComposition;
 class IMessage;
 class ISystem;
@@ -33,10 +34,15 @@ public:
     // Synchronous delivery of a message to this component; the default ignores it.
     virtual void SendMessage(IMessage* message) { (void)message; }
     virtual void SetOwner(GameObjectComposition* owner) { Owner = owner; }
-    // Reads the component's fields, in order, from a block of the given name (possibly empty).
-    virtual void Serialize(TextSerializer& reader, const std::string& blockName) = 0;
-    // Writes the component as a block of the given name.
-    virtual void Write(TextWriter& writer, const std::string& blockName) const = 0;
+    // Lists the component's data fields once, in file order (data/FieldList.h); the default lists none.
+    // Reading, writing and the data checker's schema all follow this list.
+    virtual void DescribeFields(FieldList& fields) { (void)fields; }
+    // Reads the component's fields, in order, from a block of the given name (possibly empty). The default reads
+    // the fields DescribeFields lists; a component that derives state from them overrides this, calls it first
+    // and derives after. A kind not converted to a field list yet may still override this and Write as a pair.
+    virtual void Serialize(TextSerializer& reader, const std::string& blockName);
+    // Writes the component as a block of the given name; the default writes the fields DescribeFields lists.
+    virtual void Write(TextWriter& writer, const std::string& blockName) const;
     virtual std::string GetName() const = 0;
 
     GameObjectComposition* Owner = nullptr;

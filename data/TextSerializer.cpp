@@ -450,15 +450,6 @@ void TextWriter::WriteBool(const std::string& name, bool value)
     m_Out << (value ? "true" : "false");
 }
 
-void TextWriter::WriteVec2(const std::string& name, float x, float y)
-{
-    BeginBlock(name);
-    WriteNumber("x", x);
-    WriteSeparator();
-    WriteNumber("y", y);
-    EndBlock();
-}
-
 void TextWriter::WriteRaw(const std::string& text)
 {
     m_Out << text;

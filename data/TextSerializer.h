@@ -117,7 +117,6 @@ public:
     void WriteNumber(const std::string& name, unsigned value);
     void WriteString(const std::string& name, const std::string& value);
     void WriteBool(const std::string& name, bool value);
-    void WriteVec2(const std::string& name, float x, float y);
     // Writes text as it stands (used for blocks kept verbatim).
     void WriteRaw(const std::string& text);
 

@@ -1,6 +1,6 @@
 #include "data/Transform.h"
 
-#include "data/TextSerializer.h"
+#include "data/FieldList.h"
 
 #include <cmath>
 
@@ -16,25 +16,11 @@ IComponent* Transform::Clone() const
     return copy;
 }
 
-void Transform::Serialize(TextSerializer& reader, const std::string& blockName)
+void Transform::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadVec2("Position", Position.x, Position.y);
-    reader.ReadScalarField(Rotation);
-    reader.SkipSeparator();
-    reader.ReadVec2("Scale", Scale.x, Scale.y);
-    reader.SkipSeparator();
-}
-
-void Transform::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteVec2("Position", Position.x, Position.y);
-    writer.WriteSeparator();
-    writer.WriteNumber("Rotation", Rotation);
-    writer.WriteSeparator();
-    writer.WriteVec2("Scale", Scale.x, Scale.y);
-    writer.EndBlock();
+    fields.Vector2("Position", Position);
+    fields.Number("Rotation", Rotation);
+    fields.Vector2("Scale", Scale);
 }
 
 Mat4 Transform::WorldMatrix() const

@@ -13,9 +13,8 @@ class Transform : public IComponent
 public:
     IComponent* Clone() const override;
     void Destroy() override {}
-    // Reads "Position", "Rotation" and "Scale" in that order.
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "Position", "Rotation" and "Scale".
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "Transform";
 

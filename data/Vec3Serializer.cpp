@@ -25,14 +25,8 @@ void ReadVec3Fields(TextSerializer& reader, Vec3& out)
     out.z = ReadComponent(reader);
     reader.SkipSeparator(); // the closing brace
 }
-} // namespace
 
-void ReadVec3(TextSerializer& reader, const std::string& name, Vec3& out)
-{
-    reader.EnterBlock(name);
-    ReadVec3Fields(reader, out);
-}
-
+// A block of three number fields "x", "y", "z" under the name.
 void WriteVec3(TextWriter& writer, const std::string& name, const Vec3& value)
 {
     writer.BeginBlock(name);
@@ -43,6 +37,7 @@ void WriteVec3(TextWriter& writer, const std::string& name, const Vec3& value)
     writer.WriteNumber("z", value.z);
     writer.EndBlock();
 }
+} // namespace
 
 void ReadVec3List(TextSerializer& reader, const std::string& name, std::vector<Vec3>& out)
 {

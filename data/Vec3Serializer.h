@@ -11,11 +11,6 @@ namespace Framework
 class TextSerializer;
 class TextWriter;
 
-// Reads a block of three number fields ("x", "y", "z"; names are not compared) up to and including
-// its closing brace. With a name, the name and colon tokens are passed first.
-void ReadVec3(TextSerializer& reader, const std::string& name, Vec3& out);
-// Writes a block of three number fields "x", "y", "z" under the name.
-void WriteVec3(TextWriter& writer, const std::string& name, const Vec3& value);
 // Reads a named list of vector blocks: the name and colon, then "[" entries "]". Entries may be
 // named fields or bare blocks; the list read replaces out. Stops at the end of a truncated file.
 void ReadVec3List(TextSerializer& reader, const std::string& name, std::vector<Vec3>& out);

@@ -4,8 +4,8 @@
 #include "actors/EnemyBehaviours.h"
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "engine/Message.h"
 #include "gameflow/GameLogic.h"
@@ -35,32 +35,7 @@ const ContactRecord* ContactOf(IMessage* message)
     }
     return &static_cast<ContactMessage*>(message)->Record;
 }
-
-void ReadEmptyBlock(TextSerializer& reader, const std::string& blockName)
-{
-    reader.EnterBlock(blockName);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void WriteEmptyBlock(TextWriter& writer, const std::string& blockName)
-{
-    writer.BeginBlock(blockName);
-    writer.EndBlock();
-}
 } // namespace
-
-void Enemy::Serialize(TextSerializer& reader, const std::string& blockName)
-{
-    ReadEmptyBlock(reader, blockName);
-}
-
-void Enemy::Write(TextWriter& writer, const std::string& blockName) const
-{
-    WriteEmptyBlock(writer, blockName);
-}
 
 void AttackTrigger::Initialize()
 {
@@ -88,16 +63,6 @@ void AttackTrigger::SendMessage(IMessage* message)
     {
         HitEnemy(*controller);
     }
-}
-
-void AttackTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
-{
-    ReadEmptyBlock(reader, blockName);
-}
-
-void AttackTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    WriteEmptyBlock(writer, blockName);
 }
 
 IComponent* TrapTrigger::Clone() const
@@ -141,28 +106,10 @@ void TrapTrigger::SendMessage(IMessage* message)
     }
 }
 
-void TrapTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
+void TrapTrigger::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadFieldValue(m_TrapTimer);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    reader.ReadString("m_TrapAnimation", m_TrapAnimation);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void TrapTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteNumber("m_TrapTimer", m_TrapTimer);
-    writer.WriteSeparator();
-    writer.WriteString("m_TrapAnimation", m_TrapAnimation);
-    writer.EndBlock();
+    fields.Number("m_TrapTimer", m_TrapTimer);
+    fields.String("m_TrapAnimation", m_TrapAnimation);
 }
 
 void ReverseVelocityTrigger::SendMessage(IMessage* message)
@@ -181,16 +128,6 @@ void ReverseVelocityTrigger::SendMessage(IMessage* message)
             ReverseDirection(*controller, id);
         }
     }
-}
-
-void ReverseVelocityTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
-{
-    ReadEmptyBlock(reader, blockName);
-}
-
-void ReverseVelocityTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    WriteEmptyBlock(writer, blockName);
 }
 
 } // namespace Framework

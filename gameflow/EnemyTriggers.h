@@ -13,8 +13,6 @@ class Enemy : public IComponent
 public:
     IComponent* Clone() const override { return new Enemy(); }
     void Destroy() override {}
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "Enemy";
     std::string GetName() const override { return TypeName; }
 };
@@ -28,8 +26,6 @@ public:
     IComponent* Clone() const override { return new AttackTrigger(); }
     void Destroy() override {}
     void SendMessage(IMessage* message) override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "AttackTrigger";
     std::string GetName() const override { return TypeName; }
 };
@@ -41,9 +37,8 @@ public:
     IComponent* Clone() const override;
     void Destroy() override {}
     void SendMessage(IMessage* message) override;
-    // Reads "m_TrapTimer" (seconds the trap stays shut) and "m_TrapAnimation" (the closing animation).
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_TrapTimer" (seconds the trap stays shut) and "m_TrapAnimation" (the closing animation).
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "TrapTrigger";
     std::string GetName() const override { return TypeName; }
 
@@ -60,8 +55,6 @@ public:
     IComponent* Clone() const override { return new ReverseVelocityTrigger(); }
     void Destroy() override {}
     void SendMessage(IMessage* message) override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "ReverseVelocityTrigger";
     std::string GetName() const override { return TypeName; }
 };

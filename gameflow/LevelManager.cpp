@@ -50,10 +50,7 @@ void LevelManager::ChangeLevel(const std::string& name)
         {
             CORE->m_Graphics->LoadAllTextures();
         }
-        if (CORE != nullptr && CORE->m_Factory != nullptr)
-        {
-            CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(name)));
-        }
+        LoadLevelFile();
         StartCurrentLevel();
     }
     if (CORE != nullptr && CORE->m_Factory != nullptr)
@@ -69,11 +66,24 @@ void LevelManager::RestartLevel()
         return;
     }
     m_CurrentLevel->Unload();
-    if (CORE != nullptr && CORE->m_Factory != nullptr)
-    {
-        CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
-    }
+    LoadLevelFile();
     StartCurrentLevel();
+}
+
+void LevelManager::LoadLevelFile()
+{
+    if (CORE == nullptr || CORE->m_Factory == nullptr)
+    {
+        return;
+    }
+    const LevelContents contents =
+        CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
+    if (!contents.Header.KeepsTrack())
+    {
+        m_CurrentLevel->m_TrackName = contents.Header.TrackName;
+    }
+    m_CurrentLevel->m_CameraLock = contents.Header.CameraLock;
+    CAMERA.SetCameraTarget(CORE->m_Factory->FindObject("Kibbet"));
 }
 
 void LevelManager::StartCurrentLevel()

@@ -42,6 +42,9 @@ public:
     int m_WrapIndex = 1;
 
 private:
+    // Has the Factory read the current level's file, then gives the level its track and camera lock and the
+    // camera its target, the hero.
+    void LoadLevelFile();
     // Clears the flow state of the level left, then runs the current level's Load and Initialize.
     void StartCurrentLevel();
 };

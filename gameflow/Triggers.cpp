@@ -4,10 +4,9 @@
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "data/Transform.h"
-#include "data/Vec3Serializer.h"
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "engine/Message.h"
@@ -49,19 +48,9 @@ void Trigger::SendMessage(IMessage* message)
     OnContact(static_cast<ContactMessage*>(message)->Record);
 }
 
-void Trigger::Serialize(TextSerializer& reader, const std::string& blockName)
+void Trigger::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    if (reader.TokenHas('{') && !reader.TokenHas('}') && reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void Trigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.EndBlock();
+    fields.EmptyBlockMayBeOneToken();
 }
 
 void Trigger::DestroyOwnObject() const
@@ -82,28 +71,10 @@ IComponent* AudioTrigger::Clone() const
     return copy;
 }
 
-void AudioTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
+void AudioTrigger::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadString("m_TrackName", m_TrackName);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    reader.ReadBool("m_IsBGM", m_IsBGM);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void AudioTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteString("m_TrackName", m_TrackName);
-    writer.WriteSeparator();
-    writer.WriteBool("m_IsBGM", m_IsBGM);
-    writer.EndBlock();
+    fields.String("m_TrackName", m_TrackName);
+    fields.Bool("m_IsBGM", m_IsBGM);
 }
 
 void AudioTrigger::OnContact(const ContactRecord& record)
@@ -247,21 +218,9 @@ IComponent* GeyserCollideTrigger::Clone() const
     return copy;
 }
 
-void GeyserCollideTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
+void GeyserCollideTrigger::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    ReadVec3(reader, "m_Velocity", m_Velocity);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void GeyserCollideTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    WriteVec3(writer, "m_Velocity", m_Velocity);
-    writer.EndBlock();
+    fields.Vector3("m_Velocity", m_Velocity);
 }
 
 void GeyserCollideTrigger::OnContact(const ContactRecord& record)
@@ -323,35 +282,11 @@ IComponent* SoundTrigger::Clone() const
     return copy;
 }
 
-void SoundTrigger::Serialize(TextSerializer& reader, const std::string& blockName)
+void SoundTrigger::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadBool("m_ShouldLoop", m_ShouldLoop);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    reader.ReadBool("m_IsBGM", m_IsBGM);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    reader.ReadString("m_TrackName", m_TrackName);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void SoundTrigger::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteBool("m_ShouldLoop", m_ShouldLoop);
-    writer.WriteSeparator();
-    writer.WriteBool("m_IsBGM", m_IsBGM);
-    writer.WriteSeparator();
-    writer.WriteString("m_TrackName", m_TrackName);
-    writer.EndBlock();
+    fields.Bool("m_ShouldLoop", m_ShouldLoop);
+    fields.Bool("m_IsBGM", m_IsBGM);
+    fields.String("m_TrackName", m_TrackName);
 }
 
 void SoundTrigger::OnContact(const ContactRecord& record)

@@ -20,10 +20,8 @@ public:
     void Destroy() override {}
     // Runs the rule for a contact message; other messages are ignored.
     void SendMessage(IMessage* message) override;
-    // Reads an empty block; triggers with fields read them instead.
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    // Writes an empty block; triggers with fields write them instead.
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // No fields (a block written "{}" is read as one token); triggers with fields list them instead.
+    void DescribeFields(FieldList& fields) override;
 
 protected:
     // The rule, for one contact.
@@ -50,8 +48,7 @@ class AudioTrigger : public Trigger
 {
 public:
     IComponent* Clone() const override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "AudioTrigger";
     std::string GetName() const override { return TypeName; }
 
@@ -126,8 +123,7 @@ class GeyserCollideTrigger : public Trigger
 {
 public:
     IComponent* Clone() const override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "GeyserCollideTrigger";
     std::string GetName() const override { return TypeName; }
 
@@ -154,8 +150,7 @@ class SoundTrigger : public Trigger
 {
 public:
     IComponent* Clone() const override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "SoundTrigger";
     std::string GetName() const override { return TypeName; }
 

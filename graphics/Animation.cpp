@@ -1,11 +1,10 @@
 #include "graphics/Animation.h"
 
-#include "data/TextSerializer.h"
+#include "data/FieldList.h"
 #include "engine/Core.h"
 #include "graphics/ResourceManager.h"
 #include "graphics/Sprite.h"
 
-#include <sstream>
 #include <utility>
 
 namespace Framework
@@ -157,71 +156,25 @@ void Animation::BuildFrames()
     }
 }
 
+void Animation::DescribeFields(FieldList& fields)
+{
+    fields.Bool("m_IsPlaying", m_IsPlaying);
+    fields.Bool("m_Loop", m_Loop);
+    fields.Number("m_Speed", m_Speed);
+    // Entered by the name "m_pAnimation", as the game has always done: a top-level block of that name is jumped to.
+    fields.NameLists("m_UVmap", m_UVmap, "m_pAnimation");
+}
+
 void Animation::Serialize(TextSerializer& reader)
 {
-    reader.EnterBlock("m_pAnimation");
-    reader.ReadBool("m_IsPlaying", m_IsPlaying);
-    reader.SkipSeparator();
-    reader.ReadBool("m_Loop", m_Loop);
-    reader.SkipSeparator();
-    reader.ReadFieldValue(m_Speed);
-    reader.SkipSeparator();
-
-    m_UVmap.clear();
-    reader.EnterBlock("m_pAnimation"); // not indexed: passes the "m_UVmap" name, its colon and its brace
-    do
-    {
-        if (!reader.ReadToken() || reader.TokenHas('}'))
-        {
-            break; // an empty map, or the end of the file
-        }
-        std::string key = reader.TokenHas('"') ? StripQuotes(reader.CurrentToken) : reader.CurrentToken;
-        reader.ReadToken();    // the colon
-        reader.EnterBlock(""); // stops on the opening bracket
-        std::vector<std::string> frames;
-        do
-        {
-            if (!reader.ReadToken() || (reader.TokenHas(']') && !reader.TokenHas('"')))
-            {
-                break; // an empty list ends at once
-            }
-            frames.push_back(reader.TokenHas('"') ? StripQuotes(reader.CurrentToken) : reader.CurrentToken);
-        } while (reader.NextListItem());
-        m_UVmap[key] = std::move(frames);
-    } while (reader.NextListItem());
+    ReadFields(reader, "m_pAnimation", [this](FieldList& fields) { DescribeFields(fields); });
     BuildFrames();
-    reader.SkipSeparator();
 }
 
 void Animation::Write(TextWriter& writer) const
 {
-    writer.BeginBlock("m_pAnimation");
-    writer.WriteBool("m_IsPlaying", m_IsPlaying);
-    writer.WriteSeparator();
-    writer.WriteBool("m_Loop", m_Loop);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Speed", m_Speed);
-    writer.WriteSeparator();
-    writer.BeginBlock("m_UVmap");
-    bool first = true;
-    for (const auto& [name, frames] : m_UVmap)
-    {
-        if (!first)
-        {
-            writer.WriteSeparator();
-        }
-        first = false;
-        std::ostringstream entry;
-        entry << '"' << name << "\" : [ ";
-        for (size_t i = 0; i < frames.size(); ++i)
-        {
-            entry << (i == 0 ? "" : " , ") << '"' << frames[i] << '"';
-        }
-        entry << " ]";
-        writer.WriteRaw(entry.str());
-    }
-    writer.EndBlock();
-    writer.EndBlock();
+    auto* self = const_cast<Animation*>(this); // the listing hands out the members; the writer only looks
+    WriteFields(writer, "m_pAnimation", [self](FieldList& fields) { self->DescribeFields(fields); });
 }
 
 void Animation::CopyFrom(const Animation& other)

@@ -10,6 +10,7 @@ namespace Framework
 {
 
 struct Sprite;
+class FieldList;
 class TextSerializer;
 class TextWriter;
 
@@ -28,10 +29,14 @@ public:
     void AddAnimation(const std::string& name, const std::vector<UVRect>& frames);
     // The per-frame step; the Graphics system calls it only for sprites that are drawn.
     void AdvanceAnimation(float dt);
+    // Lists the fields of the "m_pAnimation" block (data/FieldList.h).
+    void DescribeFields(FieldList& fields);
     // Reads the "m_pAnimation" block and resolves its frames against the atlas table.
     void Serialize(TextSerializer& reader);
     // Writes the "m_pAnimation" block.
     void Write(TextWriter& writer) const;
+    // Resolves the frame names of m_UVmap against the atlas table into m_Frames.
+    void BuildFrames();
     // Copies everything except the target sprite, which stays the copy's own.
     void CopyFrom(const Animation& other);
 
@@ -49,7 +54,6 @@ public:
 
 private:
     void ShowFrame(const std::vector<UVRect>& frames, unsigned index);
-    void BuildFrames();
 };
 
 } // namespace Framework

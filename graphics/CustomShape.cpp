@@ -1,8 +1,7 @@
 #include "graphics/CustomShape.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
-#include "data/Vec3Serializer.h"
 #include "engine/Core.h"
 #include "engine/Log.h"
 #include "graphics/Graphics.h"
@@ -15,14 +14,6 @@ namespace Framework
 namespace
 {
 constexpr float kDefaultScaleFactor = 200.0f;
-
-unsigned ReadUnsignedField(TextSerializer& reader)
-{
-    reader.ReadToken();
-    reader.ReadToken();
-    reader.ReadToken();
-    return TextSerializer::StringToUnsigned(reader.CurrentToken);
-}
 } // namespace
 
 void CustomShape::Initialize()
@@ -60,46 +51,27 @@ void CustomShape::Destroy()
     }
 }
 
+void CustomShape::DescribeFields(FieldList& fields)
+{
+    fields.String("m_TextureName", m_TextureName);
+    fields.Number("m_ScaleFactor", m_ScaleFactor);
+    fields.Vec3List("m_VertexesOffset", m_VertexesOffset);
+    fields.Number("m_Width", m_Width);
+    fields.Number("m_Height", m_Height);
+}
+
 void CustomShape::Serialize(TextSerializer& reader, const std::string& blockName)
 {
     const int oldLayer = m_Layer;
-    reader.EnterBlock(blockName);
-    reader.ReadString("m_TextureName", m_TextureName);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    IComponent::Serialize(reader, blockName);
     if (ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr)
     {
         m_Layer = resources->GetZOrder(resources->GetCustomShape(m_TextureName));
     }
-    reader.ReadToken();
-    reader.ReadToken();
-    reader.ReadToken();
-    m_ScaleFactor = TextSerializer::StringToFloat(reader.CurrentToken);
     if (m_ScaleFactor == 0.0f)
     {
         LogOnce("custom shape \"" + m_TextureName + "\": m_ScaleFactor 0 cannot tile a texture; 200 is used");
         m_ScaleFactor = kDefaultScaleFactor;
-    }
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    ReadVec3List(reader, "m_VertexesOffset", m_VertexesOffset);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    m_Width = ReadUnsignedField(reader);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    m_Height = ReadUnsignedField(reader);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
     }
     if (m_Layer != oldLayer)
     {
@@ -108,21 +80,6 @@ void CustomShape::Serialize(TextSerializer& reader, const std::string& blockName
             graphics->MoveShape(this, oldLayer);
         }
     }
-}
-
-void CustomShape::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteString("m_TextureName", m_TextureName);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_ScaleFactor", m_ScaleFactor);
-    writer.WriteSeparator();
-    WriteVec3List(writer, "m_VertexesOffset", m_VertexesOffset);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Width", m_Width);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Height", m_Height);
-    writer.EndBlock();
 }
 
 } // namespace Framework

@@ -24,7 +24,8 @@ public:
     // Reads name, scale factor, outline, width and height; a registered shape whose layer changes moves
     // to the new layer's list.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // Name, scale factor, outline, width and height.
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "CustomShape";
 

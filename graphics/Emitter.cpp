@@ -1,5 +1,6 @@
 #include "graphics/Emitter.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
@@ -35,76 +36,32 @@ void Emitter::Destroy()
     }
 }
 
+void Emitter::DescribeFields(FieldList& fields)
+{
+    fields.List("m_ParticleTypes", m_ParticleTypes,
+                [](FieldList& type, ParticleType& element)
+                {
+                    type.String("m_ParticleType", element.m_ParticleType);
+                    type.Block("m_Sprite", [&](FieldList& sprite) { sprite.String("default", element.m_Sprite.Name); });
+                });
+}
+
 void Emitter::Serialize(TextSerializer& reader, const std::string& blockName)
 {
+    IComponent::Serialize(reader, blockName);
     ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr;
-    m_ParticleTypes.clear();
-    reader.EnterBlock(blockName);
-    reader.EnterBlock("m_ParticleTypes"); // passes the name and colon; the token is then the opening bracket
-    if (reader.TokenHas('['))
+    for (ParticleType& type : m_ParticleTypes)
     {
-        for (;;)
+        if (resources != nullptr)
         {
-            if (!reader.ReadToken() || !reader.TokenHas('{'))
-            {
-                break; // an empty list, or the end of the file
-            }
-            ParticleType type;
-            reader.ReadString("m_ParticleType", type.m_ParticleType);
-            if (reader.IsGood())
-            {
-                reader.ReadToken();
-            }
-            reader.EnterBlock("m_Sprite");
-            reader.ReadString("default", type.m_Sprite.Name);
-            if (resources != nullptr)
-            {
-                type.m_Sprite.UVs = resources->GetUV(type.m_Sprite.Name);
-                type.m_Sprite.Size = resources->GetDimensions(type.m_Sprite.Name);
-            }
-            type.m_Sprite.BuildQuad();
-            if (reader.IsGood())
-            {
-                reader.ReadToken(); // the sprite block's closing brace
-            }
-            if (reader.IsGood())
-            {
-                reader.ReadToken(); // the element's closing brace
-            }
-            m_ParticleTypes.push_back(std::move(type));
-            if (!reader.IsGood() || !reader.ReadToken() || !reader.TokenHas(','))
-            {
-                break; // the closing bracket, or the end of a truncated file
-            }
+            type.m_Sprite.UVs = resources->GetUV(type.m_Sprite.Name);
+            type.m_Sprite.Size = resources->GetDimensions(type.m_Sprite.Name);
         }
-    }
-    if (reader.IsGood())
-    {
-        reader.ReadToken(); // the emitter block's closing brace
+        type.m_Sprite.BuildQuad();
     }
 }
 
-void Emitter::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteRaw("\"m_ParticleTypes\" : [ ");
-    for (size_t i = 0; i < m_ParticleTypes.size(); ++i)
-    {
-        if (i != 0)
-        {
-            writer.WriteSeparator();
-        }
-        writer.BeginBlock(std::string());
-        writer.WriteString("m_ParticleType", m_ParticleTypes[i].m_ParticleType);
-        writer.WriteSeparator();
-        writer.BeginBlock("m_Sprite");
-        writer.WriteString("default", m_ParticleTypes[i].m_Sprite.Name);
-        writer.EndBlock();
-        writer.EndBlock();
-    }
-    writer.WriteRaw(" ]");
-    writer.EndBlock();
-}
+// namespace Framework
 
 size_t Emitter::ParticleCount() const
 {

@@ -21,7 +21,8 @@ public:
     void Destroy() override;
     // Reads the "m_ParticleTypes" list of unnamed blocks (kind name and sprite), replacing the types.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // The "m_ParticleTypes" list of unnamed blocks (kind name and sprite).
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "Emitter";
 

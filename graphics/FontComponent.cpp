@@ -1,8 +1,8 @@
 #include "graphics/FontComponent.h"
 
 #include "data/Factory.h"
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "graphics/GraphicsComponent.h"
@@ -96,39 +96,9 @@ void FontComponent::Destroy()
     m_Glyphs.clear();
 }
 
-void FontComponent::Serialize(TextSerializer& reader, const std::string& blockName)
+void FontComponent::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadString("m_CurrentString", m_CurrentString);
-    // Tokens end at white space, so a text with spaces arrives in pieces: join them up to the closing
-    // quote, or the rest of the file would be read out of step.
-    const std::string& first = reader.CurrentToken;
-    if (first.size() >= 1 && first.front() == '"' && (first.size() == 1 || first.back() != '"'))
-    {
-        std::string text = first.substr(1);
-        while (reader.IsGood() && reader.ReadToken())
-        {
-            const std::string& piece = reader.CurrentToken;
-            bool last = !piece.empty() && piece.back() == '"';
-            text += " " + (last ? piece.substr(0, piece.size() - 1) : piece);
-            if (last)
-            {
-                break;
-            }
-        }
-        m_CurrentString = text;
-    }
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void FontComponent::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteString("m_CurrentString", m_CurrentString);
-    writer.EndBlock();
+    fields.Text("m_CurrentString", m_CurrentString);
 }
 
 void FontComponent::SetText(const std::string& text)

@@ -22,9 +22,8 @@ public:
     IComponent* Clone() const override;
     // Marks every glyph object for destruction, so the glyphs disappear with the text.
     void Destroy() override;
-    // Reads "m_CurrentString".
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_CurrentString", a text that may hold spaces.
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "FontComponent";
 

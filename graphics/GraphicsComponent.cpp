@@ -1,6 +1,6 @@
 #include "graphics/GraphicsComponent.h"
 
-#include "data/TextSerializer.h"
+#include "data/FieldList.h"
 #include "engine/Core.h"
 #include "graphics/Graphics.h"
 #include "graphics/ResourceManager.h"
@@ -26,30 +26,27 @@ IComponent* GraphicsComponent::Clone() const
     return copy;
 }
 
+void GraphicsComponent::DescribeFields(FieldList& fields)
+{
+    fields.Block("m_pSprite", [this](FieldList& sprite) { sprite.String("default", m_pSprite.Name); });
+    fields.Block("m_pAnimation", [this](FieldList& animation) { m_pAnimation.DescribeFields(animation); });
+    // Written as "m_zOrder"; hand-written files say "m_zOrderString". The reader takes either.
+    fields.String("m_zOrder", m_zOrderString);
+}
+
 void GraphicsComponent::Serialize(TextSerializer& reader, const std::string& blockName)
 {
+    const int oldLayer = m_zOrder;
+    IComponent::Serialize(reader, blockName);
     ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr;
-    int oldLayer = m_zOrder;
-
-    reader.EnterBlock(blockName);
-    reader.EnterBlock("m_pSprite");
-    reader.ReadString("default", m_pSprite.Name);
     if (resources != nullptr)
     {
         m_pSprite.UVs = resources->GetUV(m_pSprite.Name);
         m_pSprite.Size = resources->GetDimensions(m_pSprite.Name);
     }
-    reader.SkipSeparator();
     m_pSprite.BuildQuad();
-
-    reader.SkipSeparator();
-    m_pAnimation.Serialize(reader);
-    reader.SkipSeparator();
-
-    reader.ReadString("m_zOrderString", m_zOrderString);
+    m_pAnimation.BuildFrames();
     m_zOrder = resources != nullptr ? resources->GetZOrder(m_zOrderString) : 0;
-    reader.SkipSeparator();
-
     if (m_zOrder != oldLayer)
     {
         if (auto* graphics = dynamic_cast<Graphics*>(System))
@@ -57,20 +54,6 @@ void GraphicsComponent::Serialize(TextSerializer& reader, const std::string& blo
             graphics->MoveToLayer(this, oldLayer);
         }
     }
-}
-
-void GraphicsComponent::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.BeginBlock("m_pSprite");
-    writer.WriteString("default", m_pSprite.Name);
-    writer.EndBlock();
-    writer.WriteSeparator();
-    m_pAnimation.Write(writer);
-    writer.WriteSeparator();
-    // Written as "m_zOrder"; hand-written files say "m_zOrderString". The reader takes either.
-    writer.WriteString("m_zOrder", m_zOrderString);
-    writer.EndBlock();
 }
 
 } // namespace Framework

@@ -21,7 +21,8 @@ public:
     // Reads the sprite name, the animation and the layer name; a registered component whose layer
     // changes moves to the new layer's list.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // The sprite name, the animation and the layer name (written "m_zOrder").
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "Graphics";
 

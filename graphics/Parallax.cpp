@@ -1,6 +1,6 @@
 #include "graphics/Parallax.h"
 
-#include "data/TextSerializer.h"
+#include "data/FieldList.h"
 #include "graphics/Camera.h"
 
 #include <algorithm>
@@ -39,24 +39,11 @@ void Parallax::Destroy()
     }
 }
 
-void Parallax::Serialize(TextSerializer& reader, const std::string& blockName)
+void Parallax::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadBool("m_Parallax", m_Parallax);
-    reader.ReadScalarField(m_OffsetX);
-    reader.ReadScalarField(m_OffsetY);
-    reader.SkipSeparator();
-}
-
-void Parallax::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteBool("m_Parallax", m_Parallax);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_OffsetX", m_OffsetX);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_OffsetY", m_OffsetY);
-    writer.EndBlock();
+    fields.Bool("m_Parallax", m_Parallax);
+    fields.Number("m_OffsetX", m_OffsetX);
+    fields.Number("m_OffsetY", m_OffsetY);
 }
 
 } // namespace Framework

@@ -20,8 +20,8 @@ public:
     IComponent* Clone() const override;
     // Leaves the camera's parallax list; the owner deletes the component.
     void Destroy() override;
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_Parallax", "m_OffsetX" and "m_OffsetY".
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "Parallax";
 

@@ -1,7 +1,7 @@
 #include "graphics/SetDefaultAnimation.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "graphics/GraphicsComponent.h"
 
 namespace Framework
@@ -25,18 +25,9 @@ IComponent* SetDefaultAnimation::Clone() const
     return copy;
 }
 
-void SetDefaultAnimation::Serialize(TextSerializer& reader, const std::string& blockName)
+void SetDefaultAnimation::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadString("m_Default", m_Default);
-    reader.SkipSeparator();
-}
-
-void SetDefaultAnimation::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteString("m_Default", m_Default);
-    writer.EndBlock();
+    fields.String("m_Default", m_Default);
 }
 
 } // namespace Framework

@@ -16,8 +16,8 @@ public:
     // A copy that keeps m_Default, so objects placed from a type keep the type's default animation.
     IComponent* Clone() const override;
     void Destroy() override {}
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_Default".
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "SetDefaultAnimation";
 

@@ -1,9 +1,8 @@
 #include "physics/Body.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "data/Transform.h"
-#include "data/Vec3Serializer.h"
 #include "engine/ISystem.h"
 
 #include <cmath>
@@ -63,48 +62,16 @@ IComponent* Body::Clone() const
     return copy;
 }
 
-void Body::Serialize(TextSerializer& reader, const std::string& blockName)
+void Body::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    ReadVec3(reader, "m_Gravity", m_Gravity);
-    reader.SkipSeparator();
-    ReadVec3(reader, "m_Position", m_Position);
-    reader.SkipSeparator();
-    ReadVec3(reader, "m_Velocity", m_Velocity);
-    reader.SkipSeparator();
-    ReadVec3(reader, "m_Acceleration", m_Acceleration);
-    reader.SkipSeparator();
-    reader.ReadFieldValue(m_Mass);
-    reader.ReadScalarField(m_Restitution);
-    reader.ReadScalarField(m_Friction);
-    reader.SkipSeparator();
-    reader.EnterBlock("m_Polygon");
-    ReadVec3List(reader, "m_Offsets", m_Polygon.m_Offsets);
-    reader.SkipSeparator(); // the polygon block's closing brace
-    reader.SkipSeparator(); // the body block's closing brace
-}
-
-void Body::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    WriteVec3(writer, "m_Gravity", m_Gravity);
-    writer.WriteSeparator();
-    WriteVec3(writer, "m_Position", m_Position);
-    writer.WriteSeparator();
-    WriteVec3(writer, "m_Velocity", m_Velocity);
-    writer.WriteSeparator();
-    WriteVec3(writer, "m_Acceleration", m_Acceleration);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Mass", m_Mass);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Restitution", m_Restitution);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_Friction", m_Friction);
-    writer.WriteSeparator();
-    writer.BeginBlock("m_Polygon");
-    WriteVec3List(writer, "m_Offsets", m_Polygon.m_Offsets);
-    writer.EndBlock();
-    writer.EndBlock();
+    fields.Vector3("m_Gravity", m_Gravity);
+    fields.Vector3("m_Position", m_Position);
+    fields.Vector3("m_Velocity", m_Velocity);
+    fields.Vector3("m_Acceleration", m_Acceleration);
+    fields.Number("m_Mass", m_Mass);
+    fields.Number("m_Restitution", m_Restitution);
+    fields.Number("m_Friction", m_Friction);
+    fields.Block("m_Polygon", [this](FieldList& polygon) { polygon.Vec3List("m_Offsets", m_Polygon.m_Offsets); });
 }
 
 void Body::Integrate(float h)

@@ -27,10 +27,8 @@ public:
     void Initialize() override;
     // A copy of every member, registered with the owning Physics system when there is one.
     IComponent* Clone() const override;
-    // Reads the eight data fields; the offsets list read replaces the old one.
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    // Writes the eight data fields as a block of the given name.
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // The eight data fields; the offsets list read replaces the old one.
+    void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "Body";
 

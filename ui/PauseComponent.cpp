@@ -1,7 +1,7 @@
 #include "ui/PauseComponent.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
@@ -28,24 +28,10 @@ IComponent* PauseComponent::Clone() const
     return copy;
 }
 
-void PauseComponent::Serialize(TextSerializer& reader, const std::string& blockName)
+void PauseComponent::DescribeFields(FieldList& fields)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadFieldValue(m_OffsetX);
-    reader.ReadScalarField(m_OffsetY);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-}
-
-void PauseComponent::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteNumber("m_OffsetX", m_OffsetX);
-    writer.WriteSeparator();
-    writer.WriteNumber("m_OffsetY", m_OffsetY);
-    writer.EndBlock();
+    fields.Number("m_OffsetX", m_OffsetX);
+    fields.Number("m_OffsetY", m_OffsetY);
 }
 
 void PauseComponent::ShowAtOffset()

@@ -17,9 +17,8 @@ public:
     void Initialize() override;
     IComponent* Clone() const override;
     void Destroy() override {}
-    // Reads "m_OffsetX" and "m_OffsetY".
-    void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_OffsetX" and "m_OffsetY".
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "PauseComponent";
     std::string GetName() const override { return TypeName; }
 

@@ -1,5 +1,6 @@
 #include "ui/ScrollComponent.h"
 
+#include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
@@ -42,19 +43,15 @@ IComponent* ScrollComponent::Clone() const
     return copy;
 }
 
+void ScrollComponent::DescribeFields(FieldList& fields)
+{
+    fields.Number("m_Speed", m_Speed);
+    fields.Bool("m_Scroll", m_Scroll);
+}
+
 void ScrollComponent::Serialize(TextSerializer& reader, const std::string& blockName)
 {
-    reader.EnterBlock(blockName);
-    reader.ReadFieldValue(m_Speed);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
-    reader.ReadBool("m_Scroll", m_Scroll);
-    if (reader.IsGood())
-    {
-        reader.ReadToken();
-    }
+    IComponent::Serialize(reader, blockName);
     if (CORE != nullptr && CORE->m_ResourceManager != nullptr)
     {
         m_BaseRect = CORE->m_ResourceManager->GetUV(kCredits);
@@ -66,15 +63,6 @@ void ScrollComponent::Serialize(TextSerializer& reader, const std::string& block
         m_Step = kStep * scale;
         m_WindowHeight = kWindowHeight * scale;
     }
-}
-
-void ScrollComponent::Write(TextWriter& writer, const std::string& blockName) const
-{
-    writer.BeginBlock(blockName);
-    writer.WriteNumber("m_Speed", m_Speed);
-    writer.WriteSeparator();
-    writer.WriteBool("m_Scroll", m_Scroll);
-    writer.EndBlock();
 }
 
 void ScrollComponent::ResetScroll()

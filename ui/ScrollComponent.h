@@ -22,7 +22,8 @@ public:
     // Reads "m_Speed" and "m_Scroll", then takes the whole picture from the UV table's "TeamCredits" and
     // sizes the step and the window for its atlas.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    void Write(TextWriter& writer, const std::string& blockName) const override;
+    // "m_Speed" and "m_Scroll".
+    void DescribeFields(FieldList& fields) override;
     static constexpr const char* TypeName = "ScrollComponent";
     std::string GetName() const override { return TypeName; }
 

@@ -1,72 +1,13 @@
 #include "tests/physics/PhysicsFixture.h"
 
-#include "data/TextSerializer.h"
-
 #include <cmath>
-#include <sstream>
 
 using namespace Framework;
 
 namespace
 {
 constexpr float kStep = 1.0f / 60.0f;
-
-const char* kBodyBlock = R"({
-    "m_Gravity" : { "x" : 1 , "y" : -1200 , "z" : 3 } ,
-    "m_Position" : { "x" : 4 , "y" : 5 , "z" : 6 } ,
-    "m_Velocity" : { "x" : 7 , "y" : 8 , "z" : 9 } ,
-    "m_Acceleration" : { "x" : 10 , "y" : 11 , "z" : 12 } ,
-    "m_Mass" : 4 ,
-    "m_Restitution" : 0.25 ,
-    "m_Friction" : 0.5 ,
-    "m_Polygon" : { "m_Offsets" : [
-        "Vertex" : { "x" : -1 , "y" : -2 , "z" : 0 } ,
-        { "x" : 1 , "y" : -2 , "z" : 0 } ,
-        "Vertex" : { "x" : 0 , "y" : 2 , "z" : 0 }
-    ] }
-} , "Next")";
-
-void ExpectVec(const Vec3& v, float x, float y, float z)
-{
-    EXPECT_FLOAT_EQ(v.x, x);
-    EXPECT_FLOAT_EQ(v.y, y);
-    EXPECT_FLOAT_EQ(v.z, z);
-}
 } // namespace
-
-TEST(BodyData, ReadsTheEightFieldsInOrderAndWritesThemBack)
-{
-    Body body;
-    body.m_Polygon.m_Offsets.assign(7, Vec3{});
-    TextSerializer reader = TextSerializer::FromText(kBodyBlock);
-    reader.MoveToStart();
-    body.Serialize(reader, std::string());
-    ExpectVec(body.m_Gravity, 1, -1200, 3);
-    ExpectVec(body.m_Position, 4, 5, 6);
-    ExpectVec(body.m_Acceleration, 10, 11, 12);
-    EXPECT_EQ(body.m_Restitution, 0.25f);
-    ASSERT_EQ(body.m_Polygon.m_Offsets.size(), 3u) << "the list read replaces the old offsets";
-    ExpectVec(body.m_Polygon.m_Offsets[1], 1, -2, 0);
-    // The reader stands on the body's closing brace: the Factory's next token is the separator.
-    reader.ReadToken();
-    EXPECT_EQ(reader.CurrentToken, ",");
-
-    body.m_MaxSpeed = 5.0f; // not part of the data
-    std::ostringstream text;
-    TextWriter writer(text);
-    body.Write(writer, "Body");
-    EXPECT_EQ(text.str().find("m_MaxSpeed"), std::string::npos);
-    EXPECT_EQ(text.str().find("m_IsStatic"), std::string::npos);
-    Body copy;
-    // As in an object type file: the block inside the file's braces, found through the index.
-    TextSerializer again = TextSerializer::FromText("{\n" + text.str() + "\n}\n");
-    copy.Serialize(again, "Body");
-    ExpectVec(copy.m_Velocity, 7, 8, 9);
-    EXPECT_EQ(copy.m_Mass, 4.0f);
-    EXPECT_EQ(copy.m_Friction, 0.5f);
-    ASSERT_EQ(copy.m_Polygon.m_Offsets.size(), 3u);
-    ExpectVec(copy.m_Polygon.m_Offsets[2], 0, 2, 0);
-}
 
 TEST_F(PhysicsTest, IntegrationMovesByTheOldVelocityThenDampsIt)
 {
