@@ -45,7 +45,10 @@ void HeroController::UpdateHero(GameObjectComposition* hero, float dt)
     {
         m_RollCooldown += dt;
     }
-    RefillBars(dt);
+    if (m_Logic != nullptr)
+    {
+        RefillBars(m_Logic->Session(), dt);
+    }
     HandleHeroInput();
     switch (m_State)
     {
@@ -125,7 +128,7 @@ void HeroController::HandleHeroInput()
         m_HasFlown = true;
     }
     bool left = input->IsLeftHeld();
-    bool right = !left && (input->IsRightHeld() || StartWalkActive || WinWalkActive || MoveRightActive);
+    bool right = !left && (input->IsRightHeld() || (m_Logic != nullptr && m_Logic->ScriptedWalkRight()));
     if (left || right)
     {
         if (body != nullptr)
@@ -146,7 +149,10 @@ void HeroController::HandleHeroInput()
     if (input->IsAttackTriggered() && m_RollCooldown >= kRollCooldown && m_State != HeroRoll)
     {
         m_State = HeroRoll;
-        EmptyBars();
+        if (m_Logic != nullptr)
+        {
+            EmptyBars(m_Logic->Session());
+        }
         PlaySoundOnce("SFX_Kibbet_Roll");
         m_IsRolling = true;
         m_RollCooldown = 0.0f;
@@ -192,7 +198,7 @@ void HeroController::FlySoundStep()
 void HeroController::RollStep(float dt)
 {
     m_RollTime += dt;
-    if (m_Logic != nullptr && m_Logic->m_RespawnPanActive)
+    if (m_Logic != nullptr && m_Logic->RespawnPanActive())
     {
         m_IsRolling = false;
         m_PreviousState = HeroIdle;

@@ -134,7 +134,7 @@ TEST_F(HeroLevelTest, TheRollCarriesTheAttackObjectAndForgetsItWhenItGoes)
 TEST_F(HeroLevelTest, TheDeadHeroPlaysItsDeathAndVanishes)
 {
     Frame();
-    core.m_GameLogic->m_PlayerControl = false;
+    core.m_GameLogic->BossIntroductionStarted(); // the player no longer steers
     PlayDeathAnimation(*Hero().m_Animator);
     EXPECT_EQ(Shown("Kibbet"), "dieRight");
     EXPECT_EQ(HeroPlace().Scale.y, 1.5f);

