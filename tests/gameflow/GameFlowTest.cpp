@@ -21,6 +21,8 @@
 #include "tests/TestSupport.h"
 
 #include <cmath>
+#include <functional>
+#include <sstream>
 
 namespace Framework
 {
@@ -252,6 +254,190 @@ TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIs
     EXPECT_FALSE(Logic().RespawnPanActive());
     EXPECT_FALSE(std::isnan(CAMERA.m_ViewOffset.x) || std::isnan(CAMERA.m_ViewOffset.y));
     EXPECT_FALSE(std::isnan(Object("Sky")->GetTransform()->Position.x)) << "parallax objects move with the pan";
+}
+
+// A death between the two exit volumes ends the exit walk and its fade-out: the respawned hero is seen again,
+// and the second exit volume then completes the level instead of starting a walk that nothing ends.
+TEST_F(GameFlowTest, ADeathBetweenTheExitVolumesLeavesTheLevelVisibleAndTheSecondStillEndsIt)
+{
+    Frames(70);
+    Touch("Exit_1");
+    Frames(10);
+    Touch("Pit_1");
+    EXPECT_EQ(Logic().Flow().Walk, ScriptedWalk::None);
+    EXPECT_TRUE(core.m_Input->InputEnabled);
+    Frames(200);
+    EXPECT_EQ(core.m_Graphics->m_FadeValue, 1.0f) << "the fade-out stopped with the walk";
+    Touch("Exit_2");
+    EXPECT_EQ(Logic().State(), FlowState::LevelComplete);
+    EXPECT_FALSE(Logic().ScriptedWalkRight());
+    Frame();
+    EXPECT_EQ(Levels().GetCurrentLevelName(), "Level_02");
+}
+
+// A knock-back lasts 0.3 s of game time: 18 frames of 17 ms, however long a pause in between.
+TEST_F(GameFlowTest, APauseKeepsTheKnockBackWhole)
+{
+    Frames(70);
+    Logic().HeroBounced(Object("Pit_1"));
+    ASSERT_TRUE(Logic().Flow().Bounce.Active);
+    Frames(5);
+    core.Paused = true;
+    Frames(30);
+    core.Paused = false;
+    EXPECT_TRUE(Logic().Flow().Bounce.Active) << "a pause does not use it up";
+    int frames = 5;
+    for (; Logic().Flow().Bounce.Active && frames < 100; ++frames)
+    {
+        Frame();
+    }
+    EXPECT_EQ(frames, 18);
+}
+
+// The game-over screen ignores keys for 2 s: with a key pressed in every frame, the screen is still up after
+// 118 frames (2.006 s counted, the gate opening in the next) and goes, restarting the level, in frame 120 (the
+// gate's frame gives input back and forgets what was held).
+TEST_F(GameFlowTest, TheGameOverScreenOpensItsGateAfterTwoSecondsToTheFrame)
+{
+    Rules().Lives = 1;
+    Touch("Pit_1");
+    ASSERT_EQ(Logic().State(), FlowState::GameOver);
+    int frames = 0;
+    while (Logic().EndScreenActive() && frames < 300)
+    {
+        Frame({kKeySpace});
+        ++frames;
+        if (frames == 118)
+        {
+            EXPECT_FALSE(core.m_Input->InputEnabled);
+        }
+    }
+    EXPECT_EQ(frames, 120);
+    EXPECT_EQ(Rules().Lives, 3);
+}
+
+// After one pit the hero comes back to the checkpoint with one life less and the camera following it again,
+// also where the respawn skips the pan (after the boss's introduction), and the next level pans again.
+TEST_F(GameFlowTest, ARespawnWithoutThePanGivesTheCameraBackAndItsLevelKeepsItToItself)
+{
+    Frames(70);
+    Logic().BossIntroductionStarted();
+    Logic().BossIntroductionEnded();
+    HeroPlace().Position = {Checkpoint().x + 2500.0f, Checkpoint().y};
+    Frames(60);
+    Touch("Pit_1");
+    Frames(60);
+    EXPECT_EQ(Rules().Lives, 2) << "the hero is back in view, not dying again";
+    EXPECT_EQ(CAMERA.m_Target, Object("Kibbet"));
+    EXPECT_EQ(Logic().State(), FlowState::Playing);
+
+    Levels().ChangeLevel("Level_00_Menu");
+    Levels().ChangeLevel("Level_01");
+    Frames(70);
+    Touch("Pit_1");
+    EXPECT_TRUE(Logic().RespawnPanActive());
+}
+
+// Whichever way the last attempt was left, a level starts with the flow, the rules and the hero as a fresh start
+// has them.
+TEST_F(GameFlowTest, ALevelStartsAfreshAfterEveryWayOfLeavingTheLast)
+{
+    struct Snapshot
+    {
+        FlowState State;
+        bool Control;
+        ScriptedWalk Walk;
+        int Volumes, Lives, Collected, Total, HeroState;
+        bool Bounce, RefillActive, PanEnabled, Paused, Input, CameraOnHero;
+        float EndTimer, Fade, CheckpointX, CheckpointY;
+        bool operator==(const Snapshot&) const = default;
+        std::string Text() const
+        {
+            std::ostringstream out;
+            out << "state " << static_cast<int>(State) << " control " << Control << " walk " << static_cast<int>(Walk)
+                << " volumes " << Volumes << " lives " << Lives << " pollen " << Collected << "/" << Total << " hero "
+                << HeroState << " bounce " << Bounce << " refill " << RefillActive << " pan " << PanEnabled
+                << " paused " << Paused << " input " << Input << " camera on hero " << CameraOnHero << " end timer "
+                << EndTimer << " fade " << Fade << " checkpoint " << CheckpointX << "," << CheckpointY;
+            return out.str();
+        }
+    };
+    auto snap = [this]
+    {
+        const FlowRecord& f = Logic().Flow();
+        return Snapshot{f.State,
+                        f.PlayerControl,
+                        f.Walk,
+                        f.LevelStartVolumes + f.MoveRightVolumes + f.ExitVolumes,
+                        Rules().Lives,
+                        Rules().PollenCollected,
+                        Rules().PollenTotal,
+                        Logic().PlayerController().m_State,
+                        f.Bounce.Active,
+                        Rules().BarRefillActive,
+                        Rules().RespawnPanEnabled,
+                        core.Paused,
+                        core.m_Input->InputEnabled,
+                        CAMERA.m_Target == Object("Kibbet"),
+                        f.EndScreenTimer,
+                        core.m_Graphics->m_FadeValue,
+                        Checkpoint().x,
+                        Checkpoint().y};
+    };
+    // At the start and once the start walk is over.
+    auto start = [&] { return std::pair{snap(), (Frames(90), snap())}; };
+    Levels().RestartLevel();
+    const auto fresh = start();
+    auto mess = [this]
+    {
+        Frames(70);
+        Touch("Pollen_A0");
+        Logic().BossIntroductionStarted();
+        Logic().BossIntroductionEnded();
+        EmptyBars(Logic().Session());
+        Logic().HeroBounced(Object("Pit_1"));
+        Touch("Gust_1");
+        Touch("Exit_1");
+    };
+    struct Way
+    {
+        const char* Name;
+        std::function<void()> Leave;
+    };
+    const Way ways[] = {
+        {"game over",
+         [&]
+         {
+             Rules().Lives = 1;
+             Touch("Pit_1");
+             Frames(130);
+             Frame({kKeySpace});
+         }},
+        {"restart", [&] { Levels().RestartLevel(); }},
+        {"return to the menu",
+         [&]
+         {
+             Levels().ChangeLevel("Level_00_Menu");
+             Levels().ChangeLevel("Level_01");
+         }},
+        {"finishing",
+         [&]
+         {
+             Touch("Exit_2");
+             Frame();
+             Levels().ChangeLevel("Level_01");
+         }},
+    };
+    for (const Way& way : ways)
+    {
+        mess();
+        way.Leave();
+        ASSERT_EQ(Levels().GetCurrentLevelName(), "Level_01") << way.Name;
+        const auto again = start();
+        EXPECT_EQ(again.first.Text(), fresh.first.Text()) << way.Name << ", at the start";
+        EXPECT_EQ(again.second.Text(), fresh.second.Text()) << way.Name << ", after the start walk";
+        EXPECT_TRUE(again == fresh) << way.Name;
+    }
 }
 
 TEST_F(GameFlowTest, AMovingPlatformCarriesTheHeroAtItsOwnSpeed)
