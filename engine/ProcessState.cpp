@@ -16,7 +16,6 @@ std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
 std::set<std::string> LoggedOnceMessages;
 GameObjectComposition* CurrentHero = nullptr;
-int SoundLevel = -1;
 
 void ResetProcessState()
 {
@@ -29,7 +28,6 @@ void ResetProcessState()
     ResourceRootFolder = "Resources";
     LoggedOnceMessages.clear();
     CurrentHero = nullptr;
-    SoundLevel = -1;
     ClearSdlEventListeners();
 }
 

@@ -44,8 +44,6 @@ extern std::string ResourceRootFolder;
 extern std::set<std::string> LoggedOnceMessages;
 // The hero object as the latest logic update found it (actors/Controller.h); cleared at every level start.
 extern GameObjectComposition* CurrentHero;
-// The volume the options page shows, 0 to 10; -1 until the options page is first entered (ui/MenuScreens.h).
-extern int SoundLevel;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
 // (platform/SdlEventHub.h).
 
