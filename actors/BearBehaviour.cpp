@@ -79,7 +79,7 @@ void WaitForHero(Controller& controller)
     CAMERA.m_Target = nullptr;
     if (GameLogic* logic = Logic())
     {
-        logic->m_PlayerControl = false;
+        logic->BossIntroductionStarted();
     }
     PutHeroIdle();
     controller.m_RangeOfAction = BearPatrolRange;
@@ -115,8 +115,7 @@ void Introduction(Controller& controller, float dt)
     CAMERA.m_Target = nullptr;
     if (GameLogic* logic = Logic())
     {
-        logic->m_RespawnPanEnabled = false;
-        logic->m_PlayerControl = true;
+        logic->BossIntroductionEnded();
     }
     controller.m_BearTimer = 0.0f;
     controller.m_Action = BearWait;

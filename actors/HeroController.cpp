@@ -75,7 +75,10 @@ void HeroController::UpdateHero(GameObjectComposition* hero, const HeroIntent& i
     {
         m_RollCooldown += dt;
     }
-    RefillBars(dt);
+    if (m_Logic != nullptr)
+    {
+        RefillBars(m_Logic->Session(), dt);
+    }
     if (m_Hero != nullptr)
     {
         ApplyIntent(intent);
@@ -208,7 +211,10 @@ void HeroController::Steer(Body* body, bool left, bool right, bool free)
 void HeroController::StartRoll()
 {
     m_Mode = Airborne() ? HeroMode::RollAir : HeroMode::RollGround;
-    EmptyBars();
+    if (m_Logic != nullptr)
+    {
+        EmptyBars(m_Logic->Session());
+    }
     PlaySoundOnce("SFX_Kibbet_Roll");
     m_RollCooldown = 0.0f;
 }
@@ -258,7 +264,7 @@ void HeroController::FlySoundStep()
 void HeroController::RollStep(float dt)
 {
     m_RollTime += dt;
-    if (m_Logic != nullptr && m_Logic->m_RespawnPanActive)
+    if (m_Logic != nullptr && m_Logic->RespawnPanActive())
     {
         m_Mode = HeroMode::Idle;
         return;

@@ -36,7 +36,7 @@ void HitEnemy(Controller& controller)
         factor = KingWaspKnockFactor;
         if (CORE != nullptr && CORE->m_GameLogic != nullptr)
         {
-            CORE->m_GameLogic->StartBounce(object);
+            CORE->m_GameLogic->HeroBounced(object);
         }
     }
     controller.m_KnockVelocity = {body->m_Velocity.x * factor, body->m_Velocity.y * factor};

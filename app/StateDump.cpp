@@ -154,7 +154,10 @@ void DumpState(const Core& core, std::ostream& out)
     std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
     out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
         << ",\"paused\":" << Bool(core.Paused);
-    out << ",\"lives\":" << Lives << ",\"pollen\":" << PollenTotal << ",\"collected\":" << PollenCollected;
+    const LevelRules* rules = logic != nullptr ? &logic->Session().Level() : nullptr;
+    out << ",\"lives\":" << (rules != nullptr ? rules->Lives : kStartLives)
+        << ",\"pollen\":" << (rules != nullptr ? rules->PollenTotal : 0)
+        << ",\"collected\":" << (rules != nullptr ? rules->PollenCollected : 0);
     Vec2 checkpoint;
     if (logic != nullptr && logic->m_LevelManager.m_CurrentLevel != nullptr)
     {
@@ -166,7 +169,7 @@ void DumpState(const Core& core, std::ostream& out)
     if (logic != nullptr)
     {
         const HeroController& hero = logic->PlayerController();
-        out << ",\"hero\":{\"state\":" << hero.State() << ",\"control\":" << Bool(logic->m_PlayerControl) << "}";
+        out << ",\"hero\":{\"state\":" << hero.State() << ",\"control\":" << Bool(logic->PlayerControl()) << "}";
     }
     else
     {
@@ -176,9 +179,9 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"music\":" << Quote(core.m_Audio != nullptr ? core.m_Audio->PlayingMusicName() : std::string());
     out << ",\"fade\":" << Number(core.m_Graphics != nullptr ? core.m_Graphics->m_FadeValue : 1.0f);
     out << ",\"sounds\":" << SoundStarts(core.m_Audio);
-    out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->m_RespawnPanActive)
-        << ",\"endScreen\":" << Bool(logic != nullptr && logic->m_EndScreenActive)
-        << ",\"bossOutro\":" << Bool(logic != nullptr && logic->m_BossOutroActive) << "}";
+    out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->RespawnPanActive())
+        << ",\"endScreen\":" << Bool(logic != nullptr && logic->EndScreenActive())
+        << ",\"bossOutro\":" << Bool(logic != nullptr && logic->BossOutroActive()) << "}";
     DumpMenus(core, out);
     out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)

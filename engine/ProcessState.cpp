@@ -15,18 +15,7 @@ bool HudLoaded = false;
 std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
 std::set<std::string> LoggedOnceMessages;
-int Lives = 3;
-bool LifeLostThisFrame = false;
-int PollenTotal = 0;
-int PollenCollected = 0;
-std::vector<std::string> EnergyBars;
-float BarRefillTimer = 0.0f;
-bool BarRefillActive = false;
 GameObjectComposition* CurrentHero = nullptr;
-bool StartWalkActive = false;
-bool WinWalkActive = false;
-bool MoveRightActive = false;
-int SoundLevel = -1;
 
 void ResetProcessState()
 {
@@ -38,18 +27,7 @@ void ResetProcessState()
     ParticleSpawners.clear();
     ResourceRootFolder = "Resources";
     LoggedOnceMessages.clear();
-    Lives = 3;
-    LifeLostThisFrame = false;
-    PollenTotal = 0;
-    PollenCollected = 0;
-    EnergyBars.clear();
-    BarRefillTimer = 0.0f;
-    BarRefillActive = false;
     CurrentHero = nullptr;
-    StartWalkActive = false;
-    WinWalkActive = false;
-    MoveRightActive = false;
-    SoundLevel = -1;
     ClearSdlEventListeners();
 }
 

@@ -42,24 +42,8 @@ extern std::map<std::string, SpawnFunction> ParticleSpawners;
 extern std::string ResourceRootFolder;
 // The messages LogOnce has written.
 extern std::set<std::string> LoggedOnceMessages;
-// The heads-up display's values (gameflow/HUD.h): lives left (3 at every level start), whether a life was already
-// taken this frame (cleared at the end of every GameLogic update), the level's "Pollen_1" objects and those
-// collected, the names of the energy bars in meter order, and the meter's refill clock.
-extern int Lives;
-extern bool LifeLostThisFrame;
-extern int PollenTotal;
-extern int PollenCollected;
-extern std::vector<std::string> EnergyBars;
-extern float BarRefillTimer;
-extern bool BarRefillActive;
 // The hero object as the latest logic update found it (actors/Controller.h); cleared at every level start.
 extern GameObjectComposition* CurrentHero;
-// Set by the level-start, win and move-right triggers: the hero walks right as if the player held right.
-extern bool StartWalkActive;
-extern bool WinWalkActive;
-extern bool MoveRightActive;
-// The volume the options page shows, 0 to 10; -1 until the options page is first entered (ui/MenuScreens.h).
-extern int SoundLevel;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
 // (platform/SdlEventHub.h).
 

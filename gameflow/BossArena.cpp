@@ -70,7 +70,7 @@ void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameOb
     }
     if (GameLogic* logic = CORE->m_GameLogic)
     {
-        logic->m_RespawnPanEnabled = true;
+        logic->BossDefeated();
     }
     GameObjectComposition* hero = factory->FindObject("Kibbet");
     Transform* heroTransform = hero != nullptr ? hero->GetTransform() : nullptr;

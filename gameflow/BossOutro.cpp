@@ -6,6 +6,7 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/TriggerSupport.h"
 #include "graphics/Camera.h"
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
@@ -40,20 +41,11 @@ Controller* CubController()
     return logic != nullptr ? &logic->m_Controller : nullptr;
 }
 
-void ResetInput(bool enabled)
-{
-    if (Input* input = CORE->m_Input)
-    {
-        input->ResetKeyboard();
-        input->ResetPad();
-        input->InputEnabled = enabled;
-    }
-}
 } // namespace
 
 void GameLogic::StartBossOutro()
 {
-    m_PlayerControl = false;
+    Enter(FlowState::BossOutro, false);
     CAMERA.m_ViewOffset.y = 0.0f;
     CAMERA.RebuildViewProjection();
     CAMERA.m_Target = nullptr;
@@ -92,14 +84,11 @@ void GameLogic::StartBossOutro()
             controller->m_Animator.m_FacingRight = true;
         }
     }
-    m_ChildBearPending = true;
-    m_LevelComplete = false;
-    m_BossOutroActive = true;
+    m_Flow.ChildBearPending = true;
 }
 
 void GameLogic::UpdateBossOutro()
 {
-    m_PauseAllowed = false;
     GameObjectComposition* hero = m_Core->m_Factory->FindObject("Kibbet");
     Transform* transform = hero != nullptr ? hero->GetTransform() : nullptr;
     if (transform == nullptr)
@@ -117,7 +106,7 @@ void GameLogic::UpdateBossOutro()
     }
     transform->Position.x = OutroEndX;
     SetHeroAnimation(hero, "default");
-    if (m_ChildBearPending)
+    if (m_Flow.ChildBearPending)
     {
         if (Controller* controller = CubController())
         {
@@ -125,15 +114,14 @@ void GameLogic::UpdateBossOutro()
             controller->m_PreviousAction = BearDance;
             SelectAnimation(controller->m_Animator.m_Object, "default");
         }
-        m_ChildBearPending = false;
+        m_Flow.ChildBearPending = false;
     }
     Input* input = m_Core->m_Input;
     if (input != nullptr && (input->IsAnyKeyTriggered() || input->IsAnyButtonTriggered()))
     {
-        m_BossOutroActive = false;
-        ResetInput(false);
-        ResetInput(true);
-        m_PlayerControl = true;
+        SwitchInput(false);
+        SwitchInput(true);
+        Enter(FlowState::Playing, true);
         m_LevelManager.RequestLevel("Level_00_Menu");
     }
 }

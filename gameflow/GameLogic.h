@@ -1,7 +1,10 @@
 #pragma once
 
+#include "actors/BehaviourContext.h"
 #include "engine/ISystem.h"
 #include "engine/Vector.h"
+#include "gameflow/FlowState.h"
+#include "gameflow/GameSession.h"
 #include "gameflow/LevelManager.h"
 
 #include <memory>
@@ -16,8 +19,10 @@ class GameObjectComposition;
 class HeroController;
 
 // Runs the flow of the game: which level is loaded and when it changes, the actors near the view, the hero,
-// the hero's death, the respawn pan back to the checkpoint, the knock-back, the end screens and the level exit.
-class GameLogic : public ISystem
+// and the flow's state machine (FlowState): deaths, the respawn pan, end screens, scripted walks, the level
+// exit, the boss's introduction and closing scene, and the knock-back. It owns the game session (the rules'
+// values) and is the only writer of whether the player steers the hero.
+class GameLogic : public ISystem, public IBehaviourEvents
 {
 public:
     explicit GameLogic(Core* core);
@@ -27,10 +32,9 @@ public:
     void Initialize() override;
     // Creates the fixed levels and starts the splash level (or the level chosen at start-up).
     void Load() override;
-    // Clears every per-level flag of the flow (end screen, respawn pan, knock-back, level exit, walks) and
-    // forgets the hero of the old level.
+    // Starts the flow of a new level afresh (a new FlowRecord) and forgets the hero of the old level.
     void ResetForLevel() override;
-    // The actors near the view, then the hero, then the game's own flow; clears the per-frame flags last.
+    // What the physics reported, the actors near the view, then the hero, then the flow's state.
     void Update(float dt) override;
     // Contacts go to the hero's controller, which lands the hero on static ground.
     void SendMessage(IMessage* message) override;
@@ -40,21 +44,55 @@ public:
     std::string GetName() const override { return "Game_Logic"; }
     Core* GetCore() const override { return m_Core; }
 
-    // The hero has died (a death volume, or leaving the region the physics simulates): costs a life,
-    // then either pans back to the checkpoint or shows the game-over screen. Ignored while an end
-    // screen is up. Virtual so tests can watch the physics call it.
-    virtual void HeroDied();
-    // Shows "Game_Over", pauses the game and ignores input until the end-screen gate opens.
-    void GameOver();
-    // Shows "You_Win" and "For_Now" around the view centre; a key after the gate restarts the level.
-    void ShowGameComplete();
-    // Starts the knock-back of the hero away from the object (towards -x when the hero stands still).
-    void StartBounce(GameObjectComposition* other);
+    // The flow's state now.
+    FlowState State() const { return m_Flow.State; }
+    // Everything the flow holds about the current level.
+    const FlowRecord& Flow() const { return m_Flow; }
+    // Whether the player steers the hero (the hero's controller runs only then).
+    bool PlayerControl() const { return m_Flow.PlayerControl; }
+    // The view pans back to the checkpoint after a death.
+    bool RespawnPanActive() const { return m_Flow.State == FlowState::RespawnPan; }
+    // The game-over or the win screen is up.
+    bool EndScreenActive() const
+    {
+        return m_Flow.State == FlowState::GameOver || m_Flow.State == FlowState::GameComplete;
+    }
+    // The boss level's closing scene runs.
+    bool BossOutroActive() const { return m_Flow.State == FlowState::BossOutro; }
+    // The pause menu may open (not during the closing scene).
+    bool PauseAllowed() const { return m_Flow.State != FlowState::BossOutro; }
+    // A scripted walk runs: the hero walks right as if the player held right.
+    bool ScriptedWalkRight() const { return m_Flow.Walk != ScriptedWalk::None; }
+    // The game's rules: lives, pollen, the energy meter.
+    GameSession& Session() { return m_Session; }
+    const GameSession& Session() const { return m_Session; }
+    // What behaviours see this frame: the hero, whether it hides, and this flow as their events.
+    const BehaviourContext& Behaviours() const { return m_Behaviours; }
 
-    // The boss level's closing scene: StartBossOutro when the level is complete, then UpdateBossOutro
-    // every frame walks the hero to the end of the arena and waits for a key to return to the menu.
-    void StartBossOutro();
-    void UpdateBossOutro();
+    // The hero has died (a death volume, or leaving the region the physics simulates): ends any scripted walk,
+    // costs a life, then either pans back to the checkpoint or shows the game-over screen. Ignored while an end
+    // screen is up.
+    void HeroDied();
+    // The game-complete volume: stops the hero and shows "You_Win" and "For_Now" around the view centre; a key
+    // after the gate restarts the level.
+    void GameCompleteReached();
+    // A level-start volume: the first of the pair fades in and walks the hero right with input off, the second
+    // gives input back and puts the checkpoint at the hero.
+    void LevelStartVolumeTouched();
+    // A move-right volume: the first of a pair walks the hero right with input off, the second ends the walk.
+    void MoveRightVolumeTouched();
+    // An exit volume: the first fades out and walks the hero right, the second completes the level; in the boss
+    // level the first completes it at once (its closing scene follows).
+    void ExitVolumeTouched();
+    // The boss has noticed the hero: the player loses control until the introduction ends.
+    void BossIntroductionStarted() override;
+    // The introduction is over: the player steers again and, for the rest of this level, a death respawns the
+    // hero without the camera pan.
+    void BossIntroductionEnded() override;
+    // Knocks the hero back away from the object (towards -x when the hero stands still).
+    void HeroBounced(GameObjectComposition* from) override;
+    // The boss is beaten and its arena open: deaths pan back to the checkpoint again.
+    void BossDefeated();
 
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
@@ -74,44 +112,47 @@ public:
 
     std::vector<GameLogicComponent*> m_LogicComponents;
     LevelManager m_LevelManager;
-    bool m_PauseAllowed = true;
-    float m_EndScreenTimer = 0.0f;
-    // Enemy behaviours turn the pan off where the camera must not move; the respawn then completes at once.
-    bool m_RespawnPanEnabled = true;
-    bool m_EndScreenActive = false;
-    // The hero's controller runs each frame only while set.
-    bool m_PlayerControl = true;
-    // True while the camera pans back to the checkpoint after a death; the hero cannot die again then.
-    bool m_RespawnPanActive = false;
-    // Set by the exit's second walk volume; the next update leaves the level.
-    bool m_LevelComplete = false;
-    bool m_BossOutroActive = false;
     // Set by a hide volume on contact and cleared after every update.
     bool m_HeroHidden = false;
     float m_PanMinStepSquared = 100.0f;
     float m_PanMinStep = 10.0f;
     float m_PanSnapDistance = 5.0f;
-    Vec3 m_PanStep;
-    bool m_BounceActive = false;
-    float m_BounceTimer = 0.0f;
-    float m_BounceVelocity = 0.0f;
-    bool m_ChildBearPending = false;
 
 private:
+    // Deaths the physics reported in its last step (the hero outside the region it simulates).
+    void ReadPhysicsEvents();
     // Runs the behaviour of every logic component whose object lies within the view plus the margin.
     void UpdateLogicComponents(float dt);
+    // The hero's controller, the knock-back and the state's own frame.
+    void UpdateHeroAndFlow(float dt, bool paused);
+    // Moves the flow to a state and says whether the player steers.
+    void Enter(FlowState state, bool playerControl);
+    // Ends a scripted walk: input back on; a death during the exit walk also takes its fade-out back.
+    void EndWalk();
+    // One volume of a walk pair: begins or ends the walk by the volume's parity in this level; returns true
+    // when it began one.
+    bool WalkVolume(ScriptedWalk kind, int& touched);
+    // Shows "Game_Over", pauses the game and ignores input until the end-screen gate opens.
+    void GameOver();
     void UpdateEndScreen(float dt);
     void UpdateRespawnPan();
+    // Ends the respawn at the checkpoint: the camera follows again and the player steers.
+    void FinishRespawn(bool snapCamera);
     void UpdateLevelComplete();
     void UpdateBounce(float dt);
+    // The boss level's closing scene: StartBossOutro when the level is complete, then UpdateBossOutro
+    // every frame walks the hero to the end of the arena and waits for a key to return to the menu.
+    void StartBossOutro();
+    void UpdateBossOutro();
     // Moves the view (and the parallax objects) by one pan step.
     static void PanView(float dx, float dy);
 
     Core* m_Core;
     std::string m_StartLevel;
-    // The end screen up is the game-over screen (the hero is shown dying), not the win screen.
-    bool m_GameOverShown = false;
     std::unique_ptr<HeroController> m_PlayerController;
+    GameSession m_Session;
+    FlowRecord m_Flow;
+    BehaviourContext m_Behaviours;
 };
 
 } // namespace Framework

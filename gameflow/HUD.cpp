@@ -75,23 +75,20 @@ int CountPollen()
 }
 } // namespace
 
-void ResetHUD()
+void ResetHUD(GameSession& session)
 {
-    Lives = 3;
-    PollenTotal = CountPollen();
-    PollenCollected = 0;
-    LifeLostThisFrame = false;
-    RefreshHUD();
+    session.StartLevel(CountPollen());
+    RefreshHUD(session);
 }
 
-void RefreshHUD()
+void RefreshHUD(GameSession& session)
 {
     if (!HudLoaded)
     {
         return;
     }
     Vec2 centre = CAMERA.ScreenCentre();
-    int shownTotal = std::clamp(PollenTotal, 0, kLargestShownCount);
+    int shownTotal = std::clamp(session.Level().PollenTotal, 0, kLargestShownCount);
     for (const HudPlace& place : kLayout)
     {
         GameObjectComposition* object = Find(place.Name);
@@ -113,25 +110,24 @@ void RefreshHUD()
             SetDigit(object, tens ? shownTotal / 10 : shownTotal % 10);
         }
     }
-    CollectBars();
+    CollectBars(session);
 }
 
-int LoseLife()
+int LoseLife(GameSession& session)
 {
-    if (!LifeLostThisFrame)
+    int& lives = session.Level().Lives;
+    if (session.LoseLife())
     {
-        Lives -= 1;
-        LifeLostThisFrame = true;
-        const char* head = Lives == 2 ? "HUD_Head_3" : Lives == 1 ? "HUD_Head_2" : "HUD_Head_1";
+        const char* head = lives == 2 ? "HUD_Head_3" : lives == 1 ? "HUD_Head_2" : "HUD_Head_1";
         ShowAnimation(Find(head), "dead");
     }
-    return Lives;
+    return lives;
 }
 
-void CollectPollen()
+void CollectPollen(GameSession& session)
 {
-    PollenCollected += 1;
-    int shown = std::clamp(PollenCollected, 0, kLargestShownCount);
+    session.Level().PollenCollected += 1;
+    int shown = std::clamp(session.Level().PollenCollected, 0, kLargestShownCount);
     if (shown > 9)
     {
         SetDigit(Find("HUD_LeftNumber_1"), shown / 10);
@@ -149,42 +145,45 @@ void SetDigit(GameObjectComposition* object, int digit)
                   digit < 0 ? std::string("default") : "Char_" + std::string(1, static_cast<char>('0' + digit)));
 }
 
-void CollectBars()
+void CollectBars(GameSession& session)
 {
-    EnergyBars.clear();
+    std::vector<std::string>& bars = session.Level().EnergyBars;
+    bars.clear();
     for (int n = 1; n <= kEnergyBarCount; ++n)
     {
-        EnergyBars.push_back(BarName(n));
+        bars.push_back(BarName(n));
     }
 }
 
-void EmptyBars()
+void EmptyBars(GameSession& session)
 {
-    for (const std::string& name : EnergyBars)
+    LevelRules& rules = session.Level();
+    for (const std::string& name : rules.EnergyBars)
     {
         ShowAnimation(Find(name), "empty");
     }
-    BarRefillActive = true;
-    BarRefillTimer = 0.0f;
+    rules.BarRefillActive = true;
+    rules.BarRefillTimer = 0.0f;
 }
 
-void RefillBars(float dt)
+void RefillBars(GameSession& session, float dt)
 {
-    if (!BarRefillActive)
+    LevelRules& rules = session.Level();
+    if (!rules.BarRefillActive)
     {
         return;
     }
-    BarRefillTimer += dt;
+    rules.BarRefillTimer += dt;
     // Every bar whose time has passed is lit, so a long frame cannot skip one.
-    int lit = std::min(static_cast<int>(BarRefillTimer / kBarRefillStep), kEnergyBarCount);
-    for (int n = 1; n <= lit && n <= static_cast<int>(EnergyBars.size()); ++n)
+    int lit = std::min(static_cast<int>(rules.BarRefillTimer / kBarRefillStep), kEnergyBarCount);
+    for (int n = 1; n <= lit && n <= static_cast<int>(rules.EnergyBars.size()); ++n)
     {
-        ShowAnimation(Find(EnergyBars[static_cast<size_t>(n - 1)]), "default");
+        ShowAnimation(Find(rules.EnergyBars[static_cast<size_t>(n - 1)]), "default");
     }
     if (lit >= kEnergyBarCount)
     {
-        BarRefillTimer = 0.0f;
-        BarRefillActive = false;
+        rules.BarRefillTimer = 0.0f;
+        rules.BarRefillActive = false;
     }
 }
 

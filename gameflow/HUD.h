@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ProcessState.h"
+#include "gameflow/GameSession.h"
 
 #include <string>
 
@@ -15,22 +16,22 @@ constexpr float kBarRefillStep = 0.1875f;
 // The largest count two digits show.
 constexpr int kLargestShownCount = 99;
 
-// Resets lives and pollen for a new level (whether or not the display exists) and lays out the display.
-void ResetHUD();
+// Starts the session's new attempt at the level (the pollen counted in it) and lays out the display.
+void ResetHUD(GameSession& session);
 // Places every display object at its offset from the view centre and shows three live heads and "00" collected.
-void RefreshHUD();
+void RefreshHUD(GameSession& session);
 // Takes one life unless one was taken in this frame, marks the lost head; returns the lives left.
-int LoseLife();
+int LoseLife(GameSession& session);
 // Counts one collected pollen and shows the count.
-void CollectPollen();
+void CollectPollen(GameSession& session);
 // Shows a digit (0 to 9) on a number object, or blank for -1; a null object is skipped.
 void SetDigit(GameObjectComposition* object, int digit);
 // Notes the names of the seven bars (they are looked up by name whenever they change, so no stale pointer
 // survives the display being destroyed).
-void CollectBars();
+void CollectBars(GameSession& session);
 // Shows every bar empty and starts the refill.
-void EmptyBars();
+void EmptyBars(GameSession& session);
 // Lights every bar whose time has come; the meter is full 1.3125 s after it was emptied.
-void RefillBars(float dt);
+void RefillBars(GameSession& session, float dt);
 
 } // namespace Framework

@@ -31,10 +31,6 @@ void Level_Generic::Load()
 void Level_Generic::Initialize()
 {
     m_PauseMenu.Reset();
-    if (CORE != nullptr && CORE->m_GameLogic != nullptr)
-    {
-        CORE->m_GameLogic->m_PauseAllowed = true;
-    }
     ILevel::Initialize();
     m_PollenCount = 0;
     m_Checkpoint = {0.0f, 0.0f};
@@ -59,7 +55,10 @@ void Level_Generic::Initialize()
     }
     CAMERA.SetCameraLocks(m_CameraLock.x, m_CameraLock.y);
     CAMERA.SetCameraTarget(nullptr);
-    ResetHUD();
+    if (CORE != nullptr && CORE->m_GameLogic != nullptr)
+    {
+        ResetHUD(CORE->m_GameLogic->Session());
+    }
 }
 
 void Level_Generic::Update(float dt)

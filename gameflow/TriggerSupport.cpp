@@ -2,10 +2,13 @@
 
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
+#include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/Emitter.h"
+#include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
+#include "input/Input.h"
 #include "physics/Body.h"
 
 namespace Framework
@@ -69,6 +72,52 @@ void ShowAnimation(GameObjectComposition* object, const std::string& animation)
     }
     graphics->m_pAnimation.m_DefaultName = animation;
     graphics->m_pAnimation.Play(animation);
+}
+
+void SwitchInput(bool enabled)
+{
+    if (CORE == nullptr || CORE->m_Input == nullptr)
+    {
+        return;
+    }
+    CORE->m_Input->ResetKeyboard();
+    CORE->m_Input->ResetPad();
+    CORE->m_Input->InputEnabled = enabled;
+}
+
+bool AnyKeyOrButton()
+{
+    if (CORE == nullptr || CORE->m_Input == nullptr)
+    {
+        return false;
+    }
+    bool key = CORE->m_Input->IsAnyKeyTriggered();
+    bool button = CORE->m_Input->IsAnyButtonTriggered();
+    return key || button;
+}
+
+GameObjectComposition* PlaceObject(const std::string& type, float x, float y, float scale)
+{
+    if (CORE == nullptr || CORE->m_Factory == nullptr)
+    {
+        return nullptr;
+    }
+    GameObjectComposition* object = CORE->m_Factory->CreateObject(type, "");
+    Transform* t = object != nullptr ? object->GetTransform() : nullptr;
+    if (t != nullptr)
+    {
+        t->Position = {x, y};
+        t->Scale = {scale, scale};
+    }
+    return object;
+}
+
+void StartFade(FadeDirection direction, float seconds)
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    {
+        CORE->m_Graphics->StartFade(static_cast<int>(direction), seconds);
+    }
 }
 
 } // namespace Framework

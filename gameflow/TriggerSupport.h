@@ -31,5 +31,18 @@ Body* HeroBody();
 void PlayEffect(GameObjectComposition* object, const std::string& kind, Vec2 origin);
 // Makes the object's sprite show the animation from now on.
 void ShowAnimation(GameObjectComposition* object, const std::string& animation);
+// Forgets every key and button held or pressed and sets whether the devices are polled.
+void SwitchInput(bool enabled);
+// A key or a button was pressed this frame (both devices are asked: each query also starts tracking).
+bool AnyKeyOrButton();
+// A new object of the type at (x, y) with the given scale, or null when the type does not exist.
+GameObjectComposition* PlaceObject(const std::string& type, float x, float y, float scale);
+// The screen fades in from black or out to black over the seconds given.
+enum class FadeDirection
+{
+    In = 1,
+    Out = 2,
+};
+void StartFade(FadeDirection direction, float seconds);
 
 } // namespace Framework

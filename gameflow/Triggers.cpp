@@ -14,7 +14,6 @@
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
-#include "graphics/Camera.h"
 #include "physics/Body.h"
 #include "physics/ContactRecord.h"
 #include "physics/Polygon.h"
@@ -157,7 +156,10 @@ void CollectTrigger::OnContact(const ContactRecord& record)
             PlayEffect(hero, "Pollen", pollen->GetTransform()->Position);
         }
     }
-    CollectPollen();
+    if (GameLogic* logic = TheGameLogic())
+    {
+        CollectPollen(logic->Session());
+    }
     if (Audio* audio = TheAudio())
     {
         audio->PlaySound("SFX_Collect");
@@ -195,16 +197,9 @@ void GameCompleteTrigger::OnContact(const ContactRecord& record)
     {
         return;
     }
-    if (Body* body = HeroBody())
-    {
-        body->m_Velocity.x = 0.0f;
-        body->m_Velocity.y = 0.0f;
-    }
-    CAMERA.m_Target = nullptr;
     if (GameLogic* logic = TheGameLogic())
     {
-        logic->m_PlayerControl = false;
-        logic->ShowGameComplete();
+        logic->GameCompleteReached();
     }
     DestroyOwnObject();
 }
@@ -341,7 +336,7 @@ void KibbetBounceTrigger::OnContact(const ContactRecord& record)
     }
     if (GameLogic* logic = TheGameLogic())
     {
-        logic->StartBounce(Owner);
+        logic->HeroBounced(Owner);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "actors/HeroController.h"
+// The scripted walks: the walk volumes' rules and the flow's side of them.
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
@@ -6,68 +6,84 @@
 
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
-#include "engine/Core.h"
 #include "graphics/Graphics.h"
-#include "input/Input.h"
 #include "physics/Body.h"
 #include "physics/ContactRecord.h"
 
 namespace Framework
 {
 
-namespace
+bool GameLogic::WalkVolume(ScriptedWalk kind, int& touched)
 {
-constexpr int kFadeIn = 1;
-constexpr int kFadeOut = 2;
-
-void SwitchInput(bool enabled)
-{
-    if (CORE == nullptr || CORE->m_Input == nullptr)
+    touched += 1;
+    if (touched % 2 == 1)
     {
-        return;
-    }
-    CORE->m_Input->ResetKeyboard();
-    CORE->m_Input->ResetPad();
-    CORE->m_Input->InputEnabled = enabled;
-}
-
-void Fade(int mode, float seconds)
-{
-    if (CORE != nullptr && CORE->m_Graphics != nullptr)
-    {
-        CORE->m_Graphics->StartFade(mode, seconds);
-    }
-}
-
-// One volume of a walk pair: the first sets the flag and takes input away, the second clears it, stops
-// the hero and gives input back. Each volume goes after acting, so it acts once.
-template <typename EntryAction, typename ExitAction> void WalkPair(bool& flag, EntryAction entry, ExitAction exit)
-{
-    if (!flag)
-    {
-        flag = true;
-        entry();
+        m_Flow.Walk = kind;
         SwitchInput(false);
-        return;
+        return true;
     }
-    exit();
     if (Body* body = HeroBody())
     {
         body->m_Velocity.x = 0.0f;
         body->m_Velocity.y = 0.0f;
     }
-    flag = false;
+    if (m_Flow.Walk == kind)
+    {
+        m_Flow.Walk = ScriptedWalk::None;
+    }
+    SwitchInput(true);
+    return false;
+}
+
+void GameLogic::EndWalk()
+{
+    if (m_Flow.Walk == ScriptedWalk::Exit)
+    {
+        // The exit's fade-out stops with its walk; the respawned hero is seen again.
+        StartFade(FadeDirection::In, 1.0f);
+    }
+    m_Flow.Walk = ScriptedWalk::None;
     SwitchInput(true);
 }
 
-void SetPlayerControl(bool on)
+void GameLogic::LevelStartVolumeTouched()
 {
-    if (GameLogic* logic = TheGameLogic())
+    bool began = WalkVolume(ScriptedWalk::LevelStart, m_Flow.LevelStartVolumes);
+    m_Flow.PlayerControl = true;
+    if (began)
     {
-        logic->m_PlayerControl = on;
+        StartFade(FadeDirection::In, 1.0f);
+        return;
+    }
+    GameObjectComposition* hero = FindHero();
+    ILevel* level = m_LevelManager.m_CurrentLevel;
+    if (level != nullptr && hero != nullptr && hero->GetTransform() != nullptr)
+    {
+        level->m_Checkpoint = hero->GetTransform()->Position;
     }
 }
-} // namespace
+
+void GameLogic::MoveRightVolumeTouched()
+{
+    WalkVolume(ScriptedWalk::MoveRight, m_Flow.MoveRightVolumes);
+    m_Flow.PlayerControl = true;
+}
+
+void GameLogic::ExitVolumeTouched()
+{
+    if (m_LevelManager.GetCurrentLevelName() == "Level_Bear")
+    {
+        // The boss level ends with its own closing scene instead of the exit walk.
+        Enter(FlowState::LevelComplete, m_Flow.PlayerControl);
+        return;
+    }
+    if (WalkVolume(ScriptedWalk::Exit, m_Flow.ExitVolumes))
+    {
+        StartFade(FadeDirection::Out, 2.0f);
+        return;
+    }
+    Enter(FlowState::LevelComplete, false);
+}
 
 void LevelStartTrigger::OnContact(const ContactRecord& record)
 {
@@ -75,23 +91,10 @@ void LevelStartTrigger::OnContact(const ContactRecord& record)
     {
         return;
     }
-    WalkPair(
-        StartWalkActive,
-        []
-        {
-            SetPlayerControl(true);
-            Fade(kFadeIn, 1.0f);
-        },
-        []
-        {
-            SetPlayerControl(true);
-            GameObjectComposition* hero = FindHeroObject();
-            ILevel* level = CurrentLevel();
-            if (level != nullptr && hero != nullptr && hero->GetTransform() != nullptr)
-            {
-                level->m_Checkpoint = hero->GetTransform()->Position;
-            }
-        });
+    if (GameLogic* logic = TheGameLogic())
+    {
+        logic->LevelStartVolumeTouched();
+    }
     DestroyOwnObject();
 }
 
@@ -101,24 +104,10 @@ void WinTrigger::OnContact(const ContactRecord& record)
     {
         return;
     }
-    GameLogic* logic = TheGameLogic();
-    if (logic != nullptr && logic->m_LevelManager.GetCurrentLevelName() == "Level_Bear")
+    if (GameLogic* logic = TheGameLogic())
     {
-        // The boss level ends with its own outro instead of the exit walk.
-        logic->m_LevelComplete = true;
-        DestroyOwnObject();
-        return;
+        logic->ExitVolumeTouched();
     }
-    WalkPair(
-        WinWalkActive, [] { Fade(kFadeOut, 2.0f); },
-        [logic]
-        {
-            if (logic != nullptr)
-            {
-                logic->m_LevelComplete = true;
-                logic->m_PlayerControl = false;
-            }
-        });
     DestroyOwnObject();
 }
 
@@ -128,8 +117,10 @@ void MoveRightTrigger::OnContact(const ContactRecord& record)
     {
         return;
     }
-    WalkPair(
-        MoveRightActive, [] { SetPlayerControl(true); }, [] { SetPlayerControl(true); });
+    if (GameLogic* logic = TheGameLogic())
+    {
+        logic->MoveRightVolumeTouched();
+    }
     DestroyOwnObject();
 }
 

@@ -7,7 +7,6 @@
 #include "engine/Log.h"
 #include "engine/Message.h"
 #include "engine/WindowsSystem.h"
-#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
 #include "physics/Collision.h"
@@ -110,16 +109,8 @@ std::vector<Body*> Physics::CollectActiveBodies()
             ++heroesOutside;
         }
     }
-    // The death runs after the scan: it may create objects (the game-over screen), and a body made
-    // while the list is walked would otherwise invalidate the walk.
-    GameLogic* logic = m_Core != nullptr ? m_Core->m_GameLogic : nullptr;
-    for (int i = 0; i < heroesOutside && logic != nullptr; ++i)
-    {
-        if (!logic->m_RespawnPanActive)
-        {
-            logic->HeroDied();
-        }
-    }
+    // Reported, not acted on: the game flow reads it after the step and decides what a hero out there means.
+    m_HeroesLeftRegion += heroesOutside;
     return active;
 }
 
@@ -256,6 +247,13 @@ void Physics::PublishContacts()
             m_Core->BroadcastMessage(&message);
         }
     }
+}
+
+int Physics::TakeHeroesLeftRegion()
+{
+    int count = m_HeroesLeftRegion;
+    m_HeroesLeftRegion = 0;
+    return count;
 }
 
 IComponent* Physics::CreateComponent(int key)

@@ -29,9 +29,12 @@ public:
     std::string GetName() const override { return "Physics"; }
     Core* GetCore() const override { return m_Core; }
 
-    // The bodies within half a screen plus 150 units of the view centre, in creation order; an inactive
-    // hero dies unless the respawn pan runs.
+    // The bodies within half a screen plus 150 units of the view centre, in creation order; a hero outside
+    // is counted as having left the region (TakeHeroesLeftRegion).
     std::vector<Body*> CollectActiveBodies();
+    // How often a hero was found outside the simulated region since the last call, which starts the count
+    // again; the game flow reads it after every step.
+    int TakeHeroesLeftRegion();
     // Fills m_Contacts with one record per overlapping pair of m_Bodies, in creation order.
     void DetectContacts();
     // Stops the hero's fall on static bodies and moves it out of them.
@@ -50,6 +53,7 @@ private:
     // contact handler are added to or removed from it, so none is lost and none is left dangling.
     std::vector<Body*> m_SavedBodies;
     bool m_Updating = false;
+    int m_HeroesLeftRegion = 0;
 };
 
 } // namespace Framework

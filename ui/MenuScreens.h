@@ -74,9 +74,11 @@ public:
     // Spells the selected window size with the digit objects, leading zeros shown; with no sizes to
     // offer every digit and arrow is blank.
     void ShowResolution();
-    // Lights the first SoundLevel bars.
+    // Lights the first m_SoundLevel bars.
     void ShowSoundBars();
 
+    // The volume the page shows, 0 to 10, read from the master volume whenever the page is entered.
+    int m_SoundLevel = -1;
     std::vector<GameObjectComposition*> m_SoundBars;
     std::vector<GameObjectComposition*> m_ResolutionDigits;
 

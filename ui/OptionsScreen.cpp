@@ -59,7 +59,7 @@ void OptionsScreen::Enter()
     ShowMenuAnimation(m_ResolutionDigits[kRightArrow], "Char_Arrow");
     if (CORE != nullptr && CORE->m_Audio != nullptr)
     {
-        SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
+        m_SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
     }
     ShowResolution();
     ShowSoundBars();
@@ -89,7 +89,7 @@ void OptionsScreen::ShowSoundBars()
 {
     for (size_t i = 0; i < m_SoundBars.size(); ++i)
     {
-        bool lit = static_cast<int>(i) < SoundLevel;
+        bool lit = static_cast<int>(i) < m_SoundLevel;
         ShowMenuAnimation(m_SoundBars[i], lit ? "Char_Stick" : "Char_Stick_Transparent");
     }
 }
@@ -156,7 +156,7 @@ void OptionsScreen::Select()
         {
             CORE->m_Audio->ToggleMute();
             // The bars follow the volume, so the next step starts from what the player hears.
-            SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
+            m_SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
             ShowSoundBars();
             SaveCurrentSettings();
         }
@@ -202,17 +202,17 @@ void OptionsScreen::StepVolume()
     }
     if (input->IsLeftTriggered())
     {
-        SoundLevel = SoundLevel > 0 ? SoundLevel - 1 : 0;
+        m_SoundLevel = m_SoundLevel > 0 ? m_SoundLevel - 1 : 0;
     }
     else if (input->IsRightTriggered())
     {
-        SoundLevel = SoundLevel < kMaxSoundLevel ? SoundLevel + 1 : kMaxSoundLevel;
+        m_SoundLevel = m_SoundLevel < kMaxSoundLevel ? m_SoundLevel + 1 : kMaxSoundLevel;
     }
     else
     {
         return;
     }
-    CORE->m_Audio->SetMasterVolume(static_cast<float>(SoundLevel) / static_cast<float>(kMaxSoundLevel));
+    CORE->m_Audio->SetMasterVolume(static_cast<float>(m_SoundLevel) / static_cast<float>(kMaxSoundLevel));
     ShowSoundBars();
     CORE->m_Audio->PlaySound("SFX_Menu_Select");
     SaveCurrentSettings();

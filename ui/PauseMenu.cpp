@@ -29,7 +29,7 @@ constexpr float kPausedMusicShare = 0.3f;
 
 bool PauseAllowed()
 {
-    return CORE == nullptr || CORE->m_GameLogic == nullptr || CORE->m_GameLogic->m_PauseAllowed;
+    return CORE == nullptr || CORE->m_GameLogic == nullptr || CORE->m_GameLogic->PauseAllowed();
 }
 
 void Show(const std::vector<std::string>& keys)

@@ -121,7 +121,7 @@ TEST_F(BearTest, TheThirdCatchKillsTheBearAndOpensTheArena)
     Controller& controller = Actor(bear);
     controller.m_Blockers[0] = first;
     controller.m_Blockers[1] = second;
-    core.m_GameLogic->m_RespawnPanEnabled = false;
+    core.m_GameLogic->BossIntroductionEnded();
     for (int hits = 3; hits > 0; --hits)
     {
         controller.m_Action = BearCaught;
@@ -137,7 +137,7 @@ TEST_F(BearTest, TheThirdCatchKillsTheBearAndOpensTheArena)
     EXPECT_EQ(Object("Bear"), nullptr);
     EXPECT_EQ(Object("1Blocker"), nullptr);
     EXPECT_EQ(Object("2Blocker"), nullptr);
-    EXPECT_TRUE(core.m_GameLogic->m_RespawnPanEnabled);
+    EXPECT_TRUE(core.m_GameLogic->Session().Level().RespawnPanEnabled);
     EXPECT_GE(Started("SFX_Bear_Death_VO"), 1);
 }
 

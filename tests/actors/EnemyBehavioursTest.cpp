@@ -152,13 +152,13 @@ TEST_F(EnemyLevelTest, AHitEnemyTumblesForFourTenthsOfASecondThenResumes)
         Controller& controller = Actor(enemy);
         const int kind = controller.m_Behavior;
         enemy->GetBody()->m_Velocity = {c.Velocity.x, c.Velocity.y, 0.0f};
-        core.m_GameLogic->m_BounceActive = false;
+        core.m_GameLogic->ResetForLevel(); // no knock-back running
         HitEnemy(controller);
         HitEnemy(controller);
         EXPECT_EQ(controller.m_Behavior, static_cast<int>(BehaviorKind::Knockback)) << c.Type;
         EXPECT_EQ(controller.m_KnockVelocity.x, c.Knock.x) << c.Type;
         EXPECT_EQ(controller.m_KnockVelocity.y, c.Knock.y) << c.Type;
-        EXPECT_EQ(core.m_GameLogic->m_BounceActive, c.Bounces) << c.Type;
+        EXPECT_EQ(core.m_GameLogic->Flow().Bounce.Active, c.Bounces) << c.Type;
         int frames = 0;
         for (; controller.m_Behavior == static_cast<int>(BehaviorKind::Knockback) && frames < 60; ++frames)
         {
@@ -195,16 +195,15 @@ TEST_F(EnemyLevelTest, AnOpenTrapKillsAndShutsAShutTrapIsHarmlessAndItReopensAft
     GameObjectComposition* trap = Place("Trap", 0.0f, 82.0f);
     GameObjectComposition* hero = Object("Kibbet");
     Touch(trap, hero);
-    EXPECT_EQ(Lives, 2);
+    EXPECT_EQ(core.m_GameLogic->Session().Level().Lives, 2);
     EXPECT_TRUE(Actor(trap).m_TrapClosed);
     EXPECT_EQ(Shown(trap), "close");
     EXPECT_EQ(Started("SFX_Trap_Close"), 1);
 
-    LifeLostThisFrame = false;
-    core.m_GameLogic->m_RespawnPanActive = false;
-    core.m_GameLogic->m_PlayerControl = true;
+    core.m_GameLogic->Session().EndFrame();
+    core.m_GameLogic->ResetForLevel(); // the respawn done: playing again
     Touch(trap, hero);
-    EXPECT_EQ(Lives, 2) << "a shut trap is harmless";
+    EXPECT_EQ(core.m_GameLogic->Session().Level().Lives, 2) << "a shut trap is harmless";
     EXPECT_EQ(Started("SFX_Trap_Close"), 1);
 
     // The fixture's trap stays shut 3 s: 176 updates of 17 ms.

@@ -93,7 +93,7 @@ TEST_F(HeroLevelTest, ARollCutShortByADeathOrARestartLeavesACleanIdleHero)
         Frame({kKeyControl});
         ASSERT_EQ(Hero().State(), HeroRoll);
         restart ? core.m_GameLogic->m_LevelManager.RestartLevel() : core.m_GameLogic->HeroDied();
-        for (int i = 0; i < 300 && !core.m_GameLogic->m_PlayerControl; ++i)
+        for (int i = 0; i < 300 && !core.m_GameLogic->PlayerControl(); ++i)
         {
             Frame();
         }
@@ -138,7 +138,7 @@ TEST_F(HeroLevelTest, TheRollCarriesTheAttackObjectAndForgetsItWhenItGoes)
 TEST_F(HeroLevelTest, TheDeadHeroPlaysItsDeathAndVanishes)
 {
     Frame();
-    core.m_GameLogic->m_PlayerControl = false;
+    core.m_GameLogic->BossIntroductionStarted(); // the player no longer steers
     for (int i = 0; i < 120 && HeroPlace().Scale.x != 0.0f; ++i)
     {
         PlayDeathAnimation(*Hero().m_Animator);

@@ -21,6 +21,8 @@
 #include "tests/TestSupport.h"
 
 #include <cmath>
+#include <functional>
+#include <sstream>
 
 namespace Framework
 {
@@ -79,6 +81,7 @@ protected:
         return n;
     }
     GameLogic& Logic() { return *core.m_GameLogic; }
+    LevelRules& Rules() { return Logic().Session().Level(); }
     LevelManager& Levels() { return Logic().m_LevelManager; }
     Vec2 Checkpoint() { return Levels().m_CurrentLevel->m_Checkpoint; }
     Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
@@ -90,7 +93,7 @@ TEST_F(GameFlowTest, APollenCountsOnceAndTheHiveCheckpointOnlyOnItsFirstTouch)
     {
         Touch("Pollen_A0");
     }
-    EXPECT_EQ(PollenCollected, 1) << "one pollen however many contacts arrive before it goes";
+    EXPECT_EQ(Rules().PollenCollected, 1) << "one pollen however many contacts arrive before it goes";
     EXPECT_EQ(Object("Kibbet")->GetEmitter()->ParticleCount(), 80u) << "one burst from the hero's emitter";
 
     Touch("Hive");
@@ -106,13 +109,13 @@ TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheG
 {
     Logic().PlayerController().StartRoll();
     Touch("Pit_1");
-    EXPECT_EQ(Lives, 3) << "rolling through a death volume is safe";
+    EXPECT_EQ(Rules().Lives, 3) << "rolling through a death volume is safe";
     Logic().PlayerController().ResetToIdle();
 
     Touch("Pit_1");
     Touch("Pit_1");
-    EXPECT_EQ(Lives, 2) << "two contacts in one frame";
-    EXPECT_TRUE(Logic().m_RespawnPanActive);
+    EXPECT_EQ(Rules().Lives, 2) << "two contacts in one frame";
+    EXPECT_TRUE(Logic().RespawnPanActive());
     Frames(200);
     Touch("Pit_1");
     Frame();
@@ -121,21 +124,21 @@ TEST_F(GameFlowTest, DeathsCostOneLifePerFrameNothingWhileRollingAndThreeEndTheG
     Touch("Pit_1");
     Frame();
     Touch("Pit_1"); // the hero still in the volume while the game-over screen is up
-    EXPECT_EQ(Lives, 0);
+    EXPECT_EQ(Rules().Lives, 0);
     EXPECT_EQ(Count("Game_Over"), 1);
     EXPECT_TRUE(core.Paused);
-    EXPECT_TRUE(Logic().m_EndScreenActive);
+    EXPECT_TRUE(Logic().EndScreenActive());
     EXPECT_FALSE(core.m_Input->InputEnabled);
 
     Frames(60);
     Frame({kKeySpace});
-    EXPECT_TRUE(Logic().m_EndScreenActive) << "keys are ignored for the first 2 s";
+    EXPECT_TRUE(Logic().EndScreenActive()) << "keys are ignored for the first 2 s";
     Frames(70);
     EXPECT_TRUE(core.m_Input->InputEnabled) << "the gate opens after 2 s";
     Frame({kKeySpace});
-    EXPECT_FALSE(Logic().m_EndScreenActive);
+    EXPECT_FALSE(Logic().EndScreenActive());
     EXPECT_FALSE(core.Paused);
-    EXPECT_EQ(Lives, 3) << "the level restarts with full lives";
+    EXPECT_EQ(Rules().Lives, 3) << "the level restarts with full lives";
     EXPECT_EQ(Count("Game_Over"), 0);
     EXPECT_NE(Object("Start_1"), nullptr) << "the level file was loaded again";
 }
@@ -157,24 +160,26 @@ TEST_F(GameFlowTest, EachWalkPairSetsItsFlagTakesInputAndGivesItBack)
     {
         const char* First;
         const char* Second;
-        bool* Flag;
+        ScriptedWalk Walk;
     };
-    for (const Pair& pair : {Pair{"Start_1", "Start_2", &StartWalkActive}, Pair{"Gust_1", "Gust_2", &MoveRightActive},
-                             Pair{"Exit_1", "Exit_2", &WinWalkActive}})
+    for (const Pair& pair :
+         {Pair{"Start_1", "Start_2", ScriptedWalk::LevelStart}, Pair{"Gust_1", "Gust_2", ScriptedWalk::MoveRight},
+          Pair{"Exit_1", "Exit_2", ScriptedWalk::Exit}})
     {
         Touch(pair.First);
-        EXPECT_TRUE(*pair.Flag) << pair.First;
+        EXPECT_EQ(Logic().Flow().Walk, pair.Walk) << pair.First;
+        EXPECT_TRUE(Logic().ScriptedWalkRight()) << pair.First;
         EXPECT_FALSE(core.m_Input->InputEnabled) << pair.First;
         EXPECT_TRUE(core.m_Factory->PendingDestruction.count(Object(pair.First)) != 0) << "each volume acts once";
         HeroPlace().Position = {-700.0f, -152.0f};
         Touch(pair.Second);
-        EXPECT_FALSE(*pair.Flag) << pair.Second;
+        EXPECT_EQ(Logic().Flow().Walk, ScriptedWalk::None) << pair.Second;
         EXPECT_TRUE(core.m_Input->InputEnabled) << pair.Second;
     }
     EXPECT_EQ(Checkpoint().x, -700.0f) << "the second start volume puts the checkpoint at the hero";
     EXPECT_EQ(core.m_Graphics->m_FadeMode, 2) << "the exit fades out";
-    EXPECT_TRUE(Logic().m_LevelComplete);
-    EXPECT_FALSE(Logic().m_PlayerControl);
+    EXPECT_EQ(Logic().State(), FlowState::LevelComplete);
+    EXPECT_FALSE(Logic().PlayerControl());
 }
 
 TEST_F(GameFlowTest, TheExitLeadsToTheNextLevelFileAndTheLastWrapsToTheMenu)
@@ -210,18 +215,18 @@ TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIs
     Logic().HeroDied();
     int frames = 0;
     float previous = CAMERA.ScreenCentre().x;
-    while (Logic().m_RespawnPanActive && frames < 300)
+    while (Logic().RespawnPanActive() && frames < 300)
     {
         Frame();
         ++frames;
         float step = previous - CAMERA.ScreenCentre().x;
         previous = CAMERA.ScreenCentre().x;
-        if (Logic().m_RespawnPanActive)
+        if (Logic().RespawnPanActive())
         {
             EXPECT_GE(step, 10.0f - 1e-3f) << "at least the smallest step while the pan runs";
         }
     }
-    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_FALSE(Logic().RespawnPanActive());
     EXPECT_NEAR(CAMERA.ScreenCentre().x, k.x, 0.01);
     EXPECT_NEAR(CAMERA.ScreenCentre().y, k.y + 200.0f, 0.01);
     EXPECT_EQ(HeroPlace().Position.x, k.x);
@@ -231,29 +236,194 @@ TEST_F(GameFlowTest, TheRespawnPanEndsOnTheCheckpointWithoutNaNEvenWhenTheViewIs
     Logic().HeroDied();
     Frame();
     Frame();
-    EXPECT_FALSE(Logic().m_RespawnPanActive);
+    EXPECT_FALSE(Logic().RespawnPanActive());
     EXPECT_FALSE(std::isnan(CAMERA.m_ViewOffset.x) || std::isnan(CAMERA.m_ViewOffset.y));
     EXPECT_FALSE(std::isnan(Object("Sky")->GetTransform()->Position.x)) << "parallax objects move with the pan";
 }
 
-TEST_F(GameFlowTest, NoFlowStateOutlivesItsLevel)
+// A death between the two exit volumes ends the exit walk and its fade-out: the respawned hero is seen again,
+// and the second exit volume then completes the level instead of starting a walk that nothing ends.
+TEST_F(GameFlowTest, ADeathBetweenTheExitVolumesLeavesTheLevelVisibleAndTheSecondStillEndsIt)
 {
-    // A game over during the start walk, and a pan and a knock-back still running.
-    Touch("Start_1");
-    Lives = 1;
+    Frames(70);
+    Touch("Exit_1");
+    Frames(10);
     Touch("Pit_1");
-    StartWalkActive = true;
-    Logic().m_RespawnPanActive = true;
-    Logic().m_BounceActive = true;
-    ASSERT_TRUE(core.Paused);
-    Levels().RestartLevel();
-    EXPECT_FALSE(StartWalkActive);
-    EXPECT_FALSE(core.Paused);
+    EXPECT_EQ(Logic().Flow().Walk, ScriptedWalk::None);
     EXPECT_TRUE(core.m_Input->InputEnabled);
-    EXPECT_FALSE(Logic().m_RespawnPanActive || Logic().m_BounceActive || Logic().m_EndScreenActive);
-    EXPECT_EQ(core.m_Graphics->m_FadeValue, 0.0f) << "a level starts black";
-    Frames(120);
-    EXPECT_EQ(core.m_Graphics->m_FadeValue, 1.0f) << "and its start volumes fade it in";
+    Frames(200);
+    EXPECT_EQ(core.m_Graphics->m_FadeValue, 1.0f) << "the fade-out stopped with the walk";
+    Touch("Exit_2");
+    EXPECT_EQ(Logic().State(), FlowState::LevelComplete);
+    EXPECT_FALSE(Logic().ScriptedWalkRight());
+    Frame();
+    EXPECT_EQ(Levels().GetCurrentLevelName(), "Level_02");
+}
+
+// A knock-back lasts 0.3 s of game time: 18 frames of 17 ms, however long a pause in between.
+TEST_F(GameFlowTest, APauseKeepsTheKnockBackWhole)
+{
+    Frames(70);
+    Logic().HeroBounced(Object("Pit_1"));
+    ASSERT_TRUE(Logic().Flow().Bounce.Active);
+    Frames(5);
+    core.Paused = true;
+    Frames(30);
+    core.Paused = false;
+    EXPECT_TRUE(Logic().Flow().Bounce.Active) << "a pause does not use it up";
+    int frames = 5;
+    for (; Logic().Flow().Bounce.Active && frames < 100; ++frames)
+    {
+        Frame();
+    }
+    EXPECT_EQ(frames, 18);
+}
+
+// The game-over screen ignores keys for 2 s: with a key pressed in every frame, the screen is still up after
+// 118 frames (2.006 s counted, the gate opening in the next) and goes, restarting the level, in frame 120 (the
+// gate's frame gives input back and forgets what was held).
+TEST_F(GameFlowTest, TheGameOverScreenOpensItsGateAfterTwoSecondsToTheFrame)
+{
+    Rules().Lives = 1;
+    Touch("Pit_1");
+    ASSERT_EQ(Logic().State(), FlowState::GameOver);
+    int frames = 0;
+    // Space and the left arrow in turn, so every frame brings a fresh press.
+    while (Logic().EndScreenActive() && frames < 300)
+    {
+        Frame({frames % 2 == 0 ? kKeySpace : 0x25});
+        ++frames;
+        if (frames == 118)
+        {
+            EXPECT_FALSE(core.m_Input->InputEnabled);
+        }
+    }
+    EXPECT_EQ(frames, 120);
+    EXPECT_EQ(Rules().Lives, 3);
+}
+
+// After one pit the hero comes back to the checkpoint with one life less and the camera following it again,
+// also where the respawn skips the pan (after the boss's introduction), and the next level pans again.
+TEST_F(GameFlowTest, ARespawnWithoutThePanGivesTheCameraBackAndItsLevelKeepsItToItself)
+{
+    Frames(70);
+    Logic().BossIntroductionStarted();
+    Logic().BossIntroductionEnded();
+    HeroPlace().Position = {Checkpoint().x + 2500.0f, Checkpoint().y};
+    Frames(60);
+    Touch("Pit_1");
+    Frames(60);
+    EXPECT_EQ(Rules().Lives, 2) << "the hero is back in view, not dying again";
+    EXPECT_EQ(CAMERA.m_Target, Object("Kibbet"));
+    EXPECT_EQ(Logic().State(), FlowState::Playing);
+
+    Levels().ChangeLevel("Level_00_Menu");
+    Levels().ChangeLevel("Level_01");
+    Frames(70);
+    Touch("Pit_1");
+    EXPECT_TRUE(Logic().RespawnPanActive());
+}
+
+// Whichever way the last attempt was left, a level starts with the flow, the rules and the hero as a fresh start
+// has them.
+TEST_F(GameFlowTest, ALevelStartsAfreshAfterEveryWayOfLeavingTheLast)
+{
+    struct Snapshot
+    {
+        FlowState State;
+        bool Control;
+        ScriptedWalk Walk;
+        int Volumes, Lives, Collected, Total, HeroState;
+        bool Bounce, RefillActive, PanEnabled, Paused, Input, CameraOnHero;
+        float EndTimer, Fade, CheckpointX, CheckpointY;
+        bool operator==(const Snapshot&) const = default;
+        std::string Text() const
+        {
+            std::ostringstream out;
+            out << "state " << static_cast<int>(State) << " control " << Control << " walk " << static_cast<int>(Walk)
+                << " volumes " << Volumes << " lives " << Lives << " pollen " << Collected << "/" << Total << " hero "
+                << HeroState << " bounce " << Bounce << " refill " << RefillActive << " pan " << PanEnabled
+                << " paused " << Paused << " input " << Input << " camera on hero " << CameraOnHero << " end timer "
+                << EndTimer << " fade " << Fade << " checkpoint " << CheckpointX << "," << CheckpointY;
+            return out.str();
+        }
+    };
+    auto snap = [this]
+    {
+        const FlowRecord& f = Logic().Flow();
+        return Snapshot{f.State,
+                        f.PlayerControl,
+                        f.Walk,
+                        f.LevelStartVolumes + f.MoveRightVolumes + f.ExitVolumes,
+                        Rules().Lives,
+                        Rules().PollenCollected,
+                        Rules().PollenTotal,
+                        Logic().PlayerController().State(),
+                        f.Bounce.Active,
+                        Rules().BarRefillActive,
+                        Rules().RespawnPanEnabled,
+                        core.Paused,
+                        core.m_Input->InputEnabled,
+                        CAMERA.m_Target == Object("Kibbet"),
+                        f.EndScreenTimer,
+                        core.m_Graphics->m_FadeValue,
+                        Checkpoint().x,
+                        Checkpoint().y};
+    };
+    // At the start and once the start walk is over.
+    auto start = [&] { return std::pair{snap(), (Frames(90), snap())}; };
+    Levels().RestartLevel();
+    const auto fresh = start();
+    auto mess = [this]
+    {
+        Frames(70);
+        Touch("Pollen_A0");
+        Logic().BossIntroductionStarted();
+        Logic().BossIntroductionEnded();
+        EmptyBars(Logic().Session());
+        Logic().HeroBounced(Object("Pit_1"));
+        Touch("Gust_1");
+        Touch("Exit_1");
+    };
+    struct Way
+    {
+        const char* Name;
+        std::function<void()> Leave;
+    };
+    const Way ways[] = {
+        {"game over",
+         [&]
+         {
+             Rules().Lives = 1;
+             Touch("Pit_1");
+             Frames(130);
+             Frame({kKeySpace});
+         }},
+        {"restart", [&] { Levels().RestartLevel(); }},
+        {"return to the menu",
+         [&]
+         {
+             Levels().ChangeLevel("Level_00_Menu");
+             Levels().ChangeLevel("Level_01");
+         }},
+        {"finishing",
+         [&]
+         {
+             Touch("Exit_2");
+             Frame();
+             Levels().ChangeLevel("Level_01");
+         }},
+    };
+    for (const Way& way : ways)
+    {
+        mess();
+        way.Leave();
+        ASSERT_EQ(Levels().GetCurrentLevelName(), "Level_01") << way.Name;
+        const auto again = start();
+        EXPECT_EQ(again.first.Text(), fresh.first.Text()) << way.Name << ", at the start";
+        EXPECT_EQ(again.second.Text(), fresh.second.Text()) << way.Name << ", after the start walk";
+        EXPECT_TRUE(again == fresh) << way.Name;
+    }
 }
 
 TEST_F(GameFlowTest, AMovingPlatformCarriesTheHeroAtItsOwnSpeed)

@@ -2,6 +2,7 @@
 // replays (tests/replays), the state dump after the last frame.
 #include "tests/TestSupport.h"
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 
@@ -34,6 +35,46 @@ std::string Replay(const std::string& name, const std::vector<std::string>& line
 bool Has(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// Lines [first, first + count) of a shipped replay (line 0 is the header).
+std::vector<std::string> ReplayLines(const std::string& name, size_t first, size_t count)
+{
+    std::ifstream file(SourcePath("tests/replays/" + name + ".txt"));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+    {
+        lines.push_back(line);
+    }
+    size_t end = std::min(lines.size(), first + count);
+    return first < end ? std::vector<std::string>(lines.begin() + static_cast<long>(first),
+                                                  lines.begin() + static_cast<long>(end))
+                       : std::vector<std::string>{};
+}
+
+// Key presses in the pause menu, each followed by a frame without keys: Escape opens it, 28 is down, 0D selects.
+std::vector<std::string> Presses(const std::vector<std::string>& keys)
+{
+    std::vector<std::string> lines;
+    for (const std::string& key : keys)
+    {
+        lines.push_back("F1 K" + key + " P0:0:0:0");
+        lines.push_back("F1 K- P0:0:0:0");
+    }
+    return lines;
+}
+
+// Every part is in the world line of the run at each frame.
+void ExpectAlong(const std::string& args, const std::vector<std::pair<int, std::vector<std::string>>>& moments)
+{
+    for (const auto& [frame, parts] : moments)
+    {
+        std::string world = World(args, frame);
+        for (const std::string& part : parts)
+        {
+            EXPECT_TRUE(Has(world, part)) << "frame " << frame << ": " << part << "\n" << world;
+        }
+    }
 }
 
 TEST(LevelFlowProgram, TheStartUpShowsTheSplashThenTheMenuAndAKeySkipsIt)
@@ -180,6 +221,47 @@ TEST(LevelFlowProgram, TheWholeCampaignIsPlayedFromTheSplashToTheMenu)
                                           << world;
         }
     }
+}
+
+// The bear's introduction turns the respawn pan off for the rest of its level only: after it, the pause menu's
+// return to the menu and the first level's first pit cost one life, with the pan back to the checkpoint, where
+// the camera follows the hero again (not three lives in three frames and a game over).
+TEST(LevelFlowProgram, AfterTheBearsIntroductionTheNextLevelRespawnsWithThePan)
+{
+    std::vector<std::string> lines = ReplayLines("Level_Bear", 1, 740); // the introduction ends at 720
+    for (const std::string& line : Presses({"1B", "28", "28", "28", "28", "28", "0D", "0D"}))
+    {
+        lines.push_back(line); // pause, down to "return to the menu", yes
+    }
+    lines.insert(lines.end(), 2, "F1 K- P0:0:0:0");
+    lines.push_back("F1 K0D P0:0:0:0"); // the menu's first item starts Level_01
+    for (const std::string& line : ReplayLines("Campaign", 12, 600))
+    {
+        lines.push_back(line); // the first level's route from the campaign, with its death in the first pit
+    }
+    std::string path = Replay("after_bear", lines);
+    ExpectAlong("--level Level_Bear --replay " + path,
+                {{760, {"\"level\":\"Level_01\"", "\"lives\":3"}},
+                 {1240, {"\"lives\":2", "\"respawnPan\":true", "\"endScreen\":false", "\"SFX_Kibbet_Death\":1"}},
+                 {1320, {"\"lives\":2", "\"respawnPan\":false", "\"control\":true", "\"camera\":{\"x\":-845.46"}},
+                 {1359, {"\"lives\":2", "\"paused\":false", "\"SFX_Kibbet_Death\":1"}}});
+    std::remove(path.c_str());
+}
+
+// After the first death of Level_01 (one cry, two lives), the pause menu's restart and its "yes" start the level
+// again with three lives.
+TEST(LevelFlowProgram, RestartThenYesStartsAgainWithThreeLives)
+{
+    std::vector<std::string> lines = ReplayLines("Level_01", 1, 560);
+    for (const std::string& line : Presses({"1B", "28", "0D", "0D"}))
+    {
+        lines.push_back(line);
+    }
+    std::string path = Replay("restart", lines);
+    ExpectAlong("--level Level_01 --replay " + path,
+                {{560, {"\"lives\":2", "\"SFX_Kibbet_Death\":1"}},
+                 {570, {"\"lives\":3", "\"paused\":false", "\"respawnPan\":false", "\"SFX_Kibbet_Death\":1"}}});
+    std::remove(path.c_str());
 }
 
 } // namespace

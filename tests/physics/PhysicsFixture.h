@@ -68,27 +68,7 @@ private:
     ContactLog* m_Log;
 };
 
-// Game logic that counts deaths; like the game flow it starts the respawn pan.
-class CountingGameLogic : public GameLogic
-{
-public:
-    using GameLogic::GameLogic;
-    void HeroDied() override
-    {
-        ++m_Deaths;
-        m_RespawnPanActive = true;
-        if (m_MakeBodyOnDeath)
-        {
-            // As the game-over screen does when it is created.
-            m_Made.push_back(GetCore()->m_Physics->CreateComponent(0));
-        }
-    }
-    int m_Deaths = 0;
-    bool m_MakeBodyOnDeath = false;
-    std::vector<IComponent*> m_Made;
-};
-
-// A core with the Factory, a probe system, Physics, the counting game logic and a second probe, in that
+// A core with the Factory, a probe system, Physics, the game logic and a second probe, in that
 // order, and objects built by hand: each holds a Body made by the Physics system and a contact probe.
 class PhysicsTest : public ::testing::Test
 {
@@ -98,11 +78,10 @@ protected:
         CORE = &core;
         auto factory = std::make_unique<Factory>(&core);
         auto physics = std::make_unique<Physics>(&core);
-        auto logic = std::make_unique<CountingGameLogic>(&core);
+        auto logic = std::make_unique<GameLogic>(&core);
         core.m_Factory = factory.get();
         core.m_Physics = physics.get();
         core.m_GameLogic = logic.get();
-        m_Logic = logic.get();
         core.AddSystem(std::move(factory));
         core.AddSystem(std::make_unique<ProbeSystem>(&core, "First", &log));
         core.AddSystem(std::move(physics));
@@ -178,7 +157,6 @@ protected:
 
     Core core;
     ContactLog log;
-    CountingGameLogic* m_Logic = nullptr;
     std::vector<std::unique_ptr<GameObjectComposition>> m_Objects;
 };
 

@@ -96,45 +96,28 @@ TEST_F(PhysicsTest, BodiesFarFromTheViewAreFrozenAndResumeWhenItComesNear)
     EXPECT_EQ(Published(), 1u);
 }
 
-TEST_F(PhysicsTest, TheHeroLeavingTheActiveRegionOnAnySideDiesOnce)
+TEST_F(PhysicsTest, AHeroOutsideTheActiveRegionOnAnySideIsReportedAfterEachStep)
 {
     GameObjectComposition* hero = MakeObject("Kibbet", 0, 0, 2, Box(-1, -1, 1, 1));
     physics().Update(kStep);
-    EXPECT_EQ(m_Logic->m_Deaths, 0);
+    EXPECT_EQ(physics().TakeHeroesLeftRegion(), 0);
 
     const Vec2 outside[] = {{-800, 0}, {800, 0}, {0, 520}, {0, -520}};
     for (const Vec2& place : outside)
     {
-        m_Logic->m_Deaths = 0;
-        m_Logic->m_RespawnPanActive = false;
         At(hero)->Position = place;
-        for (int i = 0; i < 3; ++i)
-        {
-            physics().Update(kStep);
-        }
-        EXPECT_EQ(m_Logic->m_Deaths, 1) << "while the pan runs, at " << place.x << ", " << place.y;
+        physics().Update(kStep);
+        physics().Update(kStep);
+        EXPECT_EQ(physics().TakeHeroesLeftRegion(), 2) << "at " << place.x << ", " << place.y;
+        EXPECT_EQ(physics().TakeHeroesLeftRegion(), 0) << "taking the report starts it again";
     }
 
     // Another object leaving the region is only frozen.
-    m_Logic->m_Deaths = 0;
-    m_Logic->m_RespawnPanActive = false;
     At(hero)->Position = {0, 0};
     GameObjectComposition* enemy = MakeObject("Wasp", 5000, 0, 2, Box(-1, -1, 1, 1));
     physics().Update(kStep);
-    EXPECT_EQ(m_Logic->m_Deaths, 0);
+    EXPECT_EQ(physics().TakeHeroesLeftRegion(), 0);
     EXPECT_EQ(At(enemy)->Position.x, 5000.0f);
-}
-
-TEST_F(PhysicsTest, ABodyMadeByTheHerosDeathIsKept)
-{
-    MakeObject("Kibbet", 5000, 0, 2, Box(-1, -1, 1, 1));
-    MakeObject("Rock", 0, 0, 0, Box(-1, -1, 1, 1));
-    m_Logic->m_MakeBodyOnDeath = true;
-    physics().Update(kStep);
-    ASSERT_EQ(m_Logic->m_Made.size(), 1u);
-    ASSERT_EQ(physics().m_Bodies.size(), 3u);
-    EXPECT_EQ(physics().m_Bodies[2], m_Logic->m_Made[0]);
-    physics().DestroyComponent(m_Logic->m_Made[0]);
 }
 
 TEST_F(PhysicsTest, BodiesMadeOrDestroyedByAContactReceiverAreKeptCorrectly)

@@ -148,7 +148,8 @@ TEST_F(MenuTest, ResolutionArrowsCycleTheListAndSelectAppliesIt)
 TEST_F(MenuTest, TenVolumeStepsDownAndUpReturnExactlyToEachLevel)
 {
     Press({kDown, kDown, kEnter, kDown});
-    ASSERT_EQ(SoundLevel, 10);
+    const int& shownLevel = static_cast<OptionsScreen&>(*Menu().m_Screens[Level_Menu::Options]).m_SoundLevel;
+    ASSERT_EQ(shownLevel, 10);
     for (int level = 9; level >= -1; --level)
     {
         Press({kLeft});
@@ -160,10 +161,10 @@ TEST_F(MenuTest, TenVolumeStepsDownAndUpReturnExactlyToEachLevel)
     {
         Press({kRight});
         int expected = level > 10 ? 10 : level;
-        EXPECT_EQ(SoundLevel, expected);
+        EXPECT_EQ(shownLevel, expected);
         // Entering the page again reads back the level it was left at.
         Menu().m_Screens[Level_Menu::Options]->Enter();
-        EXPECT_EQ(SoundLevel, expected);
+        EXPECT_EQ(shownLevel, expected);
         EXPECT_EQ(LitBars(), expected);
         Press({kDown}); // Enter selected the first item again
     }
