@@ -22,7 +22,6 @@ int PollenCollected = 0;
 std::vector<std::string> EnergyBars;
 float BarRefillTimer = 0.0f;
 bool BarRefillActive = false;
-GameObjectComposition* CurrentHero = nullptr;
 bool StartWalkActive = false;
 bool WinWalkActive = false;
 bool MoveRightActive = false;
@@ -45,7 +44,6 @@ void ResetProcessState()
     EnergyBars.clear();
     BarRefillTimer = 0.0f;
     BarRefillActive = false;
-    CurrentHero = nullptr;
     StartWalkActive = false;
     WinWalkActive = false;
     MoveRightActive = false;

@@ -14,7 +14,6 @@ namespace Framework
 
 class Camera;
 class Core;
-class GameObjectComposition;
 struct DebugLine;
 struct Particle;
 
@@ -52,8 +51,6 @@ extern int PollenCollected;
 extern std::vector<std::string> EnergyBars;
 extern float BarRefillTimer;
 extern bool BarRefillActive;
-// The hero object as the latest logic update found it (actors/Controller.h); cleared at every level start.
-extern GameObjectComposition* CurrentHero;
 // Set by the level-start, win and move-right triggers: the hero walks right as if the player held right.
 extern bool StartWalkActive;
 extern bool WinWalkActive;

@@ -71,10 +71,6 @@ void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameOb
             factory->DestroyObject(object);
         }
     }
-    if (GameLogic* logic = CORE->m_GameLogic)
-    {
-        logic->m_RespawnPanEnabled = true;
-    }
     GameObjectComposition* hero = factory->FindObject("Kibbet");
     Transform* heroTransform = hero != nullptr ? hero->GetTransform() : nullptr;
     for (const char* key : {"1BG", "2BG"})

@@ -1,6 +1,5 @@
 #include "gameflow/GameLogic.h"
 
-#include "actors/Controller.h"
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
@@ -123,7 +122,6 @@ void GameLogic::ResetForLevel()
     m_PlayerController->m_Hero = nullptr;
     m_PlayerController->m_Animator->m_Object = nullptr;
     m_PlayerController->m_State = HeroIdle;
-    CurrentHero = nullptr;
     m_EndScreenActive = false;
     m_GameOverShown = false;
     m_EndScreenTimer = 0.0f;
@@ -145,6 +143,32 @@ void GameLogic::ResetForLevel()
 GameObjectComposition* GameLogic::FindHero() const
 {
     return m_Core != nullptr && m_Core->m_Factory != nullptr ? m_Core->m_Factory->FindObject("Kibbet") : nullptr;
+}
+
+BehaviourContext GameLogic::MakeBehaviourContext()
+{
+    return BehaviourContext{FindHero(), m_HeroHidden, this};
+}
+
+void GameLogic::BossIntroductionStarted()
+{
+    m_PlayerControl = false;
+}
+
+void GameLogic::BossIntroductionEnded()
+{
+    m_RespawnPanEnabled = false;
+    m_PlayerControl = true;
+}
+
+void GameLogic::BossDefeated()
+{
+    m_RespawnPanEnabled = true;
+}
+
+void GameLogic::HeroBounced(GameObjectComposition* from)
+{
+    StartBounce(from);
 }
 
 void GameLogic::Update(float dt)
@@ -199,6 +223,7 @@ void GameLogic::UpdateLogicComponents(float dt)
     float mx = width * 0.5f + kActiveMargin;
     float my = height * 0.5f + kActiveMargin;
     Vec2 centre = CAMERA.ScreenCentre();
+    const BehaviourContext context = MakeBehaviourContext();
     // Index loop: a behaviour may create objects, whose components join the list while it is walked.
     for (size_t i = 0; i < m_LogicComponents.size(); ++i)
     {
@@ -211,7 +236,7 @@ void GameLogic::UpdateLogicComponents(float dt)
         Vec2 p = t->Position;
         if (p.x >= centre.x - mx && p.x <= centre.x + mx && p.y >= centre.y - my && p.y <= centre.y + my)
         {
-            UpdateBehavior(component->m_Controller, dt);
+            component->Update(dt, context);
         }
     }
 }

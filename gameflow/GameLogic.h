@@ -1,5 +1,6 @@
 #pragma once
 
+#include "actors/BehaviourContext.h"
 #include "engine/ISystem.h"
 #include "engine/Vector.h"
 #include "gameflow/LevelManager.h"
@@ -17,7 +18,7 @@ class HeroController;
 
 // Runs the flow of the game: which level is loaded and when it changes, the actors near the view, the hero,
 // the hero's death, the respawn pan back to the checkpoint, the knock-back, the end screens and the level exit.
-class GameLogic : public ISystem
+class GameLogic : public ISystem, public IBehaviourEvents
 {
 public:
     explicit GameLogic(Core* core);
@@ -66,6 +67,12 @@ public:
     static constexpr float kBounceTime = 0.3f;
     // The live object named "Kibbet", or null.
     GameObjectComposition* FindHero() const;
+    // What the behaviours see of the hero and the flow now; the events come back to this system.
+    BehaviourContext MakeBehaviourContext();
+    void BossIntroductionStarted() override;
+    void BossIntroductionEnded() override;
+    void BossDefeated() override;
+    void HeroBounced(GameObjectComposition* from) override;
     // The hero's controller; never null.
     HeroController& PlayerController() const { return *m_PlayerController; }
 
