@@ -11,6 +11,7 @@ namespace Framework
     X(2, MoveVertical)                                                                                                 \
     X(3, Wasp)                                                                                                         \
     X(4, Trap)                                                                                                         \
+    X(5, Porcupine)                                                                                                    \
     X(6, BearOrCub)                                                                                                    \
     X(7, PathWasp)
 
