@@ -66,7 +66,7 @@ TEST_F(EnemyLevelTest, AWaspChasesTheVisibleHeroAndResumesItsPatrolHoweverOftenI
 }
 
 // A path wasp turns on the hero that comes near and takes up its path when it leaves; the cloud platform follows
-// its path the same way but is no enemy and never turns.
+// its path the same way but is no enemy and never turns; the porcupine stops and hisses once, then walks on.
 TEST_F(EnemyLevelTest, WhatAnActorDoesWhileTheHeroIsNearAndOnceItLeaves)
 {
     struct Case
@@ -78,7 +78,8 @@ TEST_F(EnemyLevelTest, WhatAnActorDoesWhileTheHeroIsNearAndOnceItLeaves)
         const char* Sound;
     };
     const Case cases[] = {{"Wasp_Path", Chase, FollowPath, -1, "SFX_Wasp_Angry"},
-                          {"Clouds_1", FollowPath, FollowPath, 1, nullptr}};
+                          {"Clouds_1", FollowPath, FollowPath, 1, nullptr},
+                          {"Porcupine", 7, 7, 0, "SFX_Porcupine"}};
     for (const Case& c : cases)
     {
         GameObjectComposition* actor = Place(c.Type, 100.0f, 150.0f);
@@ -96,6 +97,7 @@ TEST_F(EnemyLevelTest, WhatAnActorDoesWhileTheHeroIsNearAndOnceItLeaves)
             EXPECT_EQ(Started(c.Sound), 1) << c.Type;
         }
     }
+    EXPECT_EQ(Object("Porcupine")->GetBody()->m_Velocity.x, -60.0f) << "the porcupine walks on";
 }
 
 TEST_F(EnemyLevelTest, AFastActorArrivesHomeAndAtPathPointsInsteadOfCirclingThem)
