@@ -1,4 +1,4 @@
-#include "actors/EnemyBehaviours.h"
+#include "actors/BearBehaviour.h"
 
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -6,10 +6,10 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "gameflow/BossArena.h"
-#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Framework
@@ -36,408 +36,381 @@ constexpr float SlowFrameSeconds = 0.1f;
 // The geyser in the arena comes alive when the bear shows itself.
 constexpr float PowerWaterLift = 15.0f;
 
-GameLogic* Logic()
-{
-    return CORE != nullptr ? CORE->m_GameLogic : nullptr;
-}
-
 GameObjectComposition* FindByKey(const std::string& key)
 {
     return CORE != nullptr && CORE->m_Factory != nullptr ? CORE->m_Factory->FindObject(key) : nullptr;
 }
+} // namespace
 
-float HeroX()
+BearBehaviour::BearBehaviour(const BehaviourParams& params)
+    : Behaviour(params), m_State(static_cast<State>(params.Action)), m_RangeOfAction(params.RangeOfAction),
+      m_RangeSquared(params.RangeOfHoming * params.RangeOfHoming), m_Speed(params.Speed)
 {
-    Transform* hero = CurrentHero != nullptr ? CurrentHero->GetTransform() : nullptr;
-    return hero != nullptr ? hero->Position.x : 0.0f;
 }
 
-void SetVelocityX(Controller& controller, float x)
+void BearBehaviour::Catch()
 {
-    if (Body* body = ActorBody(controller))
+    m_Timer = 0.0f;
+    m_State = State::Caught;
+    m_Previous = State::Caught;
+}
+
+void BearBehaviour::Update(float dt, const BehaviourContext& context)
+{
+    if (OwnTransform() == nullptr || OwnBody() == nullptr)
+    {
+        return;
+    }
+    if (m_State != State::Attack)
+    {
+        ResetAttack();
+    }
+    const bool patrolling = m_State == State::Wait || m_State == State::WalkLeft || m_State == State::WalkRight;
+    if (patrolling && HeroNear(context))
+    {
+        m_Previous = m_State;
+        m_State = State::Attack;
+    }
+    Act(dt, context);
+    m_Animator.Update(m_Object);
+}
+
+void BearBehaviour::Act(float dt, const BehaviourContext& context)
+{
+    switch (m_State)
+    {
+    case State::SetUp:
+        SetUp();
+        break;
+    case State::WaitForHero:
+        WaitForHero(context);
+        break;
+    case State::Introduction:
+        Introduction(dt, context);
+        break;
+    case State::Wait:
+        Wait(dt);
+        break;
+    case State::WalkLeft:
+    case State::WalkRight:
+        if (WalkLeg(*this, m_Animator, m_State == State::WalkRight, m_Speed, m_RangeOfAction))
+        {
+            m_Previous = m_State;
+            m_State = State::Wait;
+        }
+        break;
+    case State::Attack:
+        Attack(dt, context);
+        break;
+    case State::AfterAttack:
+        AfterAttack(dt);
+        break;
+    case State::Roar:
+        Roar(dt);
+        break;
+    case State::Charge:
+        Charge();
+        break;
+    case State::Caught:
+        Caught();
+        break;
+    case State::Retreat:
+        Retreat(dt);
+        break;
+    case State::Recover:
+        Recover(dt);
+        break;
+    case State::Death:
+        Death(dt, context);
+        break;
+    case State::Gone:
+        break;
+    }
+}
+
+void BearBehaviour::SetUp()
+{
+    const Transform* self = OwnTransform();
+    m_Home = {self->Position.x - HomeOffset, self->Position.y};
+    m_Pause = 1.0f;
+    m_Timer = 0.0f;
+    m_Lives = BearLives;
+    m_RangeOfAction = BearPatrolRange;
+    m_State = State::WaitForHero;
+}
+
+bool BearBehaviour::HeroNear(const BehaviourContext& context) const
+{
+    const Transform* self = OwnTransform();
+    const Transform* hero = HeroTransform(context);
+    if (self == nullptr || hero == nullptr)
+    {
+        return false;
+    }
+    const float dx = hero->Position.x - self->Position.x;
+    const float dy = hero->Position.y - self->Position.y;
+    return dx * dx + dy * dy < m_RangeSquared;
+}
+
+void BearBehaviour::ResetAttack()
+{
+    m_WindUp = 0.0f;
+    m_Swipe = 0.0f;
+    m_VoicePlayed = false;
+}
+
+void BearBehaviour::SetVelocityX(float x) const
+{
+    if (Body* body = OwnBody())
     {
         body->m_Velocity = {x, 0.0f, 0.0f};
     }
 }
 
-// The attack's timers and voice belong to one attack: leaving the attack, by its end or by a trap,
-// arms the next one in full.
-void ResetAttack(Controller& controller)
+void BearBehaviour::WaitForHero(const BehaviourContext& context)
 {
-    controller.m_AttackTimer[0] = 0.0f;
-    controller.m_AttackTimer[1] = 0.0f;
-    controller.m_AttackVoicePlayed = false;
-}
-
-void WaitForHero(Controller& controller)
-{
-    controller.m_RangeOfHomingSquared = NoticeRangeSquared;
-    if (!HeroNearSelf(controller))
+    m_RangeSquared = NoticeRangeSquared;
+    if (!HeroNear(context))
     {
         return;
     }
     CAMERA.m_Target = nullptr;
-    if (GameLogic* logic = Logic())
+    if (context.Events != nullptr)
     {
-        logic->BossIntroductionStarted();
+        context.Events->BossIntroductionStarted();
     }
-    PutHeroIdle();
-    controller.m_RangeOfAction = BearPatrolRange;
-    controller.m_RangeOfHomingSquared = AttackRangeSquared;
-    controller.m_Action = BearIntroduction;
+    m_RangeOfAction = BearPatrolRange;
+    m_RangeSquared = AttackRangeSquared;
+    m_State = State::Introduction;
 }
 
-void Introduction(Controller& controller, float dt)
+void BearBehaviour::Introduction(float dt, const BehaviourContext& context)
 {
-    controller.m_BearTimer += dt;
-    if (controller.m_BearTimer < 1.0f)
+    m_Timer += dt;
+    if (m_Timer < 1.0f)
     {
-        controller.m_Animator.m_FacingRight = false;
-        controller.m_Animator.SetState(BearAnimBeginAttack);
+        m_Animator.m_FacingRight = false;
+        m_Animator.SetPose(BearPose::BeginAttack);
         PlaySoundOnce("SFX_Bear_Attack_VO_01");
         SetGeyserLift("PowerWater", PowerWaterLift);
         return;
     }
-    if (controller.m_BearTimer < 2.0f)
+    if (m_Timer < 2.0f)
     {
-        controller.m_Animator.SetState(BearAnimAttack);
+        m_Animator.SetPose(BearPose::Attack);
         PlaySoundOnce("SFX_Bear_Attack_Swipe");
-        controller.m_BearTimer = 2.5f;
+        m_Timer = 2.5f;
         return;
     }
-    if (!AnimationFinished(ActorObject(controller)))
+    if (!AnimationFinished(m_Object))
     {
         return;
     }
-    controller.m_Blockers[0] = FindByKey("1Blocker");
-    controller.m_Blockers[1] = FindByKey("2Blocker");
-    CloseArena(controller.m_Blockers[0], controller.m_Blockers[1]);
+    m_Blockers[0] = FindByKey("1Blocker");
+    m_Blockers[1] = FindByKey("2Blocker");
+    CloseArena(m_Blockers[0], m_Blockers[1]);
     CAMERA.m_Target = nullptr;
-    if (GameLogic* logic = Logic())
+    if (context.Events != nullptr)
     {
-        logic->BossIntroductionEnded();
+        context.Events->BossIntroductionEnded();
     }
-    controller.m_BearTimer = 0.0f;
-    controller.m_Action = BearWait;
+    m_Timer = 0.0f;
+    m_State = State::Wait;
 }
 
-void Wait(Controller& controller, float dt)
+void BearBehaviour::Wait(float dt)
 {
-    controller.m_BearTimer += dt;
-    if (controller.m_BearTimer < controller.m_BearWait)
+    m_Animator.SetPose(BearPose::Idle);
+    SetVelocityX(0.0f);
+    m_Timer += dt;
+    if (m_Timer < m_Pause)
     {
         return;
     }
-    controller.m_BearTimer = 0.0f;
-    controller.m_Action = controller.m_PreviousAction == BearWalkLeft ? BearWalkRight : BearWalkLeft;
-    controller.m_PreviousAction = BearWait;
+    m_Timer = 0.0f;
+    m_State = m_Previous == State::WalkLeft ? State::WalkRight : State::WalkLeft;
+    m_Previous = State::Wait;
 }
 
-void Attack(Controller& controller, float dt)
+void BearBehaviour::Attack(float dt, const BehaviourContext& context)
 {
-    float& windUp = controller.m_AttackTimer[0];
-    float& swipe = controller.m_AttackTimer[1];
-    if (windUp <= 0.0f && swipe <= 0.0f)
+    if (m_WindUp <= 0.0f && m_Swipe <= 0.0f)
     {
-        controller.m_Animator.m_FacingRight = ActorTransform(controller)->Position.x <= HeroX();
-        windUp = AttackSeconds;
-        swipe = AttackSeconds;
+        const Transform* hero = HeroTransform(context);
+        m_Animator.m_FacingRight = OwnTransform()->Position.x <= (hero != nullptr ? hero->Position.x : 0.0f);
+        m_WindUp = AttackSeconds;
+        m_Swipe = AttackSeconds;
     }
-    if (windUp > 0.0f)
+    if (m_WindUp > 0.0f)
     {
-        controller.m_Animator.SetState(BearAnimBeginAttack);
-        if (!controller.m_AttackVoicePlayed)
+        m_Animator.SetPose(BearPose::BeginAttack);
+        if (!m_VoicePlayed)
         {
             PlaySoundOnce("SFX_Bear_Attack_VO_01");
-            controller.m_AttackVoicePlayed = true;
+            m_VoicePlayed = true;
         }
-        windUp -= dt;
-        if (windUp <= 0.0f)
+        m_WindUp -= dt;
+        if (m_WindUp <= 0.0f)
         {
-            windUp = 0.0f;
-            SetVelocityX(controller, controller.m_Animator.m_FacingRight ? LungeSpeed : -LungeSpeed);
-            controller.m_Animator.SetState(BearAnimAttack);
+            m_WindUp = 0.0f;
+            SetVelocityX(m_Animator.m_FacingRight ? LungeSpeed : -LungeSpeed);
+            m_Animator.SetPose(BearPose::Attack);
             PlaySoundOnce("SFX_Bear_Attack_Swipe");
         }
         return;
     }
-    if (!AnimationFinished(ActorObject(controller)))
+    if (!AnimationFinished(m_Object))
     {
         return;
     }
     // The swipe ends on the frame its time runs out: a zero timer left for the next frame would arm a new attack.
-    swipe = std::max(0.0f, swipe - dt);
-    if (swipe > 0.0f)
+    m_Swipe = std::max(0.0f, m_Swipe - dt);
+    if (m_Swipe > 0.0f)
     {
         return;
     }
-    controller.m_Animator.SetState(BearAnimEndAttack);
-    controller.m_PreviousAction = BearAttack;
-    controller.m_BearWait = 0.0f;
-    controller.m_Action = BearAfterAttack;
-    ResetAttack(controller);
+    m_Animator.SetPose(BearPose::EndAttack);
+    m_Previous = State::Attack;
+    m_Pause = 0.0f;
+    m_State = State::AfterAttack;
+    ResetAttack();
 }
 
-void Roar(Controller& controller, float dt)
+void BearBehaviour::AfterAttack(float dt)
 {
-    if (controller.m_BearWait < RoarSeconds)
+    if (m_Pause > 0.0f)
+    {
+        m_Pause -= dt;
+        return;
+    }
+    m_State = State::Roar;
+    m_Animator.SetPose(BearPose::Roar);
+    PlaySoundOnce("SFX_Bear_Angry");
+}
+
+void BearBehaviour::Roar(float dt)
+{
+    if (m_Pause < RoarSeconds)
     {
         // The roar shows while it sounds; the walk belongs to the charge that follows.
-        controller.m_Animator.SetState(BearAnimRoar);
-        SetVelocityX(controller, 0.0f);
-        controller.m_BearWait += dt;
+        m_Animator.SetPose(BearPose::Roar);
+        SetVelocityX(0.0f);
+        m_Pause += dt;
         return;
     }
-    controller.m_Speed += ChargeExtraSpeed;
-    controller.m_RangeOfAction += ChargeExtraRange;
-    controller.m_Action = BearCharge;
+    m_Speed += ChargeExtraSpeed;
+    m_RangeOfAction += ChargeExtraRange;
+    m_State = State::Charge;
 }
 
-void Charge(Controller& controller)
+void BearBehaviour::Charge()
 {
-    controller.m_Animator.SetState(BearAnimMove);
-    SetAnimationSpeed(ActorObject(controller), FastFrameSeconds);
-    const float x = ActorTransform(controller)->Position.x;
-    const bool right = controller.m_Animator.m_FacingRight;
-    SetVelocityX(controller, right ? controller.m_Speed : -controller.m_Speed);
-    const bool arrived = right ? x >= controller.m_Home.x + controller.m_RangeOfAction
-                               : x <= controller.m_Home.x - controller.m_RangeOfAction;
+    m_Animator.SetPose(BearPose::Move);
+    SetAnimationSpeed(m_Object, FastFrameSeconds);
+    const float x = OwnTransform()->Position.x;
+    const bool right = m_Animator.m_FacingRight;
+    SetVelocityX(right ? m_Speed : -m_Speed);
+    const bool arrived = right ? x >= m_Home.x + m_RangeOfAction : x <= m_Home.x - m_RangeOfAction;
     if (!arrived)
     {
         return;
     }
     // The end of the charge is the end of a patrol leg: turn round and wait.
-    controller.m_Speed -= ChargeExtraSpeed;
-    controller.m_RangeOfAction -= ChargeExtraRange;
-    SetAnimationSpeed(ActorObject(controller), SlowFrameSeconds);
-    SetVelocityX(controller, 0.0f);
-    controller.m_Animator.m_FacingRight = !right;
-    controller.m_Animator.SetState(BearAnimIdle);
-    controller.m_PreviousAction = right ? BearWalkRight : BearWalkLeft;
-    controller.m_Action = BearWait;
+    m_Speed -= ChargeExtraSpeed;
+    m_RangeOfAction -= ChargeExtraRange;
+    SetAnimationSpeed(m_Object, SlowFrameSeconds);
+    SetVelocityX(0.0f);
+    m_Animator.m_FacingRight = !right;
+    m_Animator.SetPose(BearPose::Idle);
+    m_Previous = right ? State::WalkRight : State::WalkLeft;
+    m_State = State::Wait;
 }
 
-void Caught(Controller& controller)
+void BearBehaviour::Caught()
 {
-    SetVelocityX(controller, 0.0f);
-    GameObjectComposition* self = ActorObject(controller);
-    if (controller.m_BearTimer == 0.0f)
+    SetVelocityX(0.0f);
+    if (m_Timer == 0.0f)
     {
-        if (--controller.m_BearHits <= 0)
+        if (--m_Lives <= 0)
         {
-            controller.m_Action = BearDeath;
+            m_State = State::Death;
             return;
         }
-        SetAnimationSpeed(self, SlowFrameSeconds);
-        controller.m_Speed = BearRecoverSpeed;
-        controller.m_RangeOfAction = BearRecoverRange;
-        controller.m_BearTimer = 1.0f;
+        SetAnimationSpeed(m_Object, SlowFrameSeconds);
+        m_Speed = BearRecoverSpeed;
+        m_RangeOfAction = BearRecoverRange;
+        m_Timer = 1.0f;
         PlaySoundOnce("SFX_Bear_Attack_VO_02");
-        controller.m_Animator.SetState(BearAnimDamage);
+        m_Animator.SetPose(BearPose::Damage);
         return;
     }
-    if (!AnimationFinished(self))
+    if (!AnimationFinished(m_Object))
     {
         return;
     }
-    if (controller.m_BearTimer == 1.0f)
+    if (m_Timer == 1.0f)
     {
-        controller.m_Animator.m_FacingRight = !controller.m_Animator.m_FacingRight;
-        controller.m_BearTimer = 2.0f;
+        m_Animator.m_FacingRight = !m_Animator.m_FacingRight;
+        m_Timer = 2.0f;
         return;
     }
-    controller.m_BearTimer = 0.0f;
-    controller.m_Action = BearRetreat;
+    m_Timer = 0.0f;
+    m_State = State::Retreat;
 }
 
-void Retreat(Controller& controller, float dt)
+void BearBehaviour::Retreat(float dt)
 {
-    Transform* self = ActorTransform(controller);
-    controller.m_Animator.SetState(BearAnimDamageRun);
-    const float dx = controller.m_Home.x - self->Position.x;
-    controller.m_Animator.m_FacingRight = dx > 0.0f;
+    Transform* self = OwnTransform();
+    m_Animator.SetPose(BearPose::DamageRun);
+    const float dx = m_Home.x - self->Position.x;
+    m_Animator.m_FacingRight = dx > 0.0f;
     // Arrives when this frame's step reaches home, so a fast bear cannot run past it out of the arena.
-    if (std::fabs(dx) > std::max(std::fabs(controller.m_Speed) * dt, 1.0f))
+    if (std::fabs(dx) > std::max(std::fabs(m_Speed) * dt, 1.0f))
     {
-        SetVelocityX(controller, dx > 0.0f ? std::fabs(controller.m_Speed) : -std::fabs(controller.m_Speed));
+        SetVelocityX(dx > 0.0f ? std::fabs(m_Speed) : -std::fabs(m_Speed));
         return;
     }
-    self->Position.x = controller.m_Home.x;
-    SetVelocityX(controller, 0.0f);
-    controller.m_Animator.SetState(BearAnimDamageIdle);
-    controller.m_PreviousAction = controller.m_Animator.m_FacingRight ? BearWalkRight : BearWalkLeft;
-    controller.m_BearTimer = 0.0f;
-    controller.m_Action = BearRecover;
+    self->Position.x = m_Home.x;
+    SetVelocityX(0.0f);
+    m_Animator.SetPose(BearPose::DamageIdle);
+    m_Previous = m_Animator.m_FacingRight ? State::WalkRight : State::WalkLeft;
+    m_Timer = 0.0f;
+    m_State = State::Recover;
 }
 
-void Recover(Controller& controller, float dt)
+void BearBehaviour::Recover(float dt)
 {
-    controller.m_BearTimer += dt;
-    if (controller.m_BearTimer >= 1.0f)
+    m_Timer += dt;
+    if (m_Timer >= 1.0f)
     {
-        controller.m_BearTimer = 0.0f;
-        controller.m_Action = controller.m_Animator.m_FacingRight ? BearWalkRight : BearWalkLeft;
+        m_Timer = 0.0f;
+        m_State = m_Animator.m_FacingRight ? State::WalkRight : State::WalkLeft;
     }
 }
 
-void Death(Controller& controller, float dt)
+void BearBehaviour::Death(float dt, const BehaviourContext& context)
 {
-    SetVelocityX(controller, 0.0f);
-    GameObjectComposition* self = ActorObject(controller);
-    controller.m_BearTimer += dt;
-    if (controller.m_BearTimer <= 1.0f)
+    SetVelocityX(0.0f);
+    m_Timer += dt;
+    if (m_Timer <= 1.0f)
     {
-        controller.m_Animator.SetState(BearAnimDeathInit);
+        m_Animator.SetPose(BearPose::DeathInit);
         PlaySoundOnce("SFX_Bear_Death_VO");
-        SetAnimationSpeed(self, SlowFrameSeconds);
+        SetAnimationSpeed(m_Object, SlowFrameSeconds);
         return;
     }
-    controller.m_Animator.SetState(BearAnimDeathSpin);
-    if (controller.m_BearTimer <= 2.0f || !AnimationFinished(self))
-    {
-        return;
-    }
-    OpenArena(self, controller.m_Blockers[0], controller.m_Blockers[1]);
-    // The bear is gone: nothing more may run on this controller.
-    controller.m_Action = -1;
-}
-
-void Dance(Controller& controller)
-{
-    controller.m_Animator.SetState(BearAnimDance);
-    SetVelocityX(controller, 0.0f);
-    if (controller.m_Animator.m_Counter > 0 && AnimationFinished(ActorObject(controller)))
-    {
-        controller.m_Animator.m_FacingRight = !controller.m_Animator.m_FacingRight;
-    }
-}
-struct BearAnimation
-{
-    int State;
-    const char* Right;
-    const char* Left;
-    bool Loop;
-};
-
-constexpr BearAnimation BearAnimations[] = {
-    {BearAnimIdle, "default", "idleLeft", true},
-    {BearAnimMove, "moveRight", "moveLeft", true},
-    {BearAnimRoar, "roarRight", "roarLeft", true},
-    {BearAnimBeginAttack, "beginAttackRight", "beginAttackLeft", false},
-    {BearAnimAttack, "attackRight", "attackLeft", false},
-    {BearAnimEndAttack, "endAttackRight", "endAttackLeft", false},
-    {BearAnimDamage, "damageRight", "damageLeft", false},
-    {BearAnimDamageRun, "damageRunRight", "damageRunLeft", true},
-    {BearAnimDamageIdle, "damageIdleRight", "damageIdleLeft", true},
-    {BearAnimDeathInit, "deathInitRight", "deathInitLeft", false},
-    {BearAnimDeathSpin, "deathSpinRight", "deathSpinLeft", false},
-    {BearAnimDance, "danceRight", "danceLeft", true},
-};
-} // namespace
-
-void UpdateBearAnimator(Controller& controller, float dt)
-{
-    controller.m_Animator.m_StateTime += dt;
-    // Frames shown in this state, so a step can tell a finished animation of the state before from its own.
-    ++controller.m_Animator.m_Counter;
-    for (const BearAnimation& animation : BearAnimations)
-    {
-        if (animation.State == controller.m_Animator.m_AnimState)
-        {
-            SelectAnimation(controller.m_Animator.m_Object,
-                            controller.m_Animator.m_FacingRight ? animation.Right : animation.Left, animation.Loop);
-            return;
-        }
-    }
-}
-
-void UpdateBear(Controller& controller, float dt)
-{
-    if (ActorTransform(controller) == nullptr || ActorBody(controller) == nullptr)
+    m_Animator.SetPose(BearPose::DeathSpin);
+    if (m_Timer <= 2.0f || !AnimationFinished(m_Object))
     {
         return;
     }
-    if (controller.m_Action != BearAttack)
+    OpenArena(m_Object, m_Blockers[0], m_Blockers[1]);
+    if (context.Events != nullptr)
     {
-        ResetAttack(controller);
+        context.Events->BossDefeated();
     }
-    if ((controller.m_Action == BearWait || controller.m_Action == BearWalkLeft ||
-         controller.m_Action == BearWalkRight) &&
-        HeroNearSelf(controller))
-    {
-        controller.m_PreviousAction = controller.m_Action;
-        controller.m_Action = BearAttack;
-    }
-
-    switch (controller.m_Action)
-    {
-    case BearSetUp:
-    {
-        Transform* self = ActorTransform(controller);
-        controller.m_Home = {self->Position.x - HomeOffset, self->Position.y};
-        controller.m_BearWait = 1.0f;
-        controller.m_BearTimer = 0.0f;
-        controller.m_BearHits = BearLives;
-        controller.m_RangeOfAction = BearPatrolRange;
-        controller.m_Animator.m_Object = ActorObject(controller);
-        controller.m_Action = BearWaitForHero;
-        break;
-    }
-    case BearWaitForHero:
-        WaitForHero(controller);
-        break;
-    case BearIntroduction:
-        Introduction(controller, dt);
-        break;
-    case BearWait:
-        controller.m_Animator.SetState(BearAnimIdle);
-        SetVelocityX(controller, 0.0f);
-        Wait(controller, dt);
-        break;
-    case BearWalkLeft:
-    case BearWalkRight:
-        Patrol(controller);
-        break;
-    case BearAttack:
-        Attack(controller, dt);
-        break;
-    case BearAfterAttack:
-        if (controller.m_BearWait <= 0.0f)
-        {
-            controller.m_Action = BearRoar;
-            controller.m_Animator.SetState(BearAnimRoar);
-            PlaySoundOnce("SFX_Bear_Angry");
-        }
-        else
-        {
-            controller.m_BearWait -= dt;
-        }
-        break;
-    case BearRoar:
-        Roar(controller, dt);
-        break;
-    case BearCharge:
-        Charge(controller);
-        break;
-    case BearCaught:
-        Caught(controller);
-        break;
-    case BearRetreat:
-        Retreat(controller, dt);
-        break;
-    case BearRecover:
-        Recover(controller, dt);
-        break;
-    case BearDeath:
-        Death(controller, dt);
-        break;
-    case BearDance:
-        Dance(controller);
-        break;
-    default:
-        break;
-    }
-    UpdateBearAnimator(controller, dt);
+    // The bear is gone: nothing more may run on this behaviour.
+    m_State = State::Gone;
 }
 
 } // namespace Framework

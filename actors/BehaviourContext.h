@@ -13,9 +13,11 @@ public:
 
     // The boss has noticed the hero: the player loses control until the introduction ends.
     virtual void BossIntroductionStarted() = 0;
-    // The boss's introduction is over: the player steers again, and for the rest of this level a death
+    // The boss's introduction is over: the player steers again, and until the boss is beaten a death
     // respawns the hero without the camera pan (the arena's view must not move).
     virtual void BossIntroductionEnded() = 0;
+    // The boss is beaten and the arena open: a death respawns the hero with the camera pan again.
+    virtual void BossDefeated() = 0;
     // A hit the hero cannot win (the king wasp): the hero bounces away from the object.
     virtual void HeroBounced(GameObjectComposition* from) = 0;
 };

@@ -1,14 +1,18 @@
 #pragma once
 
-#include "actors/Controller.h"
+#include "actors/Behaviour.h"
 #include "data/IComponent.h"
+
+#include <memory>
 
 namespace Framework
 {
 
-// The behaviour of an actor (enemy, trap, moving hazard): one Controller that the GameLogic system runs each
-// frame while the object is near the view. Made by the GameLogic system, which keeps the live ones.
-// An object with one needs a Transform and a Body; behaviours that change animation need a Graphics too.
+class KnockbackBehaviour;
+
+// The behaviour of an actor (enemy, trap, moving hazard): one Behaviour of the kind its data names, which the
+// GameLogic system runs each frame while the object is near the view. Made by the GameLogic system, which keeps
+// the live ones. An object with one needs a Transform and a Body; behaviours that change animation need a Graphics.
 //
 // Data block: "m_Controller" (an empty block), then "m_Behavior", a block of "static_cast<int>(m_Behavior)",
 // "static_cast<int>(m_Action)", "m_RangeOfAction", "m_RangeOfHoming", "m_Speed", "m_HomingSpeed",
@@ -18,17 +22,40 @@ class GameLogicComponent : public IComponent
 {
 public:
     GameLogicComponent();
+    ~GameLogicComponent() override;
 
-    // Takes the home position from the owner's Transform.
+    // Attaches the behaviour to the owner, whose position becomes its home.
     void Initialize() override;
-    // A new component registered with the same GameLogic system, holding a copy of the whole controller.
+    // A new component registered with the same GameLogic system, holding a copy of the behaviour in its state.
     IComponent* Clone() const override;
+    // Reads the block's values and builds a fresh behaviour of the kind they name.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
+    // Writes the values the behaviour was built from.
     void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "GameLogic";
     std::string GetName() const override { return TypeName; }
 
-    Controller m_Controller;
+    // Replaces the behaviour with a fresh one built from the values, attached to the owner.
+    void Build(const BehaviourParams& params);
+    // One frame of the behaviour, or of the knock-back that runs instead of it.
+    void Update(float dt, const BehaviourContext& context);
+    // The rolling hero hit the actor: unless it is tumbling already or shrugs hits off, it tumbles for a while.
+    void Hit(const BehaviourContext& context);
+    // A reverse volume touched the actor.
+    void Reverse(std::uintptr_t volume) { m_Behaviour->Reverse(volume); }
+    // The behaviour number and action the state dump shows (the knock-back's number while it runs).
+    int Kind() const;
+    int Action() const;
+    // The actor's own behaviour if it is of the given class (also while it tumbles), else null.
+    template <class Kind> Kind* As() const { return dynamic_cast<Kind*>(m_Behaviour.get()); }
+
+private:
+    // The positional fields of "m_Behavior", from the kind to the path.
+    static void ReadParams(TextSerializer& reader, BehaviourParams& params);
+
+    BehaviourParams m_Params;
+    std::unique_ptr<Behaviour> m_Behaviour;
+    std::unique_ptr<KnockbackBehaviour> m_Knockback;
 };
 
 } // namespace Framework

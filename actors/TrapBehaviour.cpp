@@ -1,4 +1,4 @@
-#include "actors/EnemyBehaviours.h"
+#include "actors/TrapBehaviour.h"
 
 #include "audio/Audio.h"
 #include "data/GameObjectComposition.h"
@@ -13,25 +13,41 @@ namespace
 constexpr float ReopenThreshold = 0.0001f;
 } // namespace
 
-void UpdateTrap(Controller& controller, float dt)
+std::unique_ptr<Behaviour> MakeTrapBehaviour(const BehaviourParams& params)
 {
-    if (!controller.m_TrapClosed)
+    return std::make_unique<TrapBehaviour>(params);
+}
+
+void TrapBehaviour::Close(float delay, const std::string& animation)
+{
+    if (m_State == State::Shut)
     {
         return;
     }
-    controller.m_ReopenTimer -= dt;
-    if (controller.m_ReopenTimer >= ReopenThreshold)
+    m_State = State::Shut;
+    m_ReopenTimer = delay;
+    SelectAnimation(m_Object, animation, false);
+    PlaySoundOnce("SFX_Trap_Close");
+}
+
+void TrapBehaviour::Update(float dt, const BehaviourContext&)
+{
+    if (m_State == State::Open)
     {
         return;
     }
-    GameObjectComposition* object = ActorObject(controller);
-    SelectAnimation(object, "default");
-    if (TrapTrigger* trigger = object != nullptr ? object->GetTrapTrigger() : nullptr)
+    m_ReopenTimer -= dt;
+    if (m_ReopenTimer >= ReopenThreshold)
+    {
+        return;
+    }
+    SelectAnimation(m_Object, "default");
+    if (TrapTrigger* trigger = m_Object != nullptr ? m_Object->GetTrapTrigger() : nullptr)
     {
         trigger->m_Triggered = false;
     }
     PlaySoundOnce("SFX_Trap_Open");
-    controller.m_TrapClosed = false;
+    m_State = State::Open;
 }
 
 } // namespace Framework

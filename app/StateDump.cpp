@@ -218,8 +218,7 @@ void DumpState(const Core& core, std::ostream& out)
         }
         if (const GameLogicComponent* behaviour = object->GetGameLogic())
         {
-            out << ",\"behavior\":" << behaviour->m_Controller.m_Behavior
-                << ",\"action\":" << behaviour->m_Controller.m_Action;
+            out << ",\"behavior\":" << behaviour->Kind() << ",\"action\":" << behaviour->Action();
         }
         if (const Emitter* emitter = object->GetEmitter())
         {

@@ -15,7 +15,6 @@ bool HudLoaded = false;
 std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
 std::set<std::string> LoggedOnceMessages;
-GameObjectComposition* CurrentHero = nullptr;
 
 void ResetProcessState()
 {
@@ -27,7 +26,6 @@ void ResetProcessState()
     ParticleSpawners.clear();
     ResourceRootFolder = "Resources";
     LoggedOnceMessages.clear();
-    CurrentHero = nullptr;
     ClearSdlEventListeners();
 }
 

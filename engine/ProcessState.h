@@ -14,7 +14,6 @@ namespace Framework
 
 class Camera;
 class Core;
-class GameObjectComposition;
 struct DebugLine;
 struct Particle;
 
@@ -42,8 +41,6 @@ extern std::map<std::string, SpawnFunction> ParticleSpawners;
 extern std::string ResourceRootFolder;
 // The messages LogOnce has written.
 extern std::set<std::string> LoggedOnceMessages;
-// The hero object as the latest logic update found it (actors/Controller.h); cleared at every level start.
-extern GameObjectComposition* CurrentHero;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
 // (platform/SdlEventHub.h).
 

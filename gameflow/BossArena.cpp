@@ -23,16 +23,6 @@ Factory* Objects()
 }
 } // namespace
 
-void PutHeroIdle()
-{
-    GameLogic* logic = CORE != nullptr ? CORE->m_GameLogic : nullptr;
-    if (logic == nullptr)
-    {
-        return;
-    }
-    logic->PlayerController().ResetToIdle();
-}
-
 void SetGeyserLift(const std::string& geyserKey, float lift)
 {
     Factory* factory = Objects();
@@ -67,10 +57,6 @@ void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameOb
         {
             factory->DestroyObject(object);
         }
-    }
-    if (GameLogic* logic = CORE->m_GameLogic)
-    {
-        logic->BossDefeated();
     }
     GameObjectComposition* hero = factory->FindObject("Kibbet");
     Transform* heroTransform = hero != nullptr ? hero->GetTransform() : nullptr;

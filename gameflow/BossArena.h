@@ -9,14 +9,12 @@ class GameObjectComposition;
 
 // The boss level's set pieces that the bear's fight changes.
 
-// Stops the hero where it stands, facing as it was, as when it dies.
-void PutHeroIdle();
 // Sets the upward push of the named geyser object's trigger.
 void SetGeyserLift(const std::string& geyserKey, float lift);
 // Drops the two arena blockers into place; either may be missing.
 void CloseArena(GameObjectComposition* first, GameObjectComposition* second);
 // The bear is beaten: removes it and the blockers, brings the arena backdrops along with the hero and
-// gives the camera back to the hero.
+// gives the camera back to the hero (the flow hears of it through IBehaviourEvents::BossDefeated).
 void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameObjectComposition* second);
 
 // Height at which the blockers close the arena.

@@ -1,4 +1,4 @@
-#include "actors/EnemyBehaviours.h"
+#include "actors/CubBehaviour.h"
 #include "actors/GameLogicComponent.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -34,11 +34,17 @@ void SetHeroAnimation(GameObjectComposition* hero, const std::string& name)
     }
 }
 
-Controller* CubController()
+// The bear's cub among the live actors, or null.
+CubBehaviour* FindCub(const std::vector<GameLogicComponent*>& actors)
 {
-    GameObjectComposition* cub = CORE->m_Factory->FindObject("1ChildBear");
-    GameLogicComponent* logic = cub != nullptr ? cub->GetGameLogic() : nullptr;
-    return logic != nullptr ? &logic->m_Controller : nullptr;
+    for (GameLogicComponent* actor : actors)
+    {
+        if (CubBehaviour* cub = actor->As<CubBehaviour>())
+        {
+            return cub;
+        }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -67,22 +73,14 @@ void GameLogic::StartBossOutro()
         }
     }
     factory->UnloadHUD();
-    if (GameObjectComposition* cub = factory->FindObject("1ChildBear"))
+    if (CubBehaviour* cub = FindCub(m_LogicComponents))
     {
-        if (Transform* transform = cub->GetTransform())
+        if (Transform* transform = cub->OwnTransform())
         {
             transform->Position = CubPlace;
             transform->Scale = {CubScale, CubScale};
         }
-        if (Controller* controller = CubController())
-        {
-            controller->m_Action = BearWalkRight;
-            controller->m_PreviousAction = BearWalkRight;
-            controller->m_RangeOfAction = CubPatrolRange;
-            controller->m_BearTimer = 0.0f;
-            controller->m_Animator.m_Object = cub;
-            controller->m_Animator.m_FacingRight = true;
-        }
+        cub->WalkOut(CubPatrolRange);
     }
     m_Flow.ChildBearPending = true;
 }
@@ -108,11 +106,9 @@ void GameLogic::UpdateBossOutro()
     SetHeroAnimation(hero, "default");
     if (m_Flow.ChildBearPending)
     {
-        if (Controller* controller = CubController())
+        if (CubBehaviour* cub = FindCub(m_LogicComponents))
         {
-            controller->m_Action = BearDance;
-            controller->m_PreviousAction = BearDance;
-            SelectAnimation(controller->m_Animator.m_Object, "default");
+            cub->Dance();
         }
         m_Flow.ChildBearPending = false;
     }

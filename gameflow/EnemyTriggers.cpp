@@ -1,9 +1,10 @@
 #include "gameflow/EnemyTriggers.h"
 #include "physics/ContactRecord.h"
 
-#include "actors/EnemyBehaviours.h"
+#include "actors/BearBehaviour.h"
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "actors/TrapBehaviour.h"
 #include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
 #include "engine/Core.h"
@@ -21,10 +22,15 @@ GameObjectComposition* OwnerOf(const Body* body)
     return body != nullptr ? body->Owner : nullptr;
 }
 
-Controller* ControllerOf(const GameObjectComposition* object)
+GameLogicComponent* LogicOf(const GameObjectComposition* object)
 {
-    GameLogicComponent* logic = object != nullptr ? object->GetGameLogic() : nullptr;
-    return logic != nullptr ? &logic->m_Controller : nullptr;
+    return object != nullptr ? object->GetGameLogic() : nullptr;
+}
+
+BearBehaviour* BearOf(const GameObjectComposition* object)
+{
+    GameLogicComponent* logic = LogicOf(object);
+    return logic != nullptr ? logic->As<BearBehaviour>() : nullptr;
 }
 
 const ContactRecord* ContactOf(IMessage* message)
@@ -57,11 +63,11 @@ void AttackTrigger::SendMessage(IMessage* message)
     GameObjectComposition* target = a != nullptr && a->GetEnemy() != nullptr   ? a
                                     : b != nullptr && b->GetEnemy() != nullptr ? b
                                                                                : nullptr;
-    Controller* controller = ControllerOf(target);
-    if (controller != nullptr && CORE != nullptr && CORE->m_GameLogic != nullptr &&
-        CORE->m_GameLogic->PlayerController().State() == HeroRoll)
+    GameLogicComponent* logic = LogicOf(target);
+    GameLogic* flow = CORE != nullptr ? CORE->m_GameLogic : nullptr;
+    if (logic != nullptr && flow != nullptr && flow->PlayerController().State() == HeroRoll)
     {
-        HitEnemy(*controller);
+        logic->Hit(flow->MakeBehaviourContext());
     }
 }
 
@@ -77,33 +83,26 @@ IComponent* TrapTrigger::Clone() const
 void TrapTrigger::SendMessage(IMessage* message)
 {
     const ContactRecord* contact = ContactOf(message);
-    Controller* trap = ControllerOf(Owner);
-    if (contact == nullptr || trap == nullptr || trap->m_TrapClosed)
+    GameLogicComponent* logic = LogicOf(Owner);
+    TrapBehaviour* trap = logic != nullptr ? logic->As<TrapBehaviour>() : nullptr;
+    if (contact == nullptr || trap == nullptr || trap->IsShut())
     {
         return;
     }
     if (IsHeroContact(*contact))
     {
-        CloseTrap(*trap, m_TrapTimer, m_TrapAnimation);
+        trap->Close(m_TrapTimer, m_TrapAnimation);
     }
-    GameObjectComposition* a = OwnerOf(contact->m_BodyA);
-    GameObjectComposition* b = OwnerOf(contact->m_BodyB);
-    GameObjectComposition* bear = a != nullptr && a->Name == "Bear"   ? a
-                                  : b != nullptr && b->Name == "Bear" ? b
-                                                                      : nullptr;
+    BearBehaviour* bear = BearOf(OwnerOf(contact->m_BodyA));
+    bear = bear != nullptr ? bear : BearOf(OwnerOf(contact->m_BodyB));
     if (bear == nullptr || m_Triggered)
     {
         return;
     }
     m_TrapTimer = BearTrapSeconds;
     m_Triggered = true;
-    CloseTrap(*trap, BearTrapSeconds, m_TrapAnimation);
-    if (Controller* controller = ControllerOf(bear))
-    {
-        controller->m_BearTimer = 0.0f;
-        controller->m_Action = BearCaught;
-        controller->m_PreviousAction = BearCaught;
-    }
+    trap->Close(BearTrapSeconds, m_TrapAnimation);
+    bear->Catch();
 }
 
 void TrapTrigger::DescribeFields(FieldList& fields)
@@ -122,10 +121,9 @@ void ReverseVelocityTrigger::SendMessage(IMessage* message)
     const auto id = reinterpret_cast<std::uintptr_t>(Owner);
     for (GameObjectComposition* object : {OwnerOf(contact->m_BodyA), OwnerOf(contact->m_BodyB)})
     {
-        Controller* controller = ControllerOf(object);
-        if (controller != nullptr && object->Name != "Wasp_Attack_Red")
+        if (GameLogicComponent* logic = LogicOf(object))
         {
-            ReverseDirection(*controller, id);
+            logic->Reverse(id);
         }
     }
 }

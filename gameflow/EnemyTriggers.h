@@ -30,7 +30,8 @@ public:
     std::string GetName() const override { return TypeName; }
 };
 
-// On a trap: the hero or the bear touching it while open snaps it shut; the bear is caught by it.
+// On a trap: the hero or the bear (the big one, not its cub) touching it while open snaps it shut; the bear is
+// caught by it.
 class TrapTrigger : public IComponent
 {
 public:
@@ -48,7 +49,7 @@ public:
     std::string m_TrapAnimation;
 };
 
-// Turns a patrolling enemy (not the red attack wasp) around when it flies or walks into the volume.
+// Turns a patrolling enemy or a moving platform around when it flies or walks into the volume.
 class ReverseVelocityTrigger : public IComponent
 {
 public:

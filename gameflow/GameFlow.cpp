@@ -1,6 +1,5 @@
 // GameLogic's state machine: the transitions between flow states and the frame of each state that has one
 // (the scripted walks are in WalkTriggers.cpp, the boss level's closing scene in BossOutro.cpp).
-#include "actors/Controller.h"
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/GameObjectComposition.h"
@@ -248,6 +247,8 @@ void GameLogic::UpdateBounce(float dt)
 
 void GameLogic::BossIntroductionStarted()
 {
+    // The hero stands still, whatever it was doing, while the boss shows itself.
+    m_PlayerController->ResetToIdle();
     if (m_Flow.State == FlowState::Playing)
     {
         Enter(FlowState::BossIntroduction, false);

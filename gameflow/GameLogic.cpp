@@ -1,6 +1,5 @@
 #include "gameflow/GameLogic.h"
 
-#include "actors/Controller.h"
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
 #include "actors/HeroIntent.h"
@@ -79,10 +78,8 @@ void GameLogic::Load()
 void GameLogic::ResetForLevel()
 {
     m_PlayerController->StartLevel();
-    CurrentHero = nullptr;
     m_HeroHidden = false;
     m_Flow = FlowRecord{};
-    m_Behaviours = BehaviourContext{};
 }
 
 GameObjectComposition* GameLogic::FindHero() const
@@ -90,12 +87,16 @@ GameObjectComposition* GameLogic::FindHero() const
     return m_Core != nullptr && m_Core->m_Factory != nullptr ? m_Core->m_Factory->FindObject("Kibbet") : nullptr;
 }
 
+BehaviourContext GameLogic::MakeBehaviourContext()
+{
+    return BehaviourContext{FindHero(), m_HeroHidden, this};
+}
+
 void GameLogic::Update(float dt)
 {
     // The physics ran just before: what it saw happens first, as if it had happened in its step.
     ReadPhysicsEvents();
     bool paused = m_Core != nullptr && m_Core->Paused;
-    m_Behaviours = BehaviourContext{FindHero(), m_HeroHidden, this};
     if (!paused)
     {
         UpdateLogicComponents(dt);
@@ -176,6 +177,7 @@ void GameLogic::UpdateLogicComponents(float dt)
     float mx = width * 0.5f + kActiveMargin;
     float my = height * 0.5f + kActiveMargin;
     Vec2 centre = CAMERA.ScreenCentre();
+    const BehaviourContext context = MakeBehaviourContext();
     // Index loop: a behaviour may create objects, whose components join the list while it is walked.
     for (size_t i = 0; i < m_LogicComponents.size(); ++i)
     {
@@ -188,7 +190,7 @@ void GameLogic::UpdateLogicComponents(float dt)
         Vec2 p = t->Position;
         if (p.x >= centre.x - mx && p.x <= centre.x + mx && p.y >= centre.y - my && p.y <= centre.y + my)
         {
-            UpdateBehavior(component->m_Controller, dt);
+            component->Update(dt, context);
         }
     }
 }

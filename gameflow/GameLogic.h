@@ -66,8 +66,8 @@ public:
     // The game's rules: lives, pollen, the energy meter.
     GameSession& Session() { return m_Session; }
     const GameSession& Session() const { return m_Session; }
-    // What behaviours see this frame: the hero, whether it hides, and this flow as their events.
-    const BehaviourContext& Behaviours() const { return m_Behaviours; }
+    // What behaviours see now: the hero, whether it hides, and this flow as their events.
+    BehaviourContext MakeBehaviourContext();
 
     // The hero has died (a death volume, or leaving the region the physics simulates): ends any scripted walk,
     // costs a life, then either pans back to the checkpoint or shows the game-over screen. Ignored while an end
@@ -84,7 +84,8 @@ public:
     // An exit volume: the first fades out and walks the hero right, the second completes the level; in the boss
     // level the first completes it at once (its closing scene follows).
     void ExitVolumeTouched();
-    // The boss has noticed the hero: the player loses control until the introduction ends.
+    // The boss has noticed the hero: the hero stands idle and the player loses control until the introduction
+    // ends.
     void BossIntroductionStarted() override;
     // The introduction is over: the player steers again and, for the rest of this level, a death respawns the
     // hero without the camera pan.
@@ -92,7 +93,7 @@ public:
     // Knocks the hero back away from the object (towards -x when the hero stands still).
     void HeroBounced(GameObjectComposition* from) override;
     // The boss is beaten and its arena open: deaths pan back to the checkpoint again.
-    void BossDefeated();
+    void BossDefeated() override;
 
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
@@ -152,7 +153,6 @@ private:
     std::unique_ptr<HeroController> m_PlayerController;
     GameSession m_Session;
     FlowRecord m_Flow;
-    BehaviourContext m_Behaviours;
 };
 
 } // namespace Framework

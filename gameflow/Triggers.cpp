@@ -2,6 +2,7 @@
 
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
+#include "actors/TrapBehaviour.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/FieldList.h"
@@ -27,7 +28,8 @@ namespace
 bool IsClosedTrap(const GameObjectComposition* object)
 {
     const GameLogicComponent* logic = object != nullptr ? object->GetGameLogic() : nullptr;
-    return object != nullptr && object->Name == "Trap" && logic != nullptr && logic->m_Controller.m_TrapClosed;
+    const TrapBehaviour* trap = logic != nullptr ? logic->As<TrapBehaviour>() : nullptr;
+    return trap != nullptr && trap->IsShut();
 }
 
 // Rolling, the hero passes through death volumes unharmed.

@@ -1,12 +1,19 @@
+#include "actors/BearBehaviour.h"
+#include "gameflow/BossArena.h"
 #include "gameflow/EnemyTriggers.h"
+#include "gameflow/HUD.h"
 #include "graphics/ResourceManager.h"
 #include "tests/actors/EnemyLevelFixture.h"
+
+#include <cmath>
 
 using namespace Framework;
 
 namespace
 {
-// A bear in the enemy fixture, past its introduction, walking left towards the hero at x 0.
+using State = BearBehaviour::State;
+
+// A bear in the enemy fixture, placed 260 units right of the hero (its home is 235 units left of that).
 class BearTest : public EnemyLevelTest
 {
 protected:
@@ -14,122 +21,107 @@ protected:
     {
         EnemyLevelTest::SetUp();
         bear = Place("Bear", 260.0f, 150.0f);
-        Controller& controller = Actor(bear);
-        controller.m_Animator.m_Object = bear;
-        controller.m_Home = {260.0f, 150.0f};
-        controller.m_RangeOfAction = 200.0f;
-        controller.m_RangeOfHomingSquared = 40000.0f;
-        controller.m_BearHits = 3;
-        controller.m_BearWait = 1.0f;
-        controller.m_Action = BearWalkLeft;
     }
 
+    // The bear kills a hero in its way; the fight goes on without a game over.
+    void FightFrame()
+    {
+        core.m_GameLogic->Session().Level().Lives = 3;
+        Frame();
+    }
+    BearBehaviour& Bear() { return *Actor(bear).As<BearBehaviour>(); }
     // Runs game frames until the bear's action is the one given; the number of frames it took.
-    int RunUntil(int action, int limit = 900)
+    int RunUntil(State state, int limit = 900)
     {
         int frames = 0;
-        for (; Actor(bear).m_Action != action && frames < limit; ++frames)
+        for (; Action(bear) != static_cast<int>(state) && frames < limit; ++frames)
         {
-            Frame();
+            FightFrame();
         }
         return frames;
+    }
+    // The bear notices the hero, introduces itself, waits and walks left towards it.
+    void StartFight()
+    {
+        ASSERT_LT(RunUntil(State::Introduction), 5);
+        EXPECT_FALSE(core.m_GameLogic->PlayerControl()) << "the hero stands still while the bear shows itself";
+        ASSERT_LT(RunUntil(State::WalkLeft), 900);
+        EXPECT_TRUE(core.m_GameLogic->PlayerControl());
+        EXPECT_FALSE(core.m_GameLogic->Session().Level().RespawnPanEnabled) << "the arena's view must not move";
     }
 
     GameObjectComposition* bear = nullptr;
 };
 } // namespace
 
-TEST_F(BearTest, EveryAttackWindsUpWithItsVoiceEvenAfterOneATrapCutShort)
+TEST_F(BearTest, ATrapCutsAnAttackShortAndTheNextOneWindsUpInFull)
 {
-    Controller& controller = Actor(bear);
-    ASSERT_LT(RunUntil(BearAttack), 900);
-    EXPECT_EQ(controller.m_PreviousAction, BearWalkLeft);
-    ASSERT_LT(RunUntil(BearAfterAttack), 900);
-    EXPECT_EQ(Started("SFX_Bear_Attack_VO_01"), 1);
-    EXPECT_EQ(Started("SFX_Bear_Attack_Swipe"), 1);
-
-    // Cut short by a trap in the middle of the wind-up.
-    controller.m_Action = BearAttack;
+    StartFight();
+    ASSERT_LT(RunUntil(State::Attack), 900);
     Frames(20);
-    EXPECT_GT(controller.m_AttackTimer[0], 0.0f);
-    EXPECT_EQ(Started("SFX_Bear_Attack_VO_01"), 2);
-    controller.m_Action = BearCaught;
-    controller.m_BearTimer = 0.0f;
-    Frame();
-    EXPECT_EQ(controller.m_AttackTimer[0], 0.0f);
-    EXPECT_EQ(controller.m_AttackTimer[1], 0.0f);
-    EXPECT_FALSE(controller.m_AttackVoicePlayed);
-
-    controller.m_Action = BearAttack;
-    Frame();
-    EXPECT_GT(controller.m_AttackTimer[0], 0.9f) << "a full wind-up";
-    // The voice is asked for again (it only restarts once the cut-short one has finished sounding).
-    EXPECT_TRUE(controller.m_AttackVoicePlayed);
+    Bear().Catch();
+    ASSERT_LT(RunUntil(State::Attack), 900);
+    EXPECT_EQ(Started("SFX_Bear_Attack_Swipe"), 1) << "only the introduction's: the cut-short attack never swiped";
+    int windUp = 0;
+    for (; Started("SFX_Bear_Attack_Swipe") == 1 && windUp < 120; ++windUp)
+    {
+        FightFrame();
+    }
+    EXPECT_EQ(windUp, 58) << "a full second of wind-up";
 }
 
 TEST_F(BearTest, TheRoarShowsWhileItSoundsAndTheChargeRunsAtTheRaisedSpeed)
 {
-    Controller& controller = Actor(bear);
-    const float speed = controller.m_Speed;
-    ASSERT_LT(RunUntil(BearRoar), 900);
+    StartFight();
+    ASSERT_LT(RunUntil(State::Roar), 900);
     // The hero steps out of the charge's way.
     Place(Object("Kibbet")) = {-400.0f, 82.0f};
     Frames(30);
-    EXPECT_EQ(controller.m_Action, BearRoar);
+    EXPECT_EQ(Action(bear), static_cast<int>(State::Roar));
     EXPECT_EQ(Shown(bear).rfind("roar", 0), 0u) << Shown(bear);
     EXPECT_EQ(Started("SFX_Bear_Angry"), 1);
-    ASSERT_LT(RunUntil(BearCharge), 900);
+    ASSERT_LT(RunUntil(State::Charge), 900);
     Frames(2);
     EXPECT_EQ(Shown(bear).rfind("move", 0), 0u) << Shown(bear);
-    EXPECT_EQ(controller.m_Speed, speed + 400.0f);
-    ASSERT_LT(RunUntil(BearWait), 900);
-    EXPECT_EQ(controller.m_Speed, speed);
-    EXPECT_EQ(controller.m_RangeOfAction, 200.0f);
+    EXPECT_EQ(std::fabs(bear->GetBody()->m_Velocity.x), 150.0f + 400.0f);
 }
 
 TEST_F(BearTest, ATrapCatchesTheBearOncePerClosingAndKeepsItsTimeForLaterClosings)
 {
-    GameObjectComposition* trap = Place("Trap", 260.0f, 112.0f);
+    StartFight();
+    GameObjectComposition* trap = Place("Trap", Place(bear).x, 112.0f);
     Touch(trap, bear);
     Touch(trap, bear);
-    Controller& controller = Actor(bear);
-    EXPECT_EQ(controller.m_Action, BearCaught);
+    EXPECT_EQ(Action(bear), static_cast<int>(State::Caught));
     EXPECT_EQ(trap->GetTrapTrigger()->m_TrapTimer, BearTrapSeconds);
-    EXPECT_TRUE(Actor(trap).m_TrapClosed);
     EXPECT_EQ(Started("SFX_Trap_Close"), 1);
-
     Frame();
-    EXPECT_EQ(controller.m_BearHits, 2);
-    EXPECT_EQ(controller.m_Speed, 100.0f);
-    EXPECT_EQ(controller.m_RangeOfAction, 300.0f);
-    ASSERT_LT(RunUntil(BearRetreat), 900);
-    ASSERT_LT(RunUntil(BearRecover), 900);
-    EXPECT_EQ(Place(bear).x, controller.m_Home.x) << "it stops at home, not past it";
+    EXPECT_EQ(Bear().Lives(), 2);
+    ASSERT_LT(RunUntil(State::Retreat), 900);
+    ASSERT_LT(RunUntil(State::Recover), 900);
+    EXPECT_EQ(Place(bear).x, Bear().Home().x) << "it stops at home, not past it";
 
     // 15 s later the trap opens, free to catch the bear again.
-    for (int i = 0; i < 900 && Actor(trap).m_TrapClosed; ++i)
+    for (int i = 0; i < 900 && trap->GetTrapTrigger()->m_Triggered; ++i)
     {
-        UpdateBehavior(Actor(trap), kFrame);
+        Step(trap);
     }
     EXPECT_FALSE(trap->GetTrapTrigger()->m_Triggered);
 }
 
 TEST_F(BearTest, TheThirdCatchKillsTheBearAndOpensTheArena)
 {
-    GameObjectComposition* first = Place("Blocker", -300.0f, 400.0f, "1Blocker");
-    GameObjectComposition* second = Place("Blocker", 700.0f, 400.0f, "2Blocker");
-    Controller& controller = Actor(bear);
-    controller.m_Blockers[0] = first;
-    controller.m_Blockers[1] = second;
-    core.m_GameLogic->BossIntroductionEnded();
-    for (int hits = 3; hits > 0; --hits)
+    Place("Blocker", -300.0f, 0.0f, "1Blocker");
+    Place("Blocker", 700.0f, 0.0f, "2Blocker");
+    StartFight();
+    EXPECT_EQ(Place(Object("1Blocker")).y, BlockerClosedY);
+    for (int lives = 3; lives > 0; --lives)
     {
-        controller.m_Action = BearCaught;
-        controller.m_BearTimer = 0.0f;
+        Bear().Catch();
         Frame();
-        EXPECT_EQ(controller.m_BearHits, hits - 1);
+        EXPECT_EQ(Bear().Lives(), lives - 1);
     }
-    EXPECT_EQ(controller.m_Action, BearDeath);
+    EXPECT_EQ(Action(bear), static_cast<int>(State::Death));
     for (int i = 0; i < 600 && Object("Bear") != nullptr; ++i)
     {
         Frame();

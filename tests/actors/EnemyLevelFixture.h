@@ -1,6 +1,5 @@
 #pragma once
 
-#include "actors/EnemyBehaviours.h"
 #include "actors/GameLogicComponent.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -46,7 +45,10 @@ protected:
         object->InitializeComponents();
         return object;
     }
-    static Controller& Actor(GameObjectComposition* object) { return object->GetGameLogic()->m_Controller; }
+    static GameLogicComponent& Actor(GameObjectComposition* object) { return *object->GetGameLogic(); }
+    static int Action(GameObjectComposition* object) { return object->GetGameLogic()->Action(); }
+    // One behaviour frame of the object alone, seeing the hero as the game logic would now.
+    void Step(GameObjectComposition* object) { Actor(object).Update(kFrame, core.m_GameLogic->MakeBehaviourContext()); }
     static Vec2& Place(GameObjectComposition* object) { return object->GetTransform()->Position; }
     // The hero touching the object, as the physics reports it, delivered to the object's components.
     void Touch(GameObjectComposition* object, GameObjectComposition* other)

@@ -18,6 +18,7 @@ std::unique_ptr<GameLogicComponent> Read(const std::string& block)
     return component;
 }
 
+// The component's block as Write puts it, without the enclosing braces.
 std::string Written(const GameLogicComponent& component)
 {
     std::ostringstream out;
@@ -25,100 +26,67 @@ std::string Written(const GameLogicComponent& component)
     writer.BeginBlock("");
     component.Write(writer, "GameLogic");
     writer.EndBlock();
-    return out.str();
+    return out.str().substr(std::string("{\n    \"GameLogic\" : ").size());
 }
-
-// An object with a Transform, a Body and a logic component, outside any system.
-struct Actor
-{
-    Actor()
-    {
-        object.AddComponent("Body", new Body());
-        object.AddComponent("GameLogic", logic);
-    }
-    Controller& C() { return logic->m_Controller; }
-    float& X() { return object.GetTransform()->Position.x; }
-
-    GameObjectComposition object{"Actor"};
-    GameLogicComponent* logic = new GameLogicComponent();
-};
 } // namespace
 
 TEST(GameLogicComponent, ReadsItsValuesByPositionAndWritesThemBack)
 {
-    std::unique_ptr<GameLogicComponent> porcupine = Read(R"x({ "m_Controller" : { } , "m_Behavior" : {
-        "static_cast<int>(m_Behavior)" : 5 , "static_cast<int>(m_Action)" : 2 , "m_RangeOfAction" : 100 ,
+    std::unique_ptr<GameLogicComponent> wasp = Read(R"x({ "m_Controller" : { } , "m_Behavior" : {
+        "static_cast<int>(m_Behavior)" : 3 , "static_cast<int>(m_Action)" : 2 , "m_RangeOfAction" : 100 ,
         "m_RangeOfHoming" : 30 , "m_Speed" : -60 , "m_HomingSpeed" : 90 , "m_InitialVelocity" : 7 ,
         "m_PathVector" : [ "Vertex" : { "x" : 10 , "y" : 20 , "z" : 0 } , "Vertex" : { "x" : -5 , "y" : 0 , "z" : 0 } ]
         } })x");
-    const Controller& c = porcupine->m_Controller;
-    EXPECT_EQ(c.m_Behavior, 5);
-    EXPECT_EQ(c.m_Action, 2);
-    EXPECT_EQ(c.m_RangeOfAction, 100.0f);
-    EXPECT_EQ(c.m_RangeOfHomingSquared, 900.0f);
-    EXPECT_EQ(c.m_HomingSpeed, 90.0f);
-    EXPECT_EQ(c.m_MoveVelocity.x, -60.0f) << "a porcupine walks at its speed";
-    EXPECT_EQ(c.m_MoveVelocity.y, 7.0f);
-    ASSERT_EQ(c.m_PathVector.size(), 2u);
-    EXPECT_EQ(c.m_PathVector[1].x, -5.0f);
-    EXPECT_EQ(c.m_Component, porcupine.get());
+    EXPECT_EQ(wasp->Kind(), 3);
+    EXPECT_EQ(wasp->Action(), 2);
+    const std::string text = Written(*wasp);
+    for (const char* field : {"\"m_Speed\" : -60", "\"m_InitialVelocity\" : 7", "\"x\" : -5"})
+    {
+        EXPECT_NE(text.find(field), std::string::npos) << field << " in " << text;
+    }
+    EXPECT_EQ(Written(*Read(text)), text);
 
-    auto again = Read(Written(*porcupine).substr(std::string("{\n    \"GameLogic\" : ").size()));
-    EXPECT_EQ(again->m_Controller.m_Behavior, 5);
-    EXPECT_EQ(again->m_Controller.m_InitialVelocity, 7.0f);
-    EXPECT_EQ(again->m_Controller.m_PathVector.size(), 2u);
+    // A number no kind has stands still and keeps what the data said, for the dump.
+    EXPECT_EQ(Read(R"({ "m_Controller" : { } , "m_Behavior" : { "k" : 42 , "a" : 9 , "r" : 0 , "h" : 0 , "s" : 0 ,
+        "hs" : 0 , "v" : 0 , "stupidVector" : [ "Vertex" : { "x" : 0 , "y" : 0 , "z" : 0 } ] } })")
+                  ->Action(),
+              9);
 
     GameLogicComponent still;
-    std::string text = Written(still);
-    EXPECT_NE(text.find("\"stupidVector\""), std::string::npos);
-    EXPECT_NE(text.find("\"static_cast<int>(m_Behavior)\" : 0"), std::string::npos);
-    auto back = Read(text.substr(std::string("{\n    \"GameLogic\" : ").size()));
-    ASSERT_EQ(back->m_Controller.m_PathVector.size(), 1u) << "an empty path comes back as one zero point";
-    EXPECT_EQ(back->m_Controller.m_PathVector[0].x, 0.0f);
-    EXPECT_EQ(back->m_Controller.m_MoveVelocity.x, 2.0f);
+    const std::string empty = Written(still);
+    EXPECT_NE(empty.find("\"stupidVector\""), std::string::npos);
+    EXPECT_NE(empty.find("\"static_cast<int>(m_Behavior)\" : 0"), std::string::npos);
+    EXPECT_NE(Written(*Read(empty)).find("\"m_PathVector\""), std::string::npos)
+        << "an empty path comes back as one zero point";
 }
 
-// Home 500, range 100: going left it turns at 400 or less, going right at 600 or more, then waits.
-TEST(GameLogicComponent, PatrolTurnsAtTheEndsOfItsRangeAndWaits)
+// Platforms move along their axis at the initial velocity; a reverse volume turns them once however often it
+// reports the touch, and the next volume turns them back.
+TEST(GameLogicComponent, APlatformTurnsOncePerReverseVolume)
 {
-    struct Case
+    for (int kind : {1, 2})
     {
-        int Action;
-        float X;
-        int ActionAfter;
-        float VelocityX;
-        bool FacingRightAfter;
-    };
-    for (Case c : {Case{1, 450, 1, -80, false}, Case{1, 400, 0, -80, true}, Case{2, 599, 2, 80, true},
-                   Case{2, 600, 0, 80, false}, Case{0, 500, 0, 0, true}})
-    {
-        Actor actor;
-        actor.X() = 500.0f;
-        actor.logic->Initialize();
-        actor.C().m_Speed = 80.0f;
-        actor.C().m_RangeOfAction = 100.0f;
-        actor.C().m_Action = c.Action;
-        actor.X() = c.X;
-        Patrol(actor.C());
-        EXPECT_EQ(actor.C().m_Action, c.ActionAfter) << c.X;
-        EXPECT_EQ(actor.object.GetBody()->m_Velocity.x, c.VelocityX) << c.X;
-        EXPECT_EQ(actor.C().m_Animator.m_FacingRight, c.FacingRightAfter) << c.X;
-        if (c.ActionAfter == 0 && c.Action != 0)
+        GameObjectComposition object{"Platform"};
+        object.AddComponent("Body", new Body());
+        auto* logic = new GameLogicComponent();
+        object.AddComponent("GameLogic", logic);
+        logic->Build({kind, 0, 0.0f, 0.0f, 0.0f, 0.0f, 50.0f, {}});
+        Vec3& velocity = object.GetBody()->m_Velocity;
+        float& moving = kind == 1 ? velocity.x : velocity.y;
+        const float& other = kind == 1 ? velocity.y : velocity.x;
+        velocity = {7.0f, 7.0f, 0.0f};
+        // Volume 0: no touch this frame.
+        for (auto [volume, expected] : {std::pair{0, 50.0f}, {1, -50.0f}, {1, -50.0f}, {2, 50.0f}, {1, -50.0f}})
         {
-            EXPECT_EQ(actor.C().m_PreviousAction, c.Action);
-            EXPECT_EQ(actor.C().m_Animator.m_AnimState, 0);
+            if (volume != 0)
+            {
+                logic->Reverse(static_cast<std::uintptr_t>(volume));
+            }
+            logic->Update(kFrame, {});
+            EXPECT_EQ(moving, expected) << kind;
+            EXPECT_EQ(other, 7.0f) << kind << ": the other axis is left to the physics";
         }
     }
-}
-
-TEST(GameLogicComponent, TheUnitVectorOfNothingIsNothing)
-{
-    Vec2 zero = UnitVector({0.0f, 0.0f});
-    EXPECT_EQ(zero.x, 0.0f);
-    EXPECT_EQ(zero.y, 0.0f);
-    Vec2 unit = UnitVector({3.0f, -4.0f});
-    EXPECT_FLOAT_EQ(unit.x, 0.6f);
-    EXPECT_FLOAT_EQ(unit.y, -0.8f);
 }
 
 // The mover of the hero level moves right at 50 units per second (behaviour 1); the logic step runs it only
@@ -144,7 +112,7 @@ TEST_F(HeroLevelTest, ActorsMoveOnlyNearTheView)
 
     // Still: the velocity gravity adds during the physics step is taken away again every frame.
     mover->GetTransform()->Position = centre;
-    mover->GetGameLogic()->m_Controller.m_Behavior = static_cast<int>(BehaviorKind::Still);
+    mover->GetGameLogic()->Build({static_cast<int>(BehaviourKind::Still), 0, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f, {}});
     body.m_Gravity.y = -1200.0f;
     Frames(10);
     EXPECT_EQ(body.m_Velocity.y, 0.0f);
