@@ -58,7 +58,7 @@ extern GameObjectComposition* CurrentHero;
 extern bool StartWalkActive;
 extern bool WinWalkActive;
 extern bool MoveRightActive;
-// The volume the options page shows, 0 to 10; -1 until the options page is first entered (ui/MenuScreens.h).
+// The volume the options page shows, 0 to 10; -1 until the options page is first entered (ui/OptionsPage.h).
 extern int SoundLevel;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
 // (platform/SdlEventHub.h).
