@@ -8,57 +8,15 @@
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "ui/ConfirmationPage.h"
+#include "ui/CreditsPage.h"
 #include "ui/HowToPlayPage.h"
 #include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 #include "ui/OptionsPage.h"
 #include "ui/PlayerSettings.h"
-#include "ui/ScrollComponent.h"
 
 namespace Framework
 {
-
-namespace
-{
-// The scrolling credits; back returns to the first page and stops the scroll at the top.
-class CreditsScreen : public MenuPage
-{
-public:
-    void Enter(Menu& menu) override
-    {
-        (void)menu;
-        if (ScrollComponent* scroll = Roll())
-        {
-            scroll->m_Scroll = !scroll->m_Scroll;
-        }
-    }
-    void Update(Menu& menu, float dt) override
-    {
-        ScrollComponent* scroll = Roll();
-        if (IsBackPressed())
-        {
-            PlaySelectSound();
-            menu.Back();
-            if (scroll != nullptr)
-            {
-                scroll->ResetScroll();
-                scroll->m_Scroll = !scroll->m_Scroll;
-            }
-        }
-        if (scroll != nullptr)
-        {
-            scroll->AdvanceScroll(dt);
-        }
-    }
-
-private:
-    static ScrollComponent* Roll()
-    {
-        GameObjectComposition* roll = FindMenuObject("Z_TeamCredits");
-        return roll != nullptr ? roll->GetScrollComponent() : nullptr;
-    }
-};
-} // namespace
 
 Level_Menu::Level_Menu() : Level_Menu(ResourcePath("Data/SupportedResolutions.json")) {}
 
@@ -83,7 +41,7 @@ Level_Menu::Level_Menu(const std::string& resolutionsFile) : Menu("Z_Bees")
     AddPage(std::make_unique<ItemPage>(std::move(items), PageExit::None), {"MainScreen"});
     AddPage(std::make_unique<HowToPlayPage>(), {"HowToPlayScreen"});
     AddPage(std::make_unique<OptionsPage>(options, ChoiceSound::Select, sizes), {"OptionsScreen"});
-    AddPage(std::make_unique<CreditsScreen>(), {"CreditsScreen"});
+    AddPage(std::make_unique<CreditsPage>("Z_TeamCredits"), {"CreditsScreen"});
     AddPage(std::make_unique<ConfirmationPage>(MenuItem{"Yes", [](Menu&) { QuitGame(); }}, "No"),
             {"ConfirmationScreen"});
 }

@@ -1,13 +1,12 @@
 #include "ui/PauseMenu.h"
 
-#include "data/GameObjectComposition.h"
 #include "ui/ConfirmationPage.h"
+#include "ui/CreditsPage.h"
 #include "ui/HowToPlayPage.h"
 #include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 #include "ui/OptionsPage.h"
 #include "ui/PauseComponent.h"
-#include "ui/ScrollComponent.h"
 
 namespace Framework
 {
@@ -15,47 +14,6 @@ namespace Framework
 namespace
 {
 const std::string kCursor = "HUD_Z_Bees";
-
-// The scrolling credits; back returns to the first page and stops the scroll at the top.
-class PauseCredits : public MenuPage
-{
-public:
-    void Enter(Menu& menu) override
-    {
-        (void)menu;
-        if (ScrollComponent* scroll = Roll())
-        {
-            scroll->m_Scroll = !scroll->m_Scroll;
-        }
-    }
-    void Update(Menu& menu, float dt) override
-    {
-        ScrollComponent* scroll = Roll();
-        if (IsBackPressed())
-        {
-            PlaySelectSound();
-            menu.Back();
-            if (scroll != nullptr)
-            {
-                scroll->ResetScroll();
-                scroll->m_Scroll = !scroll->m_Scroll;
-            }
-        }
-        if (scroll != nullptr)
-        {
-            scroll->AdvanceScroll(dt);
-        }
-    }
-
-    std::vector<std::string> Objects() const override { return {"HUD_Z_TeamCredits"}; }
-
-private:
-    static ScrollComponent* Roll()
-    {
-        GameObjectComposition* roll = FindMenuObject("HUD_Z_TeamCredits");
-        return roll != nullptr ? roll->GetScrollComponent() : nullptr;
-    }
-};
 } // namespace
 
 PauseMenu::PauseMenu() : Menu(kCursor)
@@ -79,7 +37,7 @@ PauseMenu::PauseMenu() : Menu(kCursor)
     const std::vector<std::string> question = {"HUD_ConfirmQuit", "HUD_0_Credit_Plank", kCursor};
     AddPage(std::make_unique<ItemPage>(std::move(items), PageExit::Close), {"HUD_0_Plank", kCursor});
     AddPage(std::make_unique<OptionsPage>(options, ChoiceSound::Silent), {"HUD_0_Credit_Plank", kCursor});
-    AddPage(std::make_unique<PauseCredits>(), {"HUD_0_Credit_Plank"});
+    AddPage(std::make_unique<CreditsPage>("HUD_Z_TeamCredits"), {"HUD_0_Credit_Plank"});
     AddPage(std::make_unique<HowToPlayPage>(), {"HUD_UI_HowToPlay"});
     AddPage(confirm({"HUD_Yes", [this](Menu&) { LeaveTo(ReturnToMainMenu, true); }, ChoiceSound::Silent}), question);
     AddPage(confirm({"HUD_Yes", [this](Menu&) { LeaveTo(QuitGame, false); }, ChoiceSound::Silent}), question);
