@@ -52,7 +52,7 @@ const MenuSpec kPauseMenu{"Level_Pause",
                           "HUD_Z_Bees",
                           "HUD_Z_TeamCredits"};
 
-class MenuPageTest : public UiTest, public testing::WithParamInterface<const MenuSpec*>
+class MenuPageTest : public UiTest, public testing::WithParamInterface<std::string>
 {
 protected:
     void SetUp() override
@@ -60,7 +60,7 @@ protected:
         StartLevel(Spec().Level);
         Press(Spec().Open);
     }
-    const MenuSpec& Spec() const { return *GetParam(); }
+    const MenuSpec& Spec() const { return GetParam() == kMainMenu.Level ? kMainMenu : kPauseMenu; }
     void Press(const std::vector<int>& sequence)
     {
         for (int key : sequence)
@@ -85,9 +85,9 @@ protected:
 };
 } // namespace
 
-INSTANTIATE_TEST_SUITE_P(BothMenus, MenuPageTest, testing::Values(&kMainMenu, &kPauseMenu),
-                         [](const testing::TestParamInfo<const MenuSpec*>& spec)
-                         { return spec.param == &kMainMenu ? "Main" : "Pause"; });
+INSTANTIATE_TEST_SUITE_P(BothMenus, MenuPageTest, testing::Values(kMainMenu.Level, kPauseMenu.Level),
+                         [](const testing::TestParamInfo<std::string>& menu)
+                         { return menu.param == kMainMenu.Level ? "Main" : "Pause"; });
 
 TEST_P(MenuPageTest, UpAndDownOnTheFirstPageWrapThroughEveryItem)
 {
