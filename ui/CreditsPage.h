@@ -22,6 +22,7 @@ public:
     void Enter(Menu& menu) override;
     // Back plays the select sound and leaves; the roll advances by at most one step a frame.
     void Update(Menu& menu, float dt) override;
+    // The roll.
     std::vector<std::string> Objects() const override { return {m_RollKey}; }
 
 private:

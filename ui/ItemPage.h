@@ -10,8 +10,8 @@
 namespace Framework
 {
 
-// What choosing an item does before its action: most play the select sound; items that hand the player
-// back to the game, and a few the menus always chose quietly, play nothing.
+// What choosing an item does before its action: most play the select sound; those that hand the player
+// back to the game play nothing, as do the pause menu's options and its quit and return confirmations.
 enum class ChoiceSound
 {
     Select,
@@ -56,6 +56,7 @@ enum class PageExit
 class ItemPage : public MenuPage
 {
 public:
+    // The items from top to bottom, and how the page is left without choosing one.
     ItemPage(std::vector<MenuItem> items, PageExit exit) : m_Items(std::move(items)), m_Exit(exit) {}
 
     // Selects the first item.

@@ -53,7 +53,9 @@ protected:
     void HideCurrent();
     // Adds the next page and the keys of the objects that show it with its own.
     void AddPage(std::unique_ptr<MenuPage> page, std::vector<std::string> shownBy);
+    // The number of pages added.
     int PageCount() const { return static_cast<int>(m_Pages.size()); }
+    // The page with this number, which must have been added.
     MenuPage& PageAt(int page) const { return *m_Pages[static_cast<size_t>(page)].Page; }
     // The page's own objects and those added with it.
     std::vector<std::string> ObjectsOf(int page) const;
