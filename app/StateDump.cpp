@@ -77,17 +77,15 @@ void DumpMenus(const Core& core, std::ostream& out)
     out << ",\"menu\":";
     if (const auto* menu = dynamic_cast<const Level_Menu*>(level))
     {
-        const IScreen* screen = menu->CurrentScreen();
-        out << "{\"screen\":" << menu->m_CurrentScreen << ",\"selected\":" << (screen ? screen->SelectedItem() : 0)
-            << "}";
+        out << "{\"screen\":" << menu->CurrentPage() << ",\"selected\":" << menu->SelectedItem() << "}";
     }
     else
     {
         out << "null";
     }
     const auto* generic = dynamic_cast<const Level_Generic*>(level);
-    out << ",\"pause\":{\"page\":" << (generic ? generic->m_PauseMenu.m_MenuPage : PauseMenu::Closed)
-        << ",\"selected\":" << (generic ? generic->m_PauseMenu.m_MenuSelected : 0) << "}";
+    out << ",\"pause\":{\"page\":" << (generic ? generic->m_PauseMenu.CurrentPage() : PauseMenu::Closed)
+        << ",\"selected\":" << (generic ? generic->m_PauseMenu.SelectedItem() : 0) << "}";
 }
 
 const char* Bool(bool value)

@@ -2,98 +2,61 @@
 
 #include "audio/Audio.h"
 #include "data/GameObjectComposition.h"
-#include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
-#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
-#include "ui/MenuScreens.h"
+#include "ui/ConfirmationPage.h"
+#include "ui/CreditsPage.h"
+#include "ui/HowToPlayPage.h"
+#include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
+#include "ui/OptionsPage.h"
 #include "ui/PlayerSettings.h"
 
 namespace Framework
 {
 
-namespace
-{
-const std::string kMenuCursor = "Z_Bees";
-} // namespace
+Level_Menu::Level_Menu() : Level_Menu(ResourcePath("Data/SupportedResolutions.json")) {}
 
-void ItemScreen::CollectItems(const std::vector<std::string>& keys)
+Level_Menu::Level_Menu(const std::string& resolutionsFile) : Menu("Z_Bees")
 {
-    m_Items = FindMenuObjects(keys);
-    m_Selected = 0;
-    PlaceCursor(kMenuCursor, SelectedObject());
-}
-
-bool ItemScreen::MoveSelection()
-{
-    if (!StepSelection(m_Selected, static_cast<int>(m_Items.size())))
-    {
-        return false;
-    }
-    MoveSelector(kMenuCursor, SelectedObject());
-    return true;
-}
-
-GameObjectComposition* ItemScreen::SelectedObject() const
-{
-    if (m_Selected < 0 || m_Selected >= static_cast<int>(m_Items.size()))
-    {
-        return nullptr;
-    }
-    return m_Items[static_cast<size_t>(m_Selected)];
-}
-
-Level_Menu::Level_Menu()
-{
-    m_Screens.push_back(std::make_unique<MainScreen>(*this));
-    m_Screens.push_back(std::make_unique<HowToPlayScreen>(*this));
-    m_Screens.push_back(std::make_unique<OptionsScreen>(*this));
-    m_Screens.push_back(std::make_unique<CreditsScreen>(*this));
-    m_Screens.push_back(std::make_unique<ConfirmationScreen>(*this));
-    ReadResolutions(ResourcePath("Data/SupportedResolutions.json"));
+    std::vector<MenuItem> items = {
+        // The key that chose the level must not count as a jump in it.
+        {"Beegin",
+         [](Menu&)
+         {
+             StartFirstLevel();
+             ResetInputDevices();
+         },
+         ChoiceSound::Silent},
+        {"HowToPlay", OpenPage(HowToPlay)},
+        {"Options", OpenPage(Options)},
+        {"Credits", OpenPage(Credits)},
+        {"Exit", OpenPage(Confirmation)},
+    };
+    OptionsKeys options{"Resolution", "Options_Sound", "Toggle_Fullscreen", "Toggle_Sound", "ReturnToMain"};
+    OptionsPage::Resolutions sizes = OptionsPage::ReadResolutions(resolutionsFile);
+    AddPage(std::make_unique<ItemPage>(std::move(items), PageExit::None), {"MainScreen"});
+    AddPage(std::make_unique<HowToPlayPage>(), {"HowToPlayScreen"});
+    AddPage(std::make_unique<OptionsPage>(options, ChoiceSound::Select, sizes), {"OptionsScreen"});
+    AddPage(std::make_unique<CreditsPage>("Z_TeamCredits"), {"CreditsScreen"});
+    AddPage(std::make_unique<ConfirmationPage>(MenuItem{"Yes", [](Menu&) { QuitGame(); }}, "No"),
+            {"ConfirmationScreen"});
 }
 
 Level_Menu::~Level_Menu() = default;
 
-void Level_Menu::ReadResolutions(const std::string& path)
-{
-    m_Resolutions.clear();
-    TextSerializer reader(path);
-    reader.EnterBlock("m_Resolutions");
-    // A list that does not even open is empty (the options page then shows no size).
-    bool open = reader.IsGood() && reader.TokenHas('[');
-    while (open)
-    {
-        unsigned width = 0;
-        unsigned height = 0;
-        reader.ReadUnsignedPair("", width, height);
-        if (width == 0 || height == 0)
-        {
-            break;
-        }
-        m_Resolutions.emplace_back(width, height);
-        open = reader.ReadToken() && reader.TokenHas(',');
-    }
-    if (m_Resolutions.empty())
-    {
-        Log("menu: no window sizes in " + path + "; the options page offers none");
-    }
-}
-
 void Level_Menu::Initialize()
 {
-    for (auto& screen : m_Screens)
+    for (int page = 0; page < PageCount(); ++page)
     {
-        screen->Enter();
+        PageAt(page).Prepare();
     }
-    if (CORE != nullptr && CORE->m_GameLogic != nullptr)
+    if (std::string level = CurrentLevelName(); !level.empty())
     {
-        m_TrackName = CORE->m_GameLogic->m_LevelManager.GetCurrentLevelName();
+        m_TrackName = level;
     }
     if (CORE != nullptr && CORE->m_Audio != nullptr)
     {
@@ -104,10 +67,7 @@ void Level_Menu::Initialize()
             CORE->m_Audio->SetMasterVolume(static_cast<float>(CurrentSettings().SoundLevel) / 10.0f);
         }
     }
-    m_CurrentScreen = Main;
-    m_Screens[Main]->Enter();
-    GoToScreen(Main, "MainScreen");
-    m_ResolutionIndex = 0;
+    Open(Main);
     ILevel::Initialize();
     if (CORE != nullptr && CORE->m_Graphics != nullptr)
     {
@@ -118,34 +78,24 @@ void Level_Menu::Initialize()
 
 void Level_Menu::Update(float dt)
 {
-    if (IScreen* screen = CurrentScreen())
-    {
-        screen->Update(dt);
-    }
+    RunPage(dt);
 }
 
-IScreen* Level_Menu::CurrentScreen() const
+void Level_Menu::Show(int page, bool shown)
 {
-    if (m_CurrentScreen < 0 || m_CurrentScreen >= static_cast<int>(m_Screens.size()))
+    if (!shown)
     {
-        return nullptr;
+        return;
     }
-    return m_Screens[static_cast<size_t>(m_CurrentScreen)].get();
-}
-
-void Level_Menu::GoToScreen(int k, const std::string& backdrop)
-{
-    m_CurrentScreen = k;
-    if (IScreen* screen = CurrentScreen())
-    {
-        screen->Enter();
-    }
-    GameObjectComposition* page = FindMenuObject(backdrop);
-    CAMERA.SetCameraTarget(page);
+    // A page without items shows 0 as its selected item.
+    m_Selected = 0;
+    GameObjectComposition* backdrop = FindMenuObject(ObjectsOf(page).back());
+    CAMERA.SetCameraTarget(backdrop);
     GameObjectComposition* frame = FindMenuObject("0_MainMenu");
-    if (page != nullptr && frame != nullptr && page->GetTransform() != nullptr && frame->GetTransform() != nullptr)
+    if (backdrop != nullptr && frame != nullptr && backdrop->GetTransform() != nullptr &&
+        frame->GetTransform() != nullptr)
     {
-        frame->GetTransform()->Position = page->GetTransform()->Position;
+        frame->GetTransform()->Position = backdrop->GetTransform()->Position;
     }
 }
 

@@ -58,6 +58,11 @@ void PlaySelectSound()
     }
 }
 
+bool HasInput()
+{
+    return CORE != nullptr && CORE->m_Input != nullptr;
+}
+
 bool IsSelectPressed()
 {
     return CORE != nullptr && CORE->m_Input != nullptr && CORE->m_Input->IsSelectTriggered();
@@ -66,6 +71,24 @@ bool IsSelectPressed()
 bool IsBackPressed()
 {
     return CORE != nullptr && CORE->m_Input != nullptr && CORE->m_Input->IsBackTriggered();
+}
+
+bool IsPausePressed()
+{
+    return CORE != nullptr && CORE->m_Input != nullptr && CORE->m_Input->IsPauseTriggered();
+}
+
+int HorizontalStep()
+{
+    if (CORE == nullptr || CORE->m_Input == nullptr)
+    {
+        return 0;
+    }
+    if (CORE->m_Input->IsLeftTriggered())
+    {
+        return -1;
+    }
+    return CORE->m_Input->IsRightTriggered() ? 1 : 0;
 }
 
 bool StepSelection(int& selected, int count)

@@ -21,10 +21,16 @@ void PlaceCursor(const std::string& cursorKey, const GameObjectComposition* item
 void MoveSelector(const std::string& cursorKey, const GameObjectComposition* item);
 // Plays the select sound unless it is playing.
 void PlaySelectSound();
+// Whether there is an Input system to read.
+bool HasInput();
 // Enter, Space or the controller's A went down.
 bool IsSelectPressed();
 // Escape, the controller's B or Start went down.
 bool IsBackPressed();
+// Escape or the controller's Start went down.
+bool IsPausePressed();
+// Left (-1) or right (+1) went down, left first; 0 when neither did.
+int HorizontalStep();
 // Up or down went down: moves selected by one through count items, wrapping at both ends (up first,
 // one move per call). True when it moved.
 bool StepSelection(int& selected, int count);

@@ -6,6 +6,7 @@
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
+#include "ui/MenuSteps.h"
 
 namespace Framework
 {
@@ -59,6 +60,18 @@ void PauseComponent::HideUnlessMenu()
         return;
     }
     transform->Scale = {0.0f, 0.0f};
+}
+
+void PauseComponent::ShowAll(const std::vector<std::string>& keys, bool show)
+{
+    for (const std::string& key : keys)
+    {
+        GameObjectComposition* object = FindMenuObject(key);
+        if (PauseComponent* pause = object != nullptr ? object->GetPauseComponent() : nullptr)
+        {
+            show ? pause->ShowAtOffset() : pause->HideUnlessMenu();
+        }
+    }
 }
 
 } // namespace Framework

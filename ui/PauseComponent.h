@@ -4,6 +4,7 @@
 #include "engine/Vector.h"
 
 #include <string>
+#include <vector>
 
 namespace Framework
 {
@@ -26,6 +27,8 @@ public:
     void ShowAtOffset();
     // Scales the owner to nothing, except in the menu level.
     void HideUnlessMenu();
+    // Shows or hides the pictures with these keys; a key without a live object with this component is skipped.
+    static void ShowAll(const std::vector<std::string>& keys, bool show);
 
     // The owner's Transform values at Initialize.
     struct TransformValues

@@ -1,66 +1,47 @@
 #pragma once
 
-#include <string>
-#include <vector>
+#include "ui/Menu.h"
 
 namespace Framework
 {
 
-class GameObjectComposition;
-
-// The pause menu of a playable level: Escape or Start freezes the game (the Core's pause flag) and shows
-// the menu's pictures, objects of the heads-up display file that carry a PauseComponent. While the game is
-// paused the current page reacts to the player. Its pages are the main list, options, credits, how to
-// play and three confirmations; page Closed means no menu.
-class PauseMenu
+// The pause menu of a playable level: the pause key freezes the game and shows the pictures (the heads-up
+// display's objects with a PauseComponent) of the first page over it; while paused, the current page runs.
+class PauseMenu : public Menu
 {
 public:
+    // The pages, numbered as the state dump shows them; Closed means no menu.
     enum Page : int
     {
-        MainPage = 0,
-        OptionsPage = 1,
-        CreditsPage = 2,
-        HowToPlayPage = 3,
-        ConfirmReturnPage = 4,
-        ConfirmQuitPage = 5,
-        ConfirmRestartPage = 6,
+        Main = 0,
+        Options = 1,
+        Credits = 2,
+        HowToPlay = 3,
+        ConfirmReturn = 4,
+        ConfirmQuit = 5,
+        ConfirmRestart = 6,
         Closed = 7,
     };
 
+    // Creates the pages, closed.
+    PauseMenu();
+
     // The level's frame: opens the menu on the pause key, or runs the current page while paused.
     void Update(float dt);
-    // Closed, first item, no items: at every level start and when the level's objects go away, so no
-    // page ever runs on another level's objects.
-    void Reset();
-
-    // The items of the current page (re-found by key every frame; a missing one is null).
-    std::vector<GameObjectComposition*> m_MenuItems;
-    int m_MenuPage = Closed;
-    int m_MenuSelected = 0;
+    // Closed on the first item, at every level start and unload: no page runs on another level's objects.
+    void Reset()
+    {
+        m_Page = Closed;
+        m_Selected = 0;
+    }
+    // Hides the pictures and lets the game go on. The menu keeps its page (and runs it should something
+    // else pause the game) until it is reset.
+    void Close() override;
 
 private:
-    void Open();
-    void RunPage(float dt);
-    void MainPageFrame();
-    void OptionsPageFrame();
-    void CreditsPageFrame(float dt);
-    void HowToPlayPageFrame();
-    void ConfirmationPageFrame();
-
-    void ShowPauseMenu();
-    void HidePauseMenu();
-    void CollectPauseItems();
-    // Makes these the page's items, selects the first and puts the cursor on it.
-    void CollectItems(const std::vector<std::string>& keys);
-    // Hides the objects of the current sub-page and shows the main page again.
-    void BackToMainPage(const std::vector<std::string>& subPageKeys);
-    // Up or down moves the selection and the cursor onto its item; true when it moved.
-    bool StepCursor();
-    // A sub-page's common keys: up or down moves the cursor, back returns to the main page.
-    void StepCursorOrGoBack(const std::vector<std::string>& subPageKeys);
-    void Resume();
-
-    std::vector<std::string> m_ItemKeys;
+    void Show(int page, bool shown) override;
+    // Resets the menu (after closing it as Close does, when resume says so), then goes on to next.
+    void LeaveTo(void (*next)(), bool resume);
 };
 
 } // namespace Framework

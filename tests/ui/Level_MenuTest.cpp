@@ -4,8 +4,7 @@
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "tests/ui/UiFixture.h"
-#include "ui/MenuScreens.h"
-#include "ui/ScrollComponent.h"
+#include "ui/OptionsPage.h"
 
 #include <cstdio>
 #include <fstream>
@@ -18,13 +17,12 @@ class MenuTest : public UiTest
 {
 protected:
     void SetUp() override { StartLevel("Level_00_Menu"); }
-    Level_Menu& Menu() { return *static_cast<Level_Menu*>(core.m_GameLogic->m_LevelManager.m_CurrentLevel); }
-    int Selected() { return Menu().CurrentScreen()->SelectedItem(); }
     std::string Animation(const std::string& key) { return Find(key)->GetGraphics()->m_pAnimation.m_Current; }
-    std::string Digits(const char* a, const char* b, const char* c, const char* d)
+    // The window size the digit objects spell, "12800720" for 1280 x 720.
+    std::string Resolution()
     {
         std::string text;
-        for (const char* key : {a, b, c, d})
+        for (const char* key : {"ResL1", "ResL2", "ResL3", "ResL4", "ResR1", "ResR2", "ResR3", "ResR4"})
         {
             text += Animation(key).substr(5); // "Char_7" -> "7"
         }
@@ -39,106 +37,42 @@ protected:
         }
         return lit;
     }
-    ScrollComponent& Credits() { return *Find("Z_TeamCredits")->GetScrollComponent(); }
+    LevelManager& Levels() { return core.m_GameLogic->m_LevelManager; }
 };
 } // namespace
 
-TEST_F(MenuTest, UpAndDownWrapAndVisitEveryItemWithTheCursor)
+TEST_F(MenuTest, BeeginStartsTheFirstPlayableLevelInNameOrderWithTheKeysForgotten)
 {
-    struct Case
+    for (const auto& [files, first] :
+         {std::pair<std::vector<std::string>, std::string>{Levels().m_LevelFiles, "Level_01"},
+          {{"L/Level_00_Load.json", "L/Level_00_Menu.json", "L/Level_02.json", "L/Level_03.json"}, "Level_02"}})
     {
-        std::vector<int> Path; // keys pressed from the main page's first item
-        int Screen;
-        std::vector<int> Visited; // the selection after each key of the path's last part
-    };
-    const char* mainItems[] = {"Beegin", "HowToPlay", "Options", "Credits", "Exit"};
-    for (const Case& c : {Case{{}, 0, {1, 2, 3, 4, 0}}, Case{{kDown, kDown, kEnter}, 2, {1, 2, 3, 4, 0}},
-                          Case{{kUp, kEnter}, 4, {1, 0, 1}}})
-    {
-        SCOPED_TRACE(c.Screen);
-        Menu().Initialize();
-        for (int key : c.Path)
-        {
-            Press({key});
-        }
-        ASSERT_EQ(Menu().m_CurrentScreen, c.Screen);
-        ASSERT_EQ(Selected(), 0);
-        for (int expected : c.Visited)
-        {
-            Press({kDown});
-            EXPECT_EQ(Selected(), expected);
-        }
-        Press({kUp});
-        EXPECT_EQ(Selected(), static_cast<int>(c.Visited.size()) == 3 ? 0 : 4);
-        if (c.Screen == 0)
-        {
-            Vec2 bees = Position("Z_Bees");
-            Vec2 item = Position(mainItems[4]);
-            EXPECT_EQ(bees.x, item.x);
-            EXPECT_EQ(bees.y, item.y);
-        }
+        Levels().ChangeLevel("Level_00_Load");
+        Levels().ChangeLevel("Level_00_Menu");
+        Levels().m_LevelFiles = files;
+        Frame();
+        Frame({kEnter});
+        EXPECT_EQ(Levels().GetCurrentLevelName(), first);
+        EXPECT_EQ(core.m_Input->m_Keyboard[kEnter], 0);
     }
-}
-
-TEST_F(MenuTest, SelectOnEachMainItemDoesItsActionAndBackReturns)
-{
-    struct Case
-    {
-        int Item;
-        int Screen;
-        const char* Backdrop;
-    };
-    for (const Case& c : {Case{1, 1, "HowToPlayScreen"}, Case{2, 2, "OptionsScreen"}, Case{3, 3, "CreditsScreen"},
-                          Case{4, 4, "ConfirmationScreen"}})
-    {
-        SCOPED_TRACE(c.Item);
-        Menu().Initialize();
-        for (int i = 0; i < c.Item; ++i)
-        {
-            Press({kDown});
-        }
-        Press({kEnter});
-        EXPECT_EQ(Menu().m_CurrentScreen, c.Screen);
-        EXPECT_EQ(CAMERA.m_Target, Find(c.Backdrop));
-        EXPECT_EQ(Position("0_MainMenu").x, Position(c.Backdrop).x);
-        EXPECT_EQ(Credits().m_Scroll, c.Screen == 3);
-        Press({kEscape});
-        EXPECT_EQ(Menu().m_CurrentScreen, 0);
-        EXPECT_EQ(CAMERA.m_Target, Find("MainScreen"));
-        EXPECT_FALSE(Credits().m_Scroll);
-        EXPECT_EQ(Credits().ViewTop(), Credits().m_BaseRect.m_UVTopLeft.y);
-    }
-    // "No" returns, "Yes" quits; Beegin asks for the first level with the keys forgotten.
-    Press({kUp, kEnter, kDown, kEnter});
-    EXPECT_EQ(Menu().m_CurrentScreen, 0);
-    EXPECT_FALSE(core.Quit);
-    Press({kUp, kEnter, kEnter});
-    EXPECT_TRUE(core.Quit);
-    Menu().Initialize();
-    Frame({kEnter});
-    EXPECT_EQ(core.m_GameLogic->m_LevelManager.GetCurrentLevelName(), "Level_01");
-    EXPECT_EQ(core.m_Input->m_Keyboard[kEnter], 0);
 }
 
 TEST_F(MenuTest, ResolutionArrowsCycleTheListAndSelectAppliesIt)
 {
     Press({kDown, kDown, kEnter});
-    const auto& sizes = Menu().m_Resolutions;
+    const OptionsPage::Resolutions sizes =
+        OptionsPage::ReadResolutions(SourcePath("Resources/Data/SupportedResolutions.json"));
     ASSERT_GE(sizes.size(), 3u);
-    EXPECT_EQ(sizes.front(), std::make_pair(1280u, 720u));
-    EXPECT_EQ(Digits("ResL1", "ResL2", "ResL3", "ResL4"), "1280");
-    EXPECT_EQ(Digits("ResR1", "ResR2", "ResR3", "ResR4"), "0720");
+    EXPECT_EQ(Resolution(), "12800720");
     EXPECT_EQ(Animation("ResX"), "Char_X");
-    for (size_t step = 1; step <= sizes.size(); ++step)
+    for (size_t step = 1; step <= sizes.size() + 1; ++step)
     {
-        Press({kRight});
-        auto [w, h] = sizes[step % sizes.size()];
+        Press({step <= sizes.size() ? kRight : kLeft});
+        auto [w, h] = sizes[step <= sizes.size() ? step % sizes.size() : sizes.size() - 1];
         char expected[16];
         std::snprintf(expected, sizeof expected, "%04u%04u", w, h);
-        EXPECT_EQ(Digits("ResL1", "ResL2", "ResL3", "ResL4") + Digits("ResR1", "ResR2", "ResR3", "ResR4"), expected);
+        EXPECT_EQ(Resolution(), expected);
     }
-    Press({kLeft});
-    EXPECT_EQ(Menu().m_ResolutionIndex, static_cast<int>(sizes.size()) - 1);
     EXPECT_EQ(core.m_Graphics->m_ResolutionWidth, 1280u); // only select changes the window
     Press({kEnter});
     EXPECT_EQ(core.m_Graphics->m_ResolutionWidth, sizes.back().first);
@@ -148,8 +82,6 @@ TEST_F(MenuTest, ResolutionArrowsCycleTheListAndSelectAppliesIt)
 TEST_F(MenuTest, TenVolumeStepsDownAndUpReturnExactlyToEachLevel)
 {
     Press({kDown, kDown, kEnter, kDown});
-    const int& shownLevel = static_cast<OptionsScreen&>(*Menu().m_Screens[Level_Menu::Options]).m_SoundLevel;
-    ASSERT_EQ(shownLevel, 10);
     for (int level = 9; level >= -1; --level)
     {
         Press({kLeft});
@@ -161,41 +93,25 @@ TEST_F(MenuTest, TenVolumeStepsDownAndUpReturnExactlyToEachLevel)
     {
         Press({kRight});
         int expected = level > 10 ? 10 : level;
-        EXPECT_EQ(shownLevel, expected);
         // Entering the page again reads back the level it was left at.
-        Menu().m_Screens[Level_Menu::Options]->Enter();
-        EXPECT_EQ(shownLevel, expected);
+        Press({kEscape, kDown, kDown, kEnter, kDown});
         EXPECT_EQ(LitBars(), expected);
-        Press({kDown}); // Enter selected the first item again
+        EXPECT_EQ(core.m_Audio->MasterVolume, static_cast<float>(expected) / 10.0f);
     }
-    EXPECT_EQ(core.m_Audio->MasterVolume, 1.0f);
-}
-
-TEST_F(MenuTest, OptionsToggleFullScreenAndSound)
-{
-    Press({kDown, kDown, kEnter});
-    bool fullscreen = core.m_Graphics->m_Fullscreen;
-    Press({kDown, kDown, kEnter});
-    EXPECT_NE(core.m_Graphics->m_Fullscreen, fullscreen);
-    Press({kDown, kEnter});
-    EXPECT_EQ(core.m_Audio->MasterVolume, 0.0f);
-    EXPECT_EQ(LitBars(), 0);
-    Press({kDown, kEnter});
-    EXPECT_EQ(Menu().m_CurrentScreen, 0);
 }
 
 TEST_F(MenuTest, WithoutResolutionsTheEntryShowsNothingAndIgnoresItsKeys)
 {
-    Menu().ReadResolutions(SourcePath("tests/data/no-such-file.json"));
-    Menu().Initialize();
+    Levels().ChangeLevel("Level_00_Load");
+    Levels().AddLevel("Level_00_Menu", std::make_unique<Level_Menu>(SourcePath("tests/data/no-such-file.json")));
+    Levels().ChangeLevel("Level_00_Menu");
     Press({kDown, kDown, kEnter});
-    EXPECT_TRUE(Menu().m_Resolutions.empty());
     EXPECT_EQ(Animation("ResL1"), "default");
     EXPECT_EQ(Animation("ResX"), "default");
     Press({kLeft, kRight, kEnter});
-    EXPECT_EQ(Menu().m_ResolutionIndex, 0);
+    EXPECT_EQ(Animation("ResL1"), "default");
     EXPECT_EQ(core.m_Graphics->m_ResolutionWidth, 1280u);
-    EXPECT_EQ(Menu().m_CurrentScreen, Level_Menu::Options);
+    EXPECT_EQ(CAMERA.m_Target, Find("OptionsScreen"));
 }
 
 TEST(MenuProgram, ReplaysReachOptionsQuitAndTheFirstLevel)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace Framework
+{
+
+// Every call the menus make into the game flow, kept here so a change of the flow's interface is met in one
+// place. Each does nothing without a running game.
+
+// The first playable level of the level files in name order (the start-up and menu levels, "Level_00_...",
+// are not played); empty when there is none.
+std::string FirstPlayableLevel(const std::vector<std::string>& levelFiles);
+// Starts the first playable level at the end of this frame.
+void StartFirstLevel();
+// Loads the current level again, now: its objects are all new afterwards.
+void RestartLevel();
+// Goes to the main menu at the end of this frame.
+void ReturnToMainMenu();
+// Ends the program after this frame.
+void QuitGame();
+// The name of the level being played.
+std::string CurrentLevelName();
+// Whether the pause key may open the pause menu (not in the closing scene).
+bool PauseAllowed();
+// Whether the world is frozen (by the pause menu or by the game-over screen).
+bool GamePaused();
+// Freezes the world and lowers the music for the pause menu, or lets both go.
+void PauseGame(bool paused);
+
+} // namespace Framework
