@@ -62,22 +62,22 @@ void SelectAnimation(GameObjectComposition* object, const std::string& name, boo
     {
         return;
     }
-    graphics->m_pAnimation.PlayAsDefault(name);
-    graphics->m_pAnimation.m_Loop = loop;
+    graphics->m_Animation.PlayAsDefault(name);
+    graphics->m_Animation.m_Loop = loop;
 }
 
 void SetAnimationSpeed(GameObjectComposition* object, float secondsPerFrame)
 {
     if (GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr)
     {
-        graphics->m_pAnimation.m_Speed = secondsPerFrame;
+        graphics->m_Animation.m_Speed = secondsPerFrame;
     }
 }
 
 bool AnimationFinished(GameObjectComposition* object)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
-    return graphics == nullptr || graphics->m_pAnimation.m_Finished;
+    return graphics == nullptr || graphics->m_Animation.m_Finished;
 }
 
 } // namespace Framework

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "actors/BehaviourContext.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 #include <cstdint>
 #include <memory>

@@ -24,7 +24,7 @@ constexpr float kDeathStretch = 1.5f;
 Animation* AnimationOf(GameObjectComposition* object)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;
-    return graphics != nullptr ? &graphics->m_pAnimation : nullptr;
+    return graphics != nullptr ? &graphics->m_Animation : nullptr;
 }
 
 // Shows the animation named base + "Right" or base + "Left"; true once it has reached its last frame.

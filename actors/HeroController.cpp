@@ -270,7 +270,7 @@ void HeroController::RollStep(float dt)
         return;
     }
     GraphicsComponent* graphics = m_Animator->m_Object != nullptr ? m_Animator->m_Object->GetGraphics() : nullptr;
-    bool animationDone = graphics == nullptr || graphics->m_pAnimation.m_Finished;
+    bool animationDone = graphics == nullptr || graphics->m_Animation.m_Finished;
     if ((m_RollTime > kRollMinTime && animationDone) || m_RollCooldown >= kRollMaxTime)
     {
         EndRoll();
@@ -325,7 +325,7 @@ void HeroController::OnHeroContact(IMessage* message)
     Land();
     if (GraphicsComponent* graphics = m_Hero != nullptr ? m_Hero->GetGraphics() : nullptr)
     {
-        graphics->m_pAnimation.m_Speed = 0.1f;
+        graphics->m_Animation.m_Speed = 0.1f;
     }
 }
 

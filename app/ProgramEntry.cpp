@@ -5,9 +5,8 @@
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
@@ -17,6 +16,7 @@
 #include "physics/Physics.h"
 #include "platform/Clock.h"
 #include "platform/InputRecording.h"
+#include "platform/Log.h"
 #include "platform/RenderDevice.h"
 #include "platform/SdlKeySource.h"
 #include "platform/SoundDevice.h"
@@ -103,7 +103,7 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
                          : CreateSdlWindow("A Kibbet", static_cast<int>(settings.Width),
                                            static_cast<int>(settings.Height), ResourcePath("Textures/Icon.ico"));
     IWindow* windowView = window.get();
-    auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
+    auto windows = std::make_unique<WindowSystem>(&core, "A Kibbet", std::move(window));
     std::unique_ptr<IRenderDevice> device;
     if (!options.Headless)
     {

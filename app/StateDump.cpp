@@ -212,7 +212,7 @@ void DumpState(const Core& core, std::ostream& out)
         out << "]";
         if (const GraphicsComponent* graphics = object->GetGraphics())
         {
-            out << ",\"animation\":" << Quote(graphics->m_pAnimation.m_Current);
+            out << ",\"animation\":" << Quote(graphics->m_Animation.m_Current);
         }
         if (const GameLogicComponent* behaviour = object->GetGameLogic())
         {

@@ -2,10 +2,10 @@
 
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "platform/FileSystem.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 

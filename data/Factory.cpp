@@ -6,11 +6,11 @@
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
 #include "graphics/Graphics.h"
 #include "physics/Physics.h"
 #include "platform/FileSystem.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 #include <filesystem>

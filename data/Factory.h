@@ -2,7 +2,7 @@
 
 #include "engine/ISystem.h"
 #include "engine/ProcessState.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 #include <functional>
 #include <map>

@@ -2,7 +2,7 @@
 
 #include "engine/ISystem.h"
 #include "engine/ProcessState.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 #include <cstdint>
 #include <deque>
@@ -15,7 +15,7 @@ namespace Framework
 class ISystem;
 class IMessage;
 class IClock;
-class WindowsSystem;
+class WindowSystem;
 class Graphics;
 class Physics;
 class GameLogic;
@@ -68,7 +68,7 @@ public:
     bool Paused = false;
     bool Quit = false;
 
-    WindowsSystem* m_Windows = nullptr;
+    WindowSystem* m_Windows = nullptr;
     Graphics* m_Graphics = nullptr;
     Physics* m_Physics = nullptr;
     GameLogic* m_GameLogic = nullptr;

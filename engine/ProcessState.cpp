@@ -2,6 +2,7 @@
 
 #include "engine/Core.h"
 #include "graphics/Camera.h"
+#include "platform/Log.h"
 #include "platform/Window.h"
 
 namespace Framework
@@ -14,7 +15,6 @@ uint32_t ObjectIdCounter = 0;
 bool HudLoaded = false;
 std::map<std::string, SpawnFunction> ParticleSpawners;
 std::string ResourceRootFolder = "Resources";
-std::set<std::string> LoggedOnceMessages;
 
 void ResetProcessState()
 {
@@ -25,7 +25,7 @@ void ResetProcessState()
     HudLoaded = false;
     ParticleSpawners.clear();
     ResourceRootFolder = "Resources";
-    LoggedOnceMessages.clear();
+    ForgetLoggedOnce();
     ClearSdlEventListeners();
 }
 

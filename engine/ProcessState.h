@@ -3,11 +3,10 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 namespace Framework
 {
@@ -39,10 +38,8 @@ extern bool HudLoaded;
 extern std::map<std::string, SpawnFunction> ParticleSpawners;
 // The folder every data, texture and sound path is resolved against (engine/Paths.h sets and reads it).
 extern std::string ResourceRootFolder;
-// The messages LogOnce has written.
-extern std::set<std::string> LoggedOnceMessages;
 // Kept in platform/, which includes nothing of the game, and emptied from here: the SDL event listeners
-// (platform/SdlEventHub.h).
+// (platform/SdlEventHub.h) and the messages LogOnce has written (platform/Log.h).
 
 // Puts every value above back to its start value; call only while no Core runs.
 void ResetProcessState();

@@ -29,8 +29,8 @@ void SetHeroAnimation(GameObjectComposition* hero, const std::string& name)
 {
     if (GraphicsComponent* graphics = hero != nullptr ? hero->GetGraphics() : nullptr)
     {
-        graphics->m_pAnimation.PlayAsDefault(name);
-        graphics->m_pAnimation.m_Loop = true;
+        graphics->m_Animation.PlayAsDefault(name);
+        graphics->m_Animation.m_Loop = true;
     }
 }
 

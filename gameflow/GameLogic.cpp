@@ -10,7 +10,7 @@
 #include "engine/Core.h"
 #include "engine/Message.h"
 #include "engine/Paths.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/Level_SplashScreens.h"

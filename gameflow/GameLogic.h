@@ -2,10 +2,10 @@
 
 #include "actors/BehaviourContext.h"
 #include "engine/ISystem.h"
-#include "engine/Vector.h"
 #include "gameflow/FlowState.h"
 #include "gameflow/GameSession.h"
 #include "gameflow/LevelManager.h"
+#include "platform/Vector.h"
 
 #include <memory>
 #include <string>

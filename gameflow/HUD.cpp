@@ -25,7 +25,7 @@ void ShowAnimation(GameObjectComposition* object, const std::string& name)
 {
     if (GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr)
     {
-        graphics->m_pAnimation.PlayAsDefault(name);
+        graphics->m_Animation.PlayAsDefault(name);
     }
 }
 

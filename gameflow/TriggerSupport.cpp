@@ -70,8 +70,8 @@ void ShowAnimation(GameObjectComposition* object, const std::string& animation)
     {
         return;
     }
-    graphics->m_pAnimation.m_DefaultName = animation;
-    graphics->m_pAnimation.Play(animation);
+    graphics->m_Animation.m_DefaultName = animation;
+    graphics->m_Animation.Play(animation);
 }
 
 void SwitchInput(bool enabled)

@@ -9,7 +9,6 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Message.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/HUD.h"
@@ -18,6 +17,7 @@
 #include "physics/Body.h"
 #include "physics/ContactRecord.h"
 #include "physics/Polygon.h"
+#include "platform/Log.h"
 
 namespace Framework
 {

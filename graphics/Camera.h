@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/ProcessState.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 #include <vector>
 

@@ -3,10 +3,10 @@
 #include "data/FieldList.h"
 #include "data/GameObjectComposition.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "graphics/Graphics.h"
 #include "graphics/GraphicsComponent.h"
 #include "graphics/ResourceManager.h"
+#include "platform/Log.h"
 
 namespace Framework
 {
@@ -20,8 +20,8 @@ void CustomShape::Initialize()
 {
     if (GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr)
     {
-        graphics->m_pSprite.Size = {m_Width, m_Height};
-        graphics->m_pSprite.BuildQuad();
+        graphics->m_Sprite.Size = {m_Width, m_Height};
+        graphics->m_Sprite.BuildQuad();
     }
     m_HalfWidth = static_cast<float>(m_Width) * 0.5f;
     m_HalfHeight = static_cast<float>(m_Height) * 0.5f;

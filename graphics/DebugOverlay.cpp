@@ -4,7 +4,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "graphics/Camera.h"
 #include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
@@ -292,8 +292,8 @@ void DebugOverlay::BuildReadout(const Core& core, const OverlayCounts& counts, s
         float x = centre.x - viewW + w * 0.5f + 8.0f;
         for (char c : line)
         {
-            auto frames = font->m_pAnimation.m_UVmap.find(GlyphAnimation(c));
-            auto uv = frames != font->m_pAnimation.m_UVmap.end() && !frames->second.empty()
+            auto frames = font->m_Animation.m_UVmap.find(GlyphAnimation(c));
+            auto uv = frames != font->m_Animation.m_UVmap.end() && !frames->second.empty()
                           ? tables.m_UVMap.find(frames->second.front())
                           : tables.m_UVMap.end();
             if (uv != tables.m_UVMap.end())

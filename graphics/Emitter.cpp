@@ -4,10 +4,10 @@
 #include "data/GameObjectComposition.h"
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "graphics/Graphics.h"
 #include "graphics/ParticleSpawners.h"
 #include "graphics/ResourceManager.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 #include <cmath>

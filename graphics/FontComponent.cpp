@@ -58,8 +58,8 @@ void ShowGlyph(GameObjectComposition* glyph, const std::string& name)
 {
     if (GraphicsComponent* graphics = glyph->GetGraphics())
     {
-        graphics->m_pAnimation.m_DefaultName = name;
-        graphics->m_pAnimation.Play(name);
+        graphics->m_Animation.m_DefaultName = name;
+        graphics->m_Animation.Play(name);
     }
 }
 } // namespace

@@ -1,7 +1,6 @@
 #include "graphics/Graphics.h"
 
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
 #include "graphics/Camera.h"
 #include "graphics/CustomShape.h"
@@ -10,6 +9,7 @@
 #include "graphics/ResourceManager.h"
 #include "input/Input.h"
 #include "platform/FileSystem.h"
+#include "platform/Log.h"
 #include "platform/Window.h"
 
 #include <algorithm>

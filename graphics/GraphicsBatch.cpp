@@ -105,14 +105,14 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         {
             continue;
         }
-        const Sprite& sprite = component->m_pSprite;
+        const Sprite& sprite = component->m_Sprite;
         float radius = std::max(sprite.HalfWidth, sprite.HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
         if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||
             std::fabs(transform->Position.y - m_ViewCentre.y) > m_HalfViewHeight + radius)
         {
             continue;
         }
-        component->m_pAnimation.AdvanceAnimation(dt);
+        component->m_Animation.AdvanceAnimation(dt);
         scaledDown = scaledDown || std::fabs(transform->Scale.x) < 1.0f || std::fabs(transform->Scale.y) < 1.0f;
 
         // The world matrix of the transform (scale, rotation, translation), applied to x and y only.
@@ -285,7 +285,7 @@ void Graphics::DrawParticles()
         {
             continue;
         }
-        const Sprite& ownerSprite = graphics->m_pSprite;
+        const Sprite& ownerSprite = graphics->m_Sprite;
         float radius =
             std::max(ownerSprite.HalfWidth, ownerSprite.HalfHeight) * std::max(transform->Scale.x, transform->Scale.y);
         if (std::fabs(transform->Position.x - m_ViewCentre.x) > m_HalfViewWidth + radius ||

@@ -10,7 +10,7 @@ namespace Framework
 
 GraphicsComponent::GraphicsComponent()
 {
-    m_pAnimation.m_TargetSprite = &m_pSprite;
+    m_Animation.m_TargetSprite = &m_Sprite;
 }
 
 IComponent* GraphicsComponent::Clone() const
@@ -19,8 +19,8 @@ IComponent* GraphicsComponent::Clone() const
                                                 : new GraphicsComponent();
     copy->Owner = Owner;
     copy->System = System;
-    copy->m_pSprite = m_pSprite;
-    copy->m_pAnimation.CopyFrom(m_pAnimation);
+    copy->m_Sprite = m_Sprite;
+    copy->m_Animation.CopyFrom(m_Animation);
     copy->m_zOrder = m_zOrder;
     copy->m_zOrderString = m_zOrderString;
     return copy;
@@ -28,8 +28,8 @@ IComponent* GraphicsComponent::Clone() const
 
 void GraphicsComponent::DescribeFields(FieldList& fields)
 {
-    fields.Block("m_pSprite", [this](FieldList& sprite) { sprite.String("default", m_pSprite.Name); });
-    fields.Block("m_pAnimation", [this](FieldList& animation) { m_pAnimation.DescribeFields(animation); });
+    fields.Block("m_pSprite", [this](FieldList& sprite) { sprite.String("default", m_Sprite.Name); });
+    fields.Block("m_pAnimation", [this](FieldList& animation) { m_Animation.DescribeFields(animation); });
     // Written as "m_zOrder"; hand-written files say "m_zOrderString". The reader takes either.
     fields.String("m_zOrder", m_zOrderString);
 }
@@ -41,11 +41,11 @@ void GraphicsComponent::Serialize(TextSerializer& reader, const std::string& blo
     ResourceManager* resources = CORE != nullptr ? CORE->m_ResourceManager : nullptr;
     if (resources != nullptr)
     {
-        m_pSprite.UVs = resources->GetUV(m_pSprite.Name);
-        m_pSprite.Size = resources->GetDimensions(m_pSprite.Name);
+        m_Sprite.UVs = resources->GetUV(m_Sprite.Name);
+        m_Sprite.Size = resources->GetDimensions(m_Sprite.Name);
     }
-    m_pSprite.BuildQuad();
-    m_pAnimation.BuildFrames();
+    m_Sprite.BuildQuad();
+    m_Animation.BuildFrames();
     m_zOrder = resources != nullptr ? resources->GetZOrder(m_zOrderString) : 0;
     if (m_zOrder != oldLayer)
     {

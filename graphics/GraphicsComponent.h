@@ -28,8 +28,8 @@ public:
 
     std::string GetName() const override { return TypeName; }
 
-    Sprite m_pSprite;
-    Animation m_pAnimation;
+    Sprite m_Sprite;
+    Animation m_Animation;
     int m_zOrder = 0;
     std::string m_zOrderString;
 };

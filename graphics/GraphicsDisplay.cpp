@@ -1,9 +1,9 @@
 // The Graphics system's display: the fade, the viewport and window size, full screen and focus, screenshots.
 #include "graphics/Graphics.h"
 
-#include "engine/Log.h"
 #include "graphics/Camera.h"
 #include "platform/Image.h"
+#include "platform/Log.h"
 #include "platform/UserFolders.h"
 #include "platform/Window.h"
 

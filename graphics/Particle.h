@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Vector.h"
 #include "graphics/Sprite.h"
+#include "platform/Vector.h"
 
 #include <string>
 #include <vector>

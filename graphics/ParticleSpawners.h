@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/ProcessState.h"
-#include "engine/Vector.h"
 #include "graphics/Particle.h"
+#include "platform/Vector.h"
 
 namespace Framework
 {

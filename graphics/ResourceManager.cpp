@@ -1,9 +1,9 @@
 #include "graphics/ResourceManager.h"
 
 #include "data/TextSerializer.h"
-#include "engine/Log.h"
 #include "engine/Paths.h"
 #include "platform/FileSystem.h"
+#include "platform/Log.h"
 
 #include <filesystem>
 

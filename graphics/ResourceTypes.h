@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 namespace Framework
 {

@@ -14,8 +14,8 @@ void SetDefaultAnimation::Initialize()
     {
         return;
     }
-    graphics->m_pAnimation.m_DefaultName = m_Default;
-    graphics->m_pAnimation.Play(m_Default);
+    graphics->m_Animation.m_DefaultName = m_Default;
+    graphics->m_Animation.Play(m_Default);
 }
 
 IComponent* SetDefaultAnimation::Clone() const

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Vector.h"
 #include "graphics/ResourceTypes.h"
+#include "platform/Vector.h"
 
 #include <array>
 #include <string>

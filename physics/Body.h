@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/IComponent.h"
-#include "engine/Vector.h"
 #include "physics/Polygon.h"
+#include "platform/Vector.h"
 
 namespace Framework
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Vector.h"
 #include "physics/ContactRecord.h"
+#include "platform/Vector.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Message.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 namespace Framework
 {

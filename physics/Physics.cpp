@@ -4,13 +4,13 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "engine/Message.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
 #include "physics/Collision.h"
 #include "physics/ContactRecord.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "engine/Log.h"
 #include "platform/Image.h"
 #include "platform/ImagePrefetch.h"
+#include "platform/Log.h"
 #include "platform/RenderDevice.h"
 
 #include <SDL.h>

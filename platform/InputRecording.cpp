@@ -1,6 +1,6 @@
 #include "platform/InputRecording.h"
 
-#include "engine/Log.h"
+#include "platform/Log.h"
 
 #include <algorithm>
 #include <cstdio>

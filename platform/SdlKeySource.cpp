@@ -1,6 +1,6 @@
 #include "platform/SdlKeySource.h"
 
-#include "engine/Log.h"
+#include "platform/Log.h"
 #include "platform/SdlEventHub.h"
 #include "platform/Window.h"
 

@@ -1,4 +1,4 @@
-#include "engine/Log.h"
+#include "platform/Log.h"
 #include "platform/SoundDevice.h"
 
 #include <SDL.h>

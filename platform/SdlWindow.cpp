@@ -1,5 +1,5 @@
-#include "engine/Log.h"
 #include "platform/Image.h"
+#include "platform/Log.h"
 #include "platform/SdlEventHub.h"
 #include "platform/Window.h"
 

@@ -117,11 +117,11 @@ void ShowMenuAnimation(GameObjectComposition* object, const std::string& name)
     {
         return;
     }
-    graphics->m_pAnimation.Play(name);
-    auto frames = graphics->m_pAnimation.m_Frames.find(name);
-    if (frames != graphics->m_pAnimation.m_Frames.end() && !frames->second.empty())
+    graphics->m_Animation.Play(name);
+    auto frames = graphics->m_Animation.m_Frames.find(name);
+    if (frames != graphics->m_Animation.m_Frames.end() && !frames->second.empty())
     {
-        graphics->m_pSprite.UVs = frames->second.front();
+        graphics->m_Sprite.UVs = frames->second.front();
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/IComponent.h"
-#include "engine/Vector.h"
+#include "platform/Vector.h"
 
 #include <string>
 #include <vector>

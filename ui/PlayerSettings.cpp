@@ -2,8 +2,8 @@
 
 #include "audio/Audio.h"
 #include "engine/Core.h"
-#include "engine/Log.h"
 #include "graphics/Graphics.h"
+#include "platform/Log.h"
 
 #include <cmath>
 #include <filesystem>

@@ -25,8 +25,8 @@ void ScrollComponent::Initialize()
     {
         return;
     }
-    graphics->m_pAnimation.AddAnimation(kScroll, {m_ViewRect});
-    graphics->m_pAnimation.Play(kScroll);
+    graphics->m_Animation.AddAnimation(kScroll, {m_ViewRect});
+    graphics->m_Animation.Play(kScroll);
     ShowView();
 }
 
@@ -72,7 +72,7 @@ void ScrollComponent::ResetScroll()
     m_ViewRect.m_UVBottomRight.y = m_BaseRect.m_UVTopRight.y + m_WindowHeight;
     if (GraphicsComponent* graphics = Owner != nullptr ? Owner->GetGraphics() : nullptr)
     {
-        graphics->m_pAnimation.Play(kScroll);
+        graphics->m_Animation.Play(kScroll);
     }
     ShowView();
 }
@@ -107,9 +107,9 @@ void ScrollComponent::ShowView()
     {
         return;
     }
-    graphics->m_pSprite.UVs = m_ViewRect;
-    auto frames = graphics->m_pAnimation.m_Frames.find(kScroll);
-    if (frames != graphics->m_pAnimation.m_Frames.end())
+    graphics->m_Sprite.UVs = m_ViewRect;
+    auto frames = graphics->m_Animation.m_Frames.find(kScroll);
+    if (frames != graphics->m_Animation.m_Frames.end())
     {
         frames->second.assign(1, m_ViewRect);
     }

@@ -64,7 +64,7 @@ protected:
         SoundRecord* record = core.m_Audio->FindSound(sound);
         return record != nullptr ? record->m_Starts : 0;
     }
-    std::string Shown(GameObjectComposition* object) { return object->GetGraphics()->m_pAnimation.m_Current; }
+    std::string Shown(GameObjectComposition* object) { return object->GetGraphics()->m_Animation.m_Current; }
 };
 
 } // namespace Framework

@@ -55,7 +55,7 @@ protected:
     GameObjectComposition* Object(const std::string& key) { return core.m_Factory->FindObject(key); }
     Transform& HeroPlace() { return *Object("Kibbet")->GetTransform(); }
     Body& HeroBody() { return *Object("Kibbet")->GetBody(); }
-    std::string Shown(const std::string& key) { return Object(key)->GetGraphics()->m_pAnimation.m_Current; }
+    std::string Shown(const std::string& key) { return Object(key)->GetGraphics()->m_Animation.m_Current; }
 };
 
 } // namespace Framework

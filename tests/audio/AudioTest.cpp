@@ -3,7 +3,7 @@
 
 #include "audio/Audio.h"
 #include "engine/Core.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -198,7 +198,7 @@ TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)
     Core core;
     auto owned = std::make_unique<FakeWindow>();
     FakeWindow* window = owned.get();
-    WindowsSystem windows(&core, "A Kibbet", std::move(owned));
+    WindowSystem windows(&core, "A Kibbet", std::move(owned));
     core.m_Windows = &windows;
     auto device = std::make_unique<FakeSoundDevice>();
     FakeSoundDevice* mixer = device.get();

@@ -9,6 +9,7 @@
 #include "engine/Core.h"
 #include "engine/ProcessState.h"
 #include "gameflow/GameLogic.h"
+#include "platform/Log.h"
 
 #include <cstdint>
 #include <string>
@@ -104,6 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     factory.DestroyAllObjects();
     RestorePlacements(placements);
     // Each input's messages are new; the set of those written would otherwise grow for the whole run.
-    LoggedOnceMessages.clear();
+    ForgetLoggedOnce();
     return 0;
 }

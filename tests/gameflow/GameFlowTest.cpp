@@ -151,7 +151,7 @@ TEST_F(GameFlowTest, TheWinScreenLeavesTheHeroAlive)
     Frames(150);
     EXPECT_EQ(HeroPlace().Scale.x, 1.0f) << "no death animation on the win screen";
     EXPECT_EQ(HeroPlace().Scale.y, 1.0f);
-    EXPECT_EQ(Object("Kibbet")->GetGraphics()->m_pAnimation.m_Current.find("die"), std::string::npos);
+    EXPECT_EQ(Object("Kibbet")->GetGraphics()->m_Animation.m_Current.find("die"), std::string::npos);
 }
 
 TEST_F(GameFlowTest, EachWalkPairSetsItsFlagTakesInputAndGivesItBack)

@@ -33,10 +33,7 @@ protected:
         EngineTest::TearDown();
         CAMERA = Camera{};
     }
-    static std::string Shown(const GameObjectComposition* glyph)
-    {
-        return glyph->GetGraphics()->m_pAnimation.m_Current;
-    }
+    static std::string Shown(const GameObjectComposition* glyph) { return glyph->GetGraphics()->m_Animation.m_Current; }
 
     GameObjectComposition* sign = nullptr;
     FontComponent* font = nullptr;
@@ -78,7 +75,7 @@ TEST_F(FontComponentTest, EachCharacterSitsAtAMultipleOfItsOwnClassWidth)
         }
     }
     // "?" has an animation of its own over the question-mark frame.
-    const Sprite& question = font->m_Glyphs[4]->GetGraphics()->m_pSprite;
+    const Sprite& question = font->m_Glyphs[4]->GetGraphics()->m_Sprite;
     EXPECT_EQ(question.UVs.m_UVTopLeft.x, core.m_ResourceManager->GetUV("Char_Question").m_UVTopLeft.x);
     EXPECT_EQ(question.UVs.m_UVTopLeft.y, core.m_ResourceManager->GetUV("Char_Question").m_UVTopLeft.y);
 }
@@ -94,7 +91,7 @@ TEST_F(FontComponentTest, AShorterTextBlanksAndKeepsTheGlyphsAnEmptyOneMakesNone
     for (size_t i = 1; i < glyphs.size(); ++i)
     {
         EXPECT_EQ(Shown(glyphs[i]), "Char_Arrow_2") << i;
-        EXPECT_EQ(glyphs[i]->GetGraphics()->m_pAnimation.m_DefaultName, "Char_Arrow_2");
+        EXPECT_EQ(glyphs[i]->GetGraphics()->m_Animation.m_DefaultName, "Char_Arrow_2");
     }
 
     GameObjectComposition* blank = core.m_Factory->CreateObject("Sign", "Blank");

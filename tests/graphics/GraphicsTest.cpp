@@ -80,7 +80,7 @@ TEST_F(GraphicsTest, CullingKeepsObjectsWithinTheViewPlusTheirRadius)
 TEST_F(GraphicsTest, OnlyDrawnSpritesAnimate)
 {
     GameObjectComposition* hero = Find("Hero");
-    Animation& anim = hero->GetGraphics()->m_pAnimation;
+    Animation& anim = hero->GetGraphics()->m_Animation;
     EXPECT_EQ(anim.m_Current, "walkRight") << "set by SetDefaultAnimation";
     hero->GetTransform()->Position = {5000, 0};
     for (int i = 0; i < 10; ++i)
@@ -92,7 +92,7 @@ TEST_F(GraphicsTest, OnlyDrawnSpritesAnimate)
     Frame(0.05f);
     Frame(0.05f);
     EXPECT_EQ(anim.m_Frame, 1u);
-    EXPECT_FLOAT_EQ(hero->GetGraphics()->m_pSprite.UVs.m_UVTopRight.x, 0.5f) << "the LeftHalf frame";
+    EXPECT_FLOAT_EQ(hero->GetGraphics()->m_Sprite.UVs.m_UVTopRight.x, 0.5f) << "the LeftHalf frame";
 }
 
 TEST_F(GraphicsTest, ALayerBeyondTheBufferIsDrawnInSeveralBatches)

@@ -1,6 +1,6 @@
 #include "platform/SdlKeySource.h"
 #include "engine/Core.h"
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "input/Input.h"
 #include "platform/Window.h"
 

@@ -17,7 +17,7 @@ class MenuTest : public UiTest
 {
 protected:
     void SetUp() override { StartLevel("Level_00_Menu"); }
-    std::string Animation(const std::string& key) { return Find(key)->GetGraphics()->m_pAnimation.m_Current; }
+    std::string Animation(const std::string& key) { return Find(key)->GetGraphics()->m_Animation.m_Current; }
     // The window size the digit objects spell, "12800720" for 1280 x 720.
     std::string Resolution()
     {

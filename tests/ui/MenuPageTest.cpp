@@ -19,7 +19,7 @@ struct PageWay
 };
 
 // The main menu and the pause menu, seen by the player.
-struct MenuSpec
+struct MenuLayout
 {
     const char* Level;
     std::vector<int> Open; // keys that show the first page
@@ -28,39 +28,40 @@ struct MenuSpec
     const char* Roll;
 };
 
-const MenuSpec kMainMenu{"Level_00_Menu",
-                         {},
-                         {{}, "MainScreen", {"Beegin", "HowToPlay", "Options", "Credits", "Exit"}},
-                         {{kDown, kEnter}, "HowToPlayScreen", {}},
-                         {{kDown, kDown, kEnter},
-                          "OptionsScreen",
-                          {"Resolution", "Options_Sound", "Toggle_Fullscreen", "Toggle_Sound", "ReturnToMain"}},
-                         {{kDown, kDown, kDown, kEnter}, "CreditsScreen", {}},
-                         {{kUp, kEnter}, "ConfirmationScreen", {"Yes", "No"}},
-                         "Z_Bees",
-                         "Z_TeamCredits"};
-const MenuSpec kPauseMenu{"Level_Pause",
-                          {kEscape},
-                          {{},
-                           "HUD_Continue",
-                           {"HUD_Continue", "HUD_Restart", "HUD_Options", "HUD_Credits", "HUD_HowToPlay",
-                            "HUD_ReturnToMain", "HUD_QuitGame"}},
-                          {{kUp, kUp, kUp, kEnter}, "HUD_UI_HowToPlay", {}},
-                          {{kDown, kDown, kEnter}, "HUD_ToggleFullscreen", {"HUD_ToggleFullscreen", "HUD_ToggleSound"}},
-                          {{kDown, kDown, kDown, kEnter}, "HUD_Z_TeamCredits", {}},
-                          {{kUp, kEnter}, "HUD_Yes", {"HUD_Yes", "HUD_No"}},
-                          "HUD_Z_Bees",
-                          "HUD_Z_TeamCredits"};
+const MenuLayout kMainMenu{"Level_00_Menu",
+                           {},
+                           {{}, "MainScreen", {"Beegin", "HowToPlay", "Options", "Credits", "Exit"}},
+                           {{kDown, kEnter}, "HowToPlayScreen", {}},
+                           {{kDown, kDown, kEnter},
+                            "OptionsScreen",
+                            {"Resolution", "Options_Sound", "Toggle_Fullscreen", "Toggle_Sound", "ReturnToMain"}},
+                           {{kDown, kDown, kDown, kEnter}, "CreditsScreen", {}},
+                           {{kUp, kEnter}, "ConfirmationScreen", {"Yes", "No"}},
+                           "Z_Bees",
+                           "Z_TeamCredits"};
+const MenuLayout kPauseMenu{
+    "Level_Pause",
+    {kEscape},
+    {{},
+     "HUD_Continue",
+     {"HUD_Continue", "HUD_Restart", "HUD_Options", "HUD_Credits", "HUD_HowToPlay", "HUD_ReturnToMain",
+      "HUD_QuitGame"}},
+    {{kUp, kUp, kUp, kEnter}, "HUD_UI_HowToPlay", {}},
+    {{kDown, kDown, kEnter}, "HUD_ToggleFullscreen", {"HUD_ToggleFullscreen", "HUD_ToggleSound"}},
+    {{kDown, kDown, kDown, kEnter}, "HUD_Z_TeamCredits", {}},
+    {{kUp, kEnter}, "HUD_Yes", {"HUD_Yes", "HUD_No"}},
+    "HUD_Z_Bees",
+    "HUD_Z_TeamCredits"};
 
 class MenuPageTest : public UiTest, public testing::WithParamInterface<std::string>
 {
 protected:
     void SetUp() override
     {
-        StartLevel(Spec().Level);
-        Press(Spec().Open);
+        StartLevel(Layout().Level);
+        Press(Layout().Open);
     }
-    const MenuSpec& Spec() const { return GetParam() == kMainMenu.Level ? kMainMenu : kPauseMenu; }
+    const MenuLayout& Layout() const { return GetParam() == kMainMenu.Level ? kMainMenu : kPauseMenu; }
     void Press(const std::vector<int>& sequence)
     {
         for (int key : sequence)
@@ -80,8 +81,8 @@ protected:
         return Position(key).x == centre.x + pause->m_OffsetX && Position(key).y == centre.y + pause->m_OffsetY &&
                ScaleX(key) == pause->m_SavedTransform.Scale.x && ScaleX(key) > 0.0f;
     }
-    bool CursorOn(const std::string& item) { return Position(Spec().Cursor).y == Position(item).y; }
-    ScrollComponent& Roll() { return *Find(Spec().Roll)->GetScrollComponent(); }
+    bool CursorOn(const std::string& item) { return Position(Layout().Cursor).y == Position(item).y; }
+    ScrollComponent& Roll() { return *Find(Layout().Roll)->GetScrollComponent(); }
 };
 } // namespace
 
@@ -91,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(BothMenus, MenuPageTest, testing::Values(kMainMenu.Leve
 
 TEST_P(MenuPageTest, UpAndDownOnTheFirstPageWrapThroughEveryItem)
 {
-    const std::vector<std::string>& items = Spec().First.Items;
+    const std::vector<std::string>& items = Layout().First.Items;
     EXPECT_TRUE(CursorOn(items.front()));
     for (size_t i = 1; i <= items.size(); ++i)
     {
@@ -104,13 +105,13 @@ TEST_P(MenuPageTest, UpAndDownOnTheFirstPageWrapThroughEveryItem)
 
 TEST_P(MenuPageTest, EachPageOpensFromTheFirstAndBackReturns)
 {
-    for (const PageWay* page : {&Spec().HowToPlay, &Spec().Options, &Spec().Credits, &Spec().Confirm})
+    for (const PageWay* page : {&Layout().HowToPlay, &Layout().Options, &Layout().Credits, &Layout().Confirm})
     {
         SCOPED_TRACE(page->Shows);
         Press(page->Keys);
         EXPECT_TRUE(Shown(page->Shows));
-        EXPECT_FALSE(Shown(Spec().First.Shows));
-        EXPECT_EQ(Roll().m_Scroll, page == &Spec().Credits);
+        EXPECT_FALSE(Shown(Layout().First.Shows));
+        EXPECT_EQ(Roll().m_Scroll, page == &Layout().Credits);
         if (!page->Items.empty())
         {
             EXPECT_TRUE(CursorOn(page->Items[0]));
@@ -118,9 +119,9 @@ TEST_P(MenuPageTest, EachPageOpensFromTheFirstAndBackReturns)
             EXPECT_TRUE(CursorOn(page->Items[1]));
         }
         Press({kEscape});
-        EXPECT_TRUE(Shown(Spec().First.Shows));
+        EXPECT_TRUE(Shown(Layout().First.Shows));
         EXPECT_FALSE(Shown(page->Shows));
-        EXPECT_TRUE(CursorOn(Spec().First.Items.front()));
+        EXPECT_TRUE(CursorOn(Layout().First.Items.front()));
         EXPECT_FALSE(Roll().m_Scroll);
         EXPECT_EQ(Roll().ViewTop(), Roll().m_BaseRect.m_UVTopLeft.y);
     }
@@ -128,7 +129,7 @@ TEST_P(MenuPageTest, EachPageOpensFromTheFirstAndBackReturns)
 
 TEST_P(MenuPageTest, TheCreditsScrollOneStepAFrameAtMost)
 {
-    Press(Spec().Credits.Keys);
+    Press(Layout().Credits.Keys);
     float top = Roll().ViewTop();
     for (int i = 0; i < 20; ++i)
     {
@@ -139,8 +140,8 @@ TEST_P(MenuPageTest, TheCreditsScrollOneStepAFrameAtMost)
 
 TEST_P(MenuPageTest, OptionsToggleFullScreenAndSound)
 {
-    const std::vector<std::string>& items = Spec().Options.Items;
-    Press(Spec().Options.Keys);
+    const std::vector<std::string>& items = Layout().Options.Items;
+    Press(Layout().Options.Keys);
     bool fullscreen = core.m_Graphics->m_Fullscreen;
     for (size_t i = 0; items[i].find("Fullscreen") == std::string::npos; ++i)
     {
@@ -150,16 +151,16 @@ TEST_P(MenuPageTest, OptionsToggleFullScreenAndSound)
     EXPECT_NE(core.m_Graphics->m_Fullscreen, fullscreen);
     Press({kDown, kEnter});
     EXPECT_EQ(core.m_Audio->MasterVolume, 0.0f);
-    EXPECT_TRUE(Shown(Spec().Options.Shows));
+    EXPECT_TRUE(Shown(Layout().Options.Shows));
 }
 
 TEST_P(MenuPageTest, ConfirmationNoReturnsAndYesQuits)
 {
-    Press(Spec().Confirm.Keys);
+    Press(Layout().Confirm.Keys);
     Press({kDown, kEnter});
-    EXPECT_TRUE(Shown(Spec().First.Shows));
+    EXPECT_TRUE(Shown(Layout().First.Shows));
     EXPECT_FALSE(core.Quit);
-    Press(Spec().Confirm.Keys);
+    Press(Layout().Confirm.Keys);
     Press({kEnter});
     EXPECT_TRUE(core.Quit);
 }

@@ -12,12 +12,12 @@ class IWindow;
 
 // Owns the game's window, drains its events once per frame and turns them into engine messages
 // or the end of the program.
-class WindowsSystem : public ISystem
+class WindowSystem : public ISystem
 {
 public:
     // The window exists when the constructor returns.
-    WindowsSystem(Core* core, std::string title, std::unique_ptr<IWindow> window);
-    ~WindowsSystem() override;
+    WindowSystem(Core* core, std::string title, std::unique_ptr<IWindow> window);
+    ~WindowSystem() override;
 
     // Shows the window.
     void Initialize() override;

@@ -1,4 +1,4 @@
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 
 #include "engine/Core.h"
 #include "engine/Message.h"
@@ -8,15 +8,15 @@
 namespace Framework
 {
 
-WindowsSystem::WindowsSystem(Core* core, std::string title, std::unique_ptr<IWindow> window)
+WindowSystem::WindowSystem(Core* core, std::string title, std::unique_ptr<IWindow> window)
     : Title(std::move(title)), m_Core(core), m_Window(std::move(window))
 {
     WindowHandle = m_Window != nullptr ? m_Window->NativeHandle() : nullptr;
 }
 
-WindowsSystem::~WindowsSystem() = default;
+WindowSystem::~WindowSystem() = default;
 
-void WindowsSystem::Initialize()
+void WindowSystem::Initialize()
 {
     if (m_Window != nullptr)
     {
@@ -24,12 +24,12 @@ void WindowsSystem::Initialize()
     }
 }
 
-bool WindowsSystem::HasFocus() const
+bool WindowSystem::HasFocus() const
 {
     return m_Window != nullptr && m_Window->HasFocus();
 }
 
-void WindowsSystem::Update(float dt)
+void WindowSystem::Update(float dt)
 {
     (void)dt;
     if (m_Window == nullptr)

@@ -1,4 +1,4 @@
-#include "engine/WindowsSystem.h"
+#include "engine/WindowSystem.h"
 #include "engine/Core.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
@@ -12,7 +12,7 @@ using namespace Framework;
 namespace
 {
 // A real SDL window (offscreen driver) under a window system, with a headless Graphics to resize.
-class WindowsSystemTest : public ::testing::Test
+class WindowSystemTest : public ::testing::Test
 {
 protected:
     void SetUp() override
@@ -22,7 +22,7 @@ protected:
         {
             GTEST_SKIP() << "SDL could not open a window with this video driver";
         }
-        auto windows = std::make_unique<WindowsSystem>(&core, "A Kibbet", std::move(window));
+        auto windows = std::make_unique<WindowSystem>(&core, "A Kibbet", std::move(window));
         auto graphics = std::make_unique<Graphics>(&core);
         core.m_Windows = windows.get();
         core.m_Graphics = graphics.get();
@@ -44,7 +44,7 @@ protected:
 };
 } // namespace
 
-TEST_F(WindowsSystemTest, AltF4AndTheCloseButtonQuit)
+TEST_F(WindowSystemTest, AltF4AndTheCloseButtonQuit)
 {
     SDL_Event f4{};
     f4.type = SDL_KEYDOWN;
@@ -63,7 +63,7 @@ TEST_F(WindowsSystemTest, AltF4AndTheCloseButtonQuit)
     EXPECT_TRUE(core.Quit);
 }
 
-TEST_F(WindowsSystemTest, SizeChangesResizeTheBackBufferOnlyInAWindow)
+TEST_F(WindowSystemTest, SizeChangesResizeTheBackBufferOnlyInAWindow)
 {
     ASSERT_FALSE(core.m_Graphics->m_Fullscreen);
     SDL_Event size{};
