@@ -2,7 +2,6 @@
 #include "gameflow/BossArena.h"
 #include "gameflow/EnemyTriggers.h"
 #include "gameflow/HUD.h"
-#include "graphics/ResourceManager.h"
 #include "tests/actors/EnemyLevelFixture.h"
 
 #include <cmath>
@@ -131,10 +130,4 @@ TEST_F(BearTest, TheThirdCatchKillsTheBearAndOpensTheArena)
     EXPECT_EQ(Object("2Blocker"), nullptr);
     EXPECT_TRUE(core.m_GameLogic->Session().Level().RespawnPanEnabled);
     EXPECT_GE(Started("SFX_Bear_Death_VO"), 1);
-}
-
-TEST_F(BearTest, TheCubStandsHalfAsTallAsTheBearAtTheScaleOfTheClosingScene)
-{
-    ResourceManager& resources = *core.m_ResourceManager;
-    EXPECT_EQ(resources.GetDimensions("Cub").Height * 0.2f, resources.GetDimensions("Bear").Height * 0.5f);
 }
