@@ -50,8 +50,9 @@ public:
     // frame gate, then Steps by the time passed.
     void GameLoop();
     // Runs one frame of dt seconds: every system's Update in registration order (Physics skipped while Paused),
-    // then every system's LateUpdate (where the game logic runs the level manager); counts the frame and sets Quit once the frame limit is reached. Tests drive
-    // the engine through this too, so they see the frames the game runs.
+    // then every system's LateUpdate (where the game logic runs the level manager); counts the frame and sets
+    // Quit once the frame limit is reached. Tests drive the engine through this too, so they see the frames the
+    // game runs.
     void Step(float dt);
     // Calls SendMessage on every system in registration order.
     void BroadcastMessage(IMessage* message);
