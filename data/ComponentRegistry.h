@@ -28,7 +28,7 @@ enum class LevelBlock
 // Every component kind, one line each, in the order the Factory tests the names of an object type's blocks:
 //     X(class, typed accessor GameObjectComposition::Get<accessor>, ComponentSource, LevelBlock)
 // The type name is the class's own `static constexpr const char* TypeName`; nothing else lists the kinds.
-// To add a kind: write its class, include its header in data/ComponentRegistry.cpp, add your class here.
+// To add a kind: write its class, include its header in app/ComponentRegistry.cpp, add your class here.
 #define KIBBET_COMPONENT_KINDS(X)                                                                                      \
     X(Body, Body, Physics, AfterColon)                                                                                 \
     X(GraphicsComponent, Graphics, Graphics, AfterColon)                                                               \

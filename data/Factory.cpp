@@ -7,8 +7,6 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "engine/Paths.h"
-#include "graphics/Graphics.h"
-#include "physics/Physics.h"
 #include "platform/FileSystem.h"
 #include "platform/Log.h"
 
@@ -20,8 +18,22 @@ namespace Framework
 
 namespace
 {
-// The name the GameLogic system reports (gameflow/GameLogic.h).
-const std::string kGameLogicSystemName = "Game_Logic";
+// The systems that hand out prototype components lie above data/, so they are found among the systems by the
+// names they report (physics/Physics.h, graphics/Graphics.h, gameflow/GameLogic.h).
+const char* SystemNameOf(ComponentSource source)
+{
+    switch (source)
+    {
+    case ComponentSource::Physics:
+        return "Physics";
+    case ComponentSource::Graphics:
+        return "Graphics";
+    case ComponentSource::GameLogic:
+        return "Game_Logic";
+    default:
+        return nullptr;
+    }
+}
 } // namespace
 
 Factory::Factory(Core* core) : m_Core(core) {}
@@ -53,29 +65,19 @@ std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(const std::string
 
 ISystem* Factory::PrototypeSource(ComponentSource source) const
 {
-    if (m_Core == nullptr)
+    const char* name = SystemNameOf(source);
+    if (m_Core == nullptr || name == nullptr)
     {
         return nullptr;
     }
-    switch (source)
+    for (const std::unique_ptr<ISystem>& system : m_Core->Systems)
     {
-    case ComponentSource::Physics:
-        return m_Core->m_Physics;
-    case ComponentSource::Graphics:
-        return m_Core->m_Graphics;
-    case ComponentSource::GameLogic:
-        // The game logic lies above data/, so it is found among the systems by the name it reports.
-        for (const std::unique_ptr<ISystem>& system : m_Core->Systems)
+        if (system->GetName() == name)
         {
-            if (system->GetName() == kGameLogicSystemName)
-            {
-                return system.get();
-            }
+            return system.get();
         }
-        return nullptr;
-    default:
-        return nullptr;
     }
+    return nullptr;
 }
 
 std::unique_ptr<GameObjectComposition> Factory::LoadObjectType(TextSerializer& reader, const std::string& typeName)

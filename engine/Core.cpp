@@ -2,8 +2,6 @@
 
 #include "engine/ISystem.h"
 #include "engine/Message.h"
-#include "gameflow/GameLogic.h"
-#include "graphics/Graphics.h"
 #include "platform/Clock.h"
 
 namespace Framework
@@ -31,9 +29,9 @@ void Core::AddSystem(std::unique_ptr<ISystem> system)
 
 void Core::GameLoop()
 {
-    if (m_Graphics != nullptr)
+    for (auto& system : Systems)
     {
-        m_Graphics->HandleFocus();
+        system->BeforeFirstFrame();
     }
     uint32_t last = m_Clock->NowMs();
     if (Quit)
@@ -76,9 +74,9 @@ void Core::Step(float dt)
         }
         system->Update(dt);
     }
-    if (m_GameLogic != nullptr)
+    for (auto& system : Systems)
     {
-        m_GameLogic->m_LevelManager.UpdateLevel(dt);
+        system->LateUpdate(dt);
     }
     ++m_FrameCount;
     if (m_FrameLimit != 0 && m_FrameCount >= m_FrameLimit)

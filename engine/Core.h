@@ -46,11 +46,13 @@ public:
 
     // Appends a system to the registration order; the Core takes ownership.
     void AddSystem(std::unique_ptr<ISystem> system);
-    // Runs frames until Quit is found set at the end of one: waits out the frame gate, then Steps by the time passed.
+    // Runs every system's BeforeFirstFrame, then frames until Quit is found set at the end of one: waits out the
+    // frame gate, then Steps by the time passed.
     void GameLoop();
     // Runs one frame of dt seconds: every system's Update in registration order (Physics skipped while Paused),
-    // then the level manager's; counts the frame and sets Quit once the frame limit is reached. Tests drive
-    // the engine through this too, so they see the frames the game runs.
+    // then every system's LateUpdate (where the game logic runs the level manager); counts the frame and sets
+    // Quit once the frame limit is reached. Tests drive the engine through this too, so they see the frames the
+    // game runs.
     void Step(float dt);
     // Calls SendMessage on every system in registration order.
     void BroadcastMessage(IMessage* message);

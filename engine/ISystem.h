@@ -24,8 +24,13 @@ public:
     virtual void Load() {}
     // Called on every system, in registration order, each time a level starts.
     virtual void ResetForLevel() {}
+    // Called on every system, in registration order, once as the game loop starts, before its first frame.
+    virtual void BeforeFirstFrame() {}
     // One frame; dt is the elapsed time in seconds.
     virtual void Update(float dt) = 0;
+    // Called on every system, in registration order, once every Update of the frame has run (also on a system
+    // whose Update the pause skipped); dt is the frame's.
+    virtual void LateUpdate(float dt) { (void)dt; }
     // Synchronous delivery of a broadcast message; the default ignores it.
     virtual void SendMessage(IMessage* message) { (void)message; }
     // Hands out a component that joins the system's live list; the key is the sprite draw key.

@@ -13,6 +13,7 @@ enum MessageIdType : int32_t
     CharacterKey = 4,
     MouseMove = 6,
     FileDropped = 7,
+    WindowResized = 8,
 };
 
 // A notification delivered synchronously to systems or to the components of one object.
@@ -44,6 +45,16 @@ public:
     explicit FileDrop(std::string fileName) : IMessage(FileDropped), FileName(std::move(fileName)) {}
 
     std::string FileName;
+};
+
+// The window's client area took a new size (id 8), in pixels.
+class MessageWindowResize : public IMessage
+{
+public:
+    MessageWindowResize(unsigned width, unsigned height) : IMessage(WindowResized), Width(width), Height(height) {}
+
+    unsigned Width;
+    unsigned Height;
 };
 
 } // namespace Framework

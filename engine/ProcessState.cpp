@@ -1,15 +1,25 @@
 #include "engine/ProcessState.h"
 
 #include "engine/Core.h"
-#include "graphics/Camera.h"
 #include "platform/Log.h"
 #include "platform/Window.h"
+
+#include <algorithm>
 
 namespace Framework
 {
 
+namespace
+{
+// Built on first use, so a reset may be added from another file's static initialisation.
+std::vector<void (*)()>& AddedResets()
+{
+    static std::vector<void (*)()> resets;
+    return resets;
+}
+} // namespace
+
 Core* CORE = nullptr;
-Camera CAMERA;
 std::deque<DebugLine> DebugLineQueue;
 uint32_t ObjectIdCounter = 0;
 bool HudLoaded = false;
@@ -19,7 +29,6 @@ std::string ResourceRootFolder = "Resources";
 void ResetProcessState()
 {
     CORE = nullptr;
-    CAMERA = Camera{};
     DebugLineQueue.clear();
     ObjectIdCounter = 0;
     HudLoaded = false;
@@ -27,6 +36,19 @@ void ResetProcessState()
     ResourceRootFolder = "Resources";
     ForgetLoggedOnce();
     ClearSdlEventListeners();
+    for (void (*reset)() : AddedResets())
+    {
+        reset();
+    }
+}
+
+void AddProcessStateReset(void (*reset)())
+{
+    std::vector<void (*)()>& resets = AddedResets();
+    if (std::find(resets.begin(), resets.end(), reset) == resets.end())
+    {
+        resets.push_back(reset);
+    }
 }
 
 } // namespace Framework

@@ -2,7 +2,6 @@
 
 #include "engine/Core.h"
 #include "engine/Message.h"
-#include "graphics/Graphics.h"
 #include "platform/Window.h"
 
 namespace Framework
@@ -62,12 +61,11 @@ void WindowSystem::Update(float dt)
             break;
         }
         case WindowEvent::Kind::Resize:
-            // In full screen the back buffer keeps the chosen resolution; the picture is scaled.
-            if (m_Core->m_Graphics != nullptr && !m_Core->m_Graphics->m_Fullscreen)
-            {
-                m_Core->m_Graphics->Resize(static_cast<unsigned>(event.Width), static_cast<unsigned>(event.Height));
-            }
+        {
+            MessageWindowResize message(static_cast<unsigned>(event.Width), static_cast<unsigned>(event.Height));
+            m_Core->BroadcastMessage(&message);
             break;
+        }
         }
     }
 }

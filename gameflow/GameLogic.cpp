@@ -195,6 +195,11 @@ void GameLogic::UpdateLogicComponents(float dt)
     }
 }
 
+void GameLogic::LateUpdate(float dt)
+{
+    m_LevelManager.UpdateLevel(dt);
+}
+
 void GameLogic::SendMessage(IMessage* message)
 {
     if (message != nullptr && message->MessageId == Contact)

@@ -36,6 +36,8 @@ public:
     void ResetForLevel() override;
     // What the physics reported, the actors near the view, then the hero, then the flow's state.
     void Update(float dt) override;
+    // The level manager's frame, after every system's Update.
+    void LateUpdate(float dt) override;
     // Contacts go to the hero's controller, which lands the hero on static ground.
     void SendMessage(IMessage* message) override;
     IComponent* CreateComponent(int key) override;

@@ -13,6 +13,19 @@
 namespace Framework
 {
 
+Camera CAMERA;
+
+namespace
+{
+void ResetCamera()
+{
+    CAMERA = Camera{};
+}
+
+// Defined after CAMERA, so the camera exists before its reset can run.
+[[maybe_unused]] const bool g_CameraResetAdded = (AddProcessStateReset(&ResetCamera), true);
+} // namespace
+
 Mat4 Multiply(const Mat4& a, const Mat4& b)
 {
     Mat4 out;

@@ -60,6 +60,9 @@ public:
     std::vector<GameObjectComposition*> m_ParallaxObjects;
 };
 
+// The one camera; ResetProcessState (engine/ProcessState.h) puts it back to its start value.
+extern Camera CAMERA;
+
 // The product a x b of two row-major matrices (row vectors: v * a * b).
 Mat4 Multiply(const Mat4& a, const Mat4& b);
 

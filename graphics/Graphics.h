@@ -46,8 +46,12 @@ public:
     void Load() override;
     // Loads every texture still missing (a level about to start waits for them).
     void LoadAllTextures();
+    // Applies the window's focus to the display before the first frame.
+    void BeforeFirstFrame() override;
     // Draws and presents one frame.
     void Update(float dt) override;
+    // A new size of the window resizes the back buffer, unless in full screen (the picture is scaled there).
+    void SendMessage(IMessage* message) override;
     // A new sprite registered in the list of layer key.
     IComponent* CreateComponent(int key) override;
     // A new sprite for an object type: never registered, never drawn.

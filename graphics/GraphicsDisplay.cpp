@@ -1,6 +1,7 @@
 // The Graphics system's display: the fade, the viewport and window size, full screen and focus, screenshots.
 #include "graphics/Graphics.h"
 
+#include "engine/Message.h"
 #include "graphics/Camera.h"
 #include "platform/Image.h"
 #include "platform/Log.h"
@@ -122,6 +123,21 @@ void Graphics::ToggleFullscreen()
         m_Window->SetFullscreen(m_Fullscreen);
     }
     Resize(m_ResolutionWidth, m_ResolutionHeight);
+}
+
+void Graphics::BeforeFirstFrame()
+{
+    HandleFocus();
+}
+
+void Graphics::SendMessage(IMessage* message)
+{
+    // In full screen the back buffer keeps the chosen resolution; the picture is scaled.
+    if (message != nullptr && message->MessageId == WindowResized && !m_Fullscreen)
+    {
+        auto* resize = static_cast<MessageWindowResize*>(message);
+        Resize(resize->Width, resize->Height);
+    }
 }
 
 void Graphics::HandleFocus()

@@ -130,3 +130,14 @@ TEST_F(CameraTest, LookAheadLeadsAfterASecondAndFallsBackWhenStill)
     EXPECT_LT(CAMERA.m_LookAhead, 100.0f);
     EXPECT_GT(CAMERA.m_LookAhead, 85.0f) << "one unit per frame";
 }
+
+TEST(CameraState, ResetProcessStatePutsTheCameraBackToItsStartValue)
+{
+    // The camera lives in graphics/ and adds its own reset; without it every test would see the last one's view.
+    CAMERA.InitCamera(800, 600);
+    CAMERA.SetCameraLocks(10.0f, 20.0f);
+    ResetProcessState();
+    EXPECT_EQ(CAMERA.m_ClientWidth, 1280);
+    EXPECT_EQ(CAMERA.m_HalfClient.x, 640.0f);
+    EXPECT_FALSE(CAMERA.m_LockMinX);
+}

@@ -1,6 +1,7 @@
 #include "data/ComponentRegistry.h"
 
-// Every component class the registry names; a new kind's header goes here.
+// Every component class the registry names; a new kind's header goes here. The table is defined at the top of
+// the program, where every folder may be included, and read through data/ComponentRegistry.h below it.
 #include "actors/GameLogicComponent.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
