@@ -127,25 +127,28 @@ TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
 }
 
 // The campaign after the first level: each replay in tests/replays runs its level to the exit without a death,
-// collects every pollen and passes every hive; the last frame is in the next level of the file order.
-TEST(LevelFlowProgram, EveryCampaignLevelIsFinishedByItsReplay)
+// collects every pollen and passes every hive; the last frame is in the next level of the file order. One test a
+// level, so each route has the whole of a test's time.
+struct Moment
 {
-    struct Moment
-    {
-        int Frame;
-        std::vector<std::string> Parts;
-    };
-    struct Route
-    {
-        std::string Level;
-        std::vector<Moment> Moments;
-    };
+    int Frame;
+    std::vector<std::string> Parts;
+};
+struct Route
+{
+    std::string Level;
+    std::vector<Moment> Moments;
+};
+
+// The routes, one per level after the first.
+std::vector<Route> CampaignRoutes()
+{
     const auto onRoute = [](const std::string& collected, const std::string& checkpoint)
     {
         return std::vector<std::string>{"\"lives\":3", "\"collected\":" + collected,
                                         "\"checkpoint\":{" + checkpoint + "}"};
     };
-    const std::vector<Route> routes{
+    return {
         // Flies over the first gap, rolls twice through the wasp, rides the geyser up the cliff, waits for the
         // lift and jumps off it at the far end.
         {"Level_02",
@@ -177,22 +180,31 @@ TEST(LevelFlowProgram, EveryCampaignLevelIsFinishedByItsReplay)
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
           {2766, {"\"level\":\"Level_Bear\""}}}},
     };
-    for (const Route& route : routes)
+}
+
+class CampaignRoute : public ::testing::TestWithParam<Route>
+{
+};
+
+TEST_P(CampaignRoute, IsFinishedByItsReplay)
+{
+    const Route& route = GetParam();
+    const std::string replay =
+        "--level " + route.Level + " --replay " + SourcePath("tests/replays/" + route.Level + ".txt");
+    for (const Moment& m : route.Moments)
     {
-        const std::string replay =
-            "--level " + route.Level + " --replay " + SourcePath("tests/replays/" + route.Level + ".txt");
-        for (const Moment& m : route.Moments)
+        std::string world = World(replay, m.Frame);
+        for (const std::string& part : m.Parts)
         {
-            std::string world = World(replay, m.Frame);
-            for (const std::string& part : m.Parts)
-            {
-                EXPECT_TRUE(Has(world, part))
-                    << route.Level << " went off its route by frame " << m.Frame << ": " << part << "\n"
-                    << world;
-            }
+            EXPECT_TRUE(Has(world, part))
+                << route.Level << " went off its route by frame " << m.Frame << ": " << part << "\n"
+                << world;
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(LevelFlowProgram, CampaignRoute, ::testing::ValuesIn(CampaignRoutes()),
+                         [](const ::testing::TestParamInfo<Route>& param) { return param.param.Level; });
 
 // tests/replays/Campaign.txt (made by tools/join-replays from the level replays): the splash skipped, "Beegin"
 // chosen, every level played by its own route, the ending and back to the menu, all in one run.
