@@ -38,13 +38,13 @@ void BearAnimator::SetPose(BearPose pose)
     if (pose != m_Pose)
     {
         m_Pose = pose;
-        m_Counter = 0;
+        m_FramesInPose = 0;
     }
 }
 
 void BearAnimator::Update(GameObjectComposition* object)
 {
-    ++m_Counter;
+    ++m_FramesInPose;
     for (const BearAnimation& animation : BearAnimations)
     {
         if (animation.Pose == m_Pose)

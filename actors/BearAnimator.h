@@ -23,7 +23,8 @@ enum class BearPose : int
     Dance = 12,
 };
 
-// Picks the bear's (or the cub's) animation from its pose and facing, once a frame after its behaviour ran.
+// Picks the bear's (or the cub's) animation from its pose and facing, once a frame after its behaviour ran (as
+// HeroAnimator does for the hero).
 class BearAnimator
 {
 public:
@@ -32,13 +33,13 @@ public:
     // Shows the pose's animation on the object's sprite and counts the frame.
     void Update(GameObjectComposition* object);
     // Frames shown in this pose, so a step can tell a finished animation of the pose before from its own.
-    int FramesInPose() const { return m_Counter; }
+    int FramesInPose() const { return m_FramesInPose; }
 
     bool m_FacingRight = true;
 
 private:
     BearPose m_Pose = BearPose::Idle;
-    int m_Counter = 0;
+    int m_FramesInPose = 0;
 };
 
 // One frame of a walk leg from the actor's home towards home + range (right) or home - range (left) at the speed:

@@ -3,7 +3,7 @@
 namespace Framework
 {
 
-// Every behaviour kind the data can name, one line each: X(number in the data, Name). The kind's own file
+// Every behaviour kind the data can name, one line each: X(number in the data, Name). The kind's file
 // defines Make<Name>Behaviour, which builds its class from the GameLogic block's values.
 #define KIBBET_BEHAVIOUR_KINDS(X)                                                                                      \
     X(0, Still)                                                                                                        \

@@ -28,10 +28,10 @@ public:
     void Initialize() override;
     // A new component registered with the same GameLogic system, holding a copy of the behaviour in its state.
     IComponent* Clone() const override;
+    // Lists the values the behaviour is built from (they keep their values where a truncated file ends).
+    void DescribeFields(FieldList& fields) override;
     // Reads the block's values and builds a fresh behaviour of the kind they name.
     void Serialize(TextSerializer& reader, const std::string& blockName) override;
-    // Writes the values the behaviour was built from.
-    void Write(TextWriter& writer, const std::string& blockName) const override;
     static constexpr const char* TypeName = "GameLogic";
     std::string GetName() const override { return TypeName; }
 
@@ -50,9 +50,6 @@ public:
     template <class Kind> Kind* As() const { return dynamic_cast<Kind*>(m_Behaviour.get()); }
 
 private:
-    // The positional fields of "m_Behavior", from the kind to the path.
-    static void ReadParams(TextSerializer& reader, BehaviourParams& params);
-
     BehaviourParams m_Params;
     std::unique_ptr<Behaviour> m_Behaviour;
     std::unique_ptr<KnockbackBehaviour> m_Knockback;

@@ -36,26 +36,25 @@ bool Show(Animation& animation, const std::string& base, bool facingRight)
 }
 } // namespace
 
-void Animator::SetState(HeroState state)
+void HeroAnimator::SetPose(HeroState pose)
 {
-    if (state != m_AnimState)
+    if (pose != m_Pose)
     {
-        m_AnimState = state;
-        m_Phase = 0;
+        m_Pose = pose;
+        m_Stage = Stage::TakeOff;
     }
 }
 
-void Animator::Update(float dt)
+void HeroAnimator::Update()
 {
     m_Object = m_Controller != nullptr ? m_Controller->m_Hero : m_Object;
-    m_StateTime += dt;
     Animation* animation = AnimationOf(m_Object);
     if (animation == nullptr)
     {
         return;
     }
     animation->m_Speed = kFramePace;
-    switch (m_AnimState)
+    switch (m_Pose)
     {
     case HeroIdle:
         animation->m_Speed = kIdlePace;
@@ -63,29 +62,29 @@ void Animator::Update(float dt)
         animation->m_Loop = true;
         break;
     case HeroJump:
-        if (m_Phase == 0 && Show(*animation, "jumpStart", m_FacingRight))
+        if (m_Stage == Stage::TakeOff && Show(*animation, "jumpStart", m_FacingRight))
         {
-            m_Phase = 1;
+            m_Stage = Stage::Airborne;
         }
-        else if (m_Phase == 1)
+        else if (m_Stage == Stage::Airborne)
         {
             Body* body = m_Object->GetBody();
             if (Show(*animation, "glide", m_FacingRight) && (body == nullptr || body->m_Velocity.y <= 0.0f))
             {
-                m_Phase = 2;
+                m_Stage = Stage::Landing;
             }
         }
-        else if (m_Phase == 2)
+        else if (m_Stage == Stage::Landing)
         {
             Show(*animation, "land", m_FacingRight);
         }
         break;
     case HeroFly:
-        if (m_Phase == 0 && Show(*animation, "flyStart", m_FacingRight))
+        if (m_Stage == Stage::TakeOff && Show(*animation, "flyStart", m_FacingRight))
         {
-            m_Phase = 1;
+            m_Stage = Stage::Airborne;
         }
-        else if (m_Phase == 1)
+        else if (m_Stage == Stage::Airborne)
         {
             animation->m_Speed = kFlyPace;
             bool ended = Show(*animation, "fly", m_FacingRight);
@@ -93,10 +92,10 @@ void Animator::Update(float dt)
             if (ended && (m_Controller == nullptr || !m_Controller->HasFlown()))
             {
                 animation->m_Speed = kFramePace;
-                m_Phase = 2;
+                m_Stage = Stage::Landing;
             }
         }
-        else if (m_Phase == 2)
+        else if (m_Stage == Stage::Landing)
         {
             Show(*animation, "land", m_FacingRight);
         }
@@ -119,7 +118,7 @@ void Animator::Update(float dt)
     }
 }
 
-void PlayDeathAnimation(Animator& animator)
+void PlayDeathAnimation(HeroAnimator& animator)
 {
     Animation* animation = AnimationOf(animator.m_Object);
     Transform* t = animator.m_Object != nullptr ? animator.m_Object->GetTransform() : nullptr;

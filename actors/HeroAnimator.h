@@ -7,7 +7,7 @@ class GameObjectComposition;
 class HeroController;
 
 // The hero's states as the rest of the game and the state dump see them ("hero":{"state":N}), also the
-// animation states of its Animator.
+// poses of its HeroAnimator.
 enum HeroState : int
 {
     HeroIdle = 0,
@@ -18,26 +18,36 @@ enum HeroState : int
     HeroRoll = 5,
 };
 
-// Picks the hero's animation from its animation state, phase and facing.
-class Animator
+// Picks the hero's animation from its pose, the stage reached in the pose and its facing, once a frame after the
+// hero's controller ran (as BearAnimator does for the bear).
+class HeroAnimator
 {
 public:
-    explicit Animator(HeroController* controller) : m_Controller(controller) {}
+    // How far a jump or a flight has got: each shows its own animation.
+    enum class Stage : int
+    {
+        TakeOff = 0,
+        Airborne = 1,
+        Landing = 2,
+    };
 
-    // Sets the animation state; the phase starts again at 0 when it changes.
-    void SetState(HeroState state);
-    // Shows the animation of the current state and advances the phase when its animation has ended.
-    void Update(float dt);
+    explicit HeroAnimator(HeroController* controller) : m_Controller(controller) {}
+
+    // Changes the pose; the stage starts again at the take-off when it differs.
+    void SetPose(HeroState pose);
+    // Shows the pose's animation on the hero's sprite and moves to the next stage when its animation has ended.
+    void Update();
 
     GameObjectComposition* m_Object = nullptr;
-    float m_StateTime = 0.0f;
     bool m_FacingRight = true;
-    int m_Phase = 0;
     HeroController* m_Controller;
-    HeroState m_AnimState = HeroIdle;
+
+private:
+    HeroState m_Pose = HeroIdle;
+    Stage m_Stage = Stage::TakeOff;
 };
 
 // The dead hero's step while an end screen waits: the death animation, then the hero shrinks out of sight.
-void PlayDeathAnimation(Animator& animator);
+void PlayDeathAnimation(HeroAnimator& animator);
 
 } // namespace Framework

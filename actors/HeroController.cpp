@@ -32,7 +32,7 @@ Body* BodyOf(GameObjectComposition* object)
 }
 } // namespace
 
-HeroController::HeroController(GameLogic* logic) : m_Animator(std::make_unique<Animator>(this)), m_Logic(logic) {}
+HeroController::HeroController(GameLogic* logic) : m_Animator(std::make_unique<HeroAnimator>(this)), m_Logic(logic) {}
 
 HeroController::~HeroController() = default;
 
@@ -84,7 +84,7 @@ void HeroController::UpdateHero(GameObjectComposition* hero, const HeroIntent& i
         ApplyIntent(intent);
     }
     Step(dt);
-    m_Animator->Update(dt);
+    m_Animator->Update();
     PlaceAttackObject();
 }
 
@@ -126,26 +126,26 @@ void HeroController::Step(float dt)
     {
     case HeroMode::Idle:
     case HeroMode::Run:
-        m_Animator->SetState(State());
+        m_Animator->SetPose(State());
         Disarm();
         GroundCheck(dt);
         break;
     case HeroMode::Jump:
-        m_Animator->SetState(HeroJump);
+        m_Animator->SetPose(HeroJump);
         break;
     case HeroMode::Fly:
         FlySoundStep();
-        m_Animator->SetState(HeroFly);
+        m_Animator->SetPose(HeroFly);
         m_FlyTime += dt;
         break;
     case HeroMode::Fall:
         m_AirTime += dt;
-        m_Animator->SetState(HeroFall);
+        m_Animator->SetPose(HeroFall);
         Disarm();
         break;
     case HeroMode::RollGround:
     case HeroMode::RollAir:
-        m_Animator->SetState(HeroRoll);
+        m_Animator->SetPose(HeroRoll);
         RollStep(dt);
         break;
     default:
@@ -295,8 +295,8 @@ void HeroController::ResetToIdle()
     m_FlyTime = 0.0f;
     m_AirTime = 0.0f;
     m_RollTime = 0.0f;
-    m_Animator->SetState(HeroIdle);
-    m_Animator->Update(0.0f);
+    m_Animator->SetPose(HeroIdle);
+    m_Animator->Update();
 }
 
 void HeroController::StartLevel()

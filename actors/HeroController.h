@@ -97,7 +97,7 @@ public:
     static constexpr float kRollMinTime = 0.2f;
     static constexpr float kRollMaxTime = 0.5f;
 
-    std::unique_ptr<Animator> m_Animator;
+    std::unique_ptr<HeroAnimator> m_Animator;
     // The hero object of the latest update; null from a level start until the first.
     GameObjectComposition* m_Hero = nullptr;
 

@@ -5,7 +5,8 @@
 #include "actors/GameLogicComponent.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
-#include "gameflow/TriggerComponents.h"
+#include "gameflow/EnemyTriggers.h"
+#include "gameflow/Triggers.h"
 #include "graphics/CustomShape.h"
 #include "graphics/Emitter.h"
 #include "graphics/FontComponent.h"
@@ -13,7 +14,8 @@
 #include "graphics/Parallax.h"
 #include "graphics/SetDefaultAnimation.h"
 #include "physics/Body.h"
-#include "ui/UiComponents.h"
+#include "ui/PauseComponent.h"
+#include "ui/ScrollComponent.h"
 
 namespace Framework
 {

@@ -144,14 +144,10 @@ std::string SoundStarts(const Audio* audio)
     }
     return out + "}";
 }
-} // namespace
 
-void DumpState(const Core& core, std::ostream& out)
+// The session's numbers, the checkpoint and the camera of the world line.
+void DumpSession(const GameLogic* logic, std::ostream& out)
 {
-    const GameLogic* logic = core.m_GameLogic;
-    std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
-    out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
-        << ",\"paused\":" << Bool(core.Paused);
     const LevelRules* rules = logic != nullptr ? &logic->Session().Level() : nullptr;
     out << ",\"lives\":" << (rules != nullptr ? rules->Lives : kStartLives)
         << ",\"pollen\":" << (rules != nullptr ? rules->PollenTotal : 0)
@@ -164,6 +160,12 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"checkpoint\":{\"x\":" << Number(checkpoint.x) << ",\"y\":" << Number(checkpoint.y) << "}";
     Vec2 centre = CAMERA.ScreenCentre();
     out << ",\"camera\":{\"x\":" << Number(centre.x) << ",\"y\":" << Number(centre.y) << "}";
+}
+
+// The hero, input, sound, fade and flow parts of the world line.
+void DumpPlay(const Core& core, std::ostream& out)
+{
+    const GameLogic* logic = core.m_GameLogic;
     if (logic != nullptr)
     {
         const HeroController& hero = logic->PlayerController();
@@ -180,6 +182,69 @@ void DumpState(const Core& core, std::ostream& out)
     out << ",\"flow\":{\"respawnPan\":" << Bool(logic != nullptr && logic->RespawnPanActive())
         << ",\"endScreen\":" << Bool(logic != nullptr && logic->EndScreenActive())
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->BossOutroActive()) << "}";
+}
+
+// The parts of an object's line that every object has: key, name, id, placement, velocity and components.
+void DumpObjectCommon(const GameObjectComposition& object, std::ostream& out)
+{
+    const Transform* t = object.GetTransform();
+    out << "{\"key\":" << Quote(object.Key) << ",\"name\":" << Quote(object.Name) << ",\"id\":" << object.ObjectId;
+    if (t != nullptr)
+    {
+        out << ",\"x\":" << Number(t->Position.x) << ",\"y\":" << Number(t->Position.y)
+            << ",\"rotation\":" << Number(t->Rotation) << ",\"sx\":" << Number(t->Scale.x)
+            << ",\"sy\":" << Number(t->Scale.y);
+    }
+    if (const Body* body = object.GetBody())
+    {
+        out << ",\"velocity\":{\"x\":" << Number(body->m_Velocity.x) << ",\"y\":" << Number(body->m_Velocity.y) << "}";
+    }
+    out << ",\"components\":[";
+    bool first = true;
+    for (const auto& entry : object.Components)
+    {
+        out << (first ? "" : ",") << Quote(entry.first);
+        first = false;
+    }
+    out << "]";
+}
+
+// One object's line: the common parts, then one part for each kind of component the dump shows.
+void DumpObject(const GameObjectComposition& object, std::ostream& out)
+{
+    DumpObjectCommon(object, out);
+    if (const GraphicsComponent* graphics = object.GetGraphics())
+    {
+        out << ",\"animation\":" << Quote(graphics->m_Animation.m_Current);
+    }
+    if (const GameLogicComponent* behaviour = object.GetGameLogic())
+    {
+        out << ",\"behavior\":" << behaviour->Kind() << ",\"action\":" << behaviour->Action();
+    }
+    if (const Emitter* emitter = object.GetEmitter())
+    {
+        out << ",\"particles\":" << emitter->ParticleCount();
+    }
+    if (const FontComponent* font = object.GetFontComponent())
+    {
+        out << ",\"text\":" << Quote(font->m_CurrentString);
+    }
+    if (const ScrollComponent* scroll = object.GetScrollComponent())
+    {
+        out << ",\"scroll\":" << Number(scroll->ViewTop());
+    }
+    out << "}\n";
+}
+} // namespace
+
+void DumpState(const Core& core, std::ostream& out)
+{
+    const GameLogic* logic = core.m_GameLogic;
+    std::string level = logic != nullptr ? logic->m_LevelManager.GetCurrentLevelName() : "";
+    out << "{\"world\":{\"frame\":" << core.FrameCount() << ",\"level\":" << Quote(level)
+        << ",\"paused\":" << Bool(core.Paused);
+    DumpSession(logic, out);
+    DumpPlay(core, out);
     DumpMenus(core, out);
     out << ",\"draws\":" << Draws(core) << "}}\n";
     if (core.m_Factory == nullptr)
@@ -188,49 +253,7 @@ void DumpState(const Core& core, std::ostream& out)
     }
     for (const GameObjectComposition* object : core.m_Factory->AllLiveObjects())
     {
-        const Transform* t = object->GetTransform();
-        out << "{\"key\":" << Quote(object->Key) << ",\"name\":" << Quote(object->Name)
-            << ",\"id\":" << object->ObjectId;
-        if (t != nullptr)
-        {
-            out << ",\"x\":" << Number(t->Position.x) << ",\"y\":" << Number(t->Position.y)
-                << ",\"rotation\":" << Number(t->Rotation) << ",\"sx\":" << Number(t->Scale.x)
-                << ",\"sy\":" << Number(t->Scale.y);
-        }
-        if (const Body* body = object->GetBody())
-        {
-            out << ",\"velocity\":{\"x\":" << Number(body->m_Velocity.x) << ",\"y\":" << Number(body->m_Velocity.y)
-                << "}";
-        }
-        out << ",\"components\":[";
-        bool first = true;
-        for (const auto& entry : object->Components)
-        {
-            out << (first ? "" : ",") << Quote(entry.first);
-            first = false;
-        }
-        out << "]";
-        if (const GraphicsComponent* graphics = object->GetGraphics())
-        {
-            out << ",\"animation\":" << Quote(graphics->m_Animation.m_Current);
-        }
-        if (const GameLogicComponent* behaviour = object->GetGameLogic())
-        {
-            out << ",\"behavior\":" << behaviour->Kind() << ",\"action\":" << behaviour->Action();
-        }
-        if (const Emitter* emitter = object->GetEmitter())
-        {
-            out << ",\"particles\":" << emitter->ParticleCount();
-        }
-        if (const FontComponent* font = object->GetFontComponent())
-        {
-            out << ",\"text\":" << Quote(font->m_CurrentString);
-        }
-        if (const ScrollComponent* scroll = object->GetScrollComponent())
-        {
-            out << ",\"scroll\":" << Number(scroll->ViewTop());
-        }
-        out << "}\n";
+        DumpObject(*object, out);
     }
 }
 

@@ -460,16 +460,4 @@ void Factory::UnloadHUD()
     HudLoaded = false;
 }
 
-void Factory::DestroySampleObjects()
-{
-    for (GameObjectComposition* object : AllLiveObjects())
-    {
-        if (object->Name == "SampleObject")
-        {
-            DestroyObject(object);
-        }
-    }
-    Update(0.0f);
-}
-
 } // namespace Framework

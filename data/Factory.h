@@ -88,8 +88,6 @@ public:
     void LoadHUD(TextSerializer& reader);
     // Destroys at once every live object whose key contains "HUD_".
     void UnloadHUD();
-    // Destroys at once every live object of the type "SampleObject".
-    void DestroySampleObjects();
     // The level file name for a level name.
     static std::string LevelFileName(const std::string& levelName) { return levelName + ".json"; }
     // Reads one object type file; exposed for tests and the data fuzzer.

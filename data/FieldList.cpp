@@ -58,8 +58,9 @@ public:
         NextField();
         ReadBlock(readName.empty() ? name : readName, describe);
     }
-    void Vec3List(const std::string& name, std::vector<Vec3>& values) override
+    void Vec3List(const std::string& name, std::vector<Vec3>& values, const std::string& emptyName) override
     {
+        (void)emptyName;
         NextField();
         ReadVec3List(m_Reader, name, values);
     }
@@ -67,6 +68,7 @@ public:
     void NameLists(const std::string& name, std::map<std::string, std::vector<std::string>>& values,
                    const std::string& readName) override;
     void EmptyBlockMayBeOneToken() override { m_OneTokenEmptyBlock = true; }
+    void EmptyBlockEndsUnchecked() override { m_UncheckedEnd = true; }
 
 private:
     // The fields of a block whose opening brace is the current token, then its closing brace.
@@ -76,7 +78,9 @@ private:
         const bool outerRule = m_OneTokenEmptyBlock;
         m_FieldsRead = 0;
         m_OneTokenEmptyBlock = false;
+        m_UncheckedEnd = false;
         describe(*this);
+        const bool uncheckedEnd = m_FieldsRead == 0 && m_UncheckedEnd;
         if (m_FieldsRead == 0 && m_OneTokenEmptyBlock)
         {
             if (m_Reader.TokenHas('{') && !m_Reader.TokenHas('}') && m_Reader.IsGood())
@@ -86,22 +90,40 @@ private:
         }
         else
         {
-            m_Reader.SkipSeparator();
+            m_UncheckedSeparator = uncheckedEnd;
+            Separator();
         }
         m_FieldsRead = outer;
         m_OneTokenEmptyBlock = outerRule;
+        m_UncheckedEnd = false;
+        m_UncheckedSeparator = uncheckedEnd;
     }
     void NextField()
     {
         if (m_FieldsRead++ != 0)
         {
-            m_Reader.SkipSeparator();
+            Separator();
         }
+    }
+    // The token between two fields or closing a block: read only while the stream is good, unless an unchecked
+    // empty block asked for it.
+    void Separator()
+    {
+        if (m_UncheckedSeparator)
+        {
+            m_UncheckedSeparator = false;
+            m_Reader.ReadToken();
+            return;
+        }
+        m_Reader.SkipSeparator();
     }
 
     TextSerializer& m_Reader;
     size_t m_FieldsRead = 0;
     bool m_OneTokenEmptyBlock = false;
+    // Set inside a block that lists EmptyBlockEndsUnchecked; then, once it is read, for the separator after it.
+    bool m_UncheckedEnd = false;
+    bool m_UncheckedSeparator = false;
 };
 
 void FieldReader::Text(const std::string& name, std::string& value)
@@ -229,9 +251,14 @@ public:
         NextField();
         WriteBlock(name, describe);
     }
-    void Vec3List(const std::string& name, std::vector<Vec3>& values) override
+    void Vec3List(const std::string& name, std::vector<Vec3>& values, const std::string& emptyName) override
     {
         NextField();
+        if (values.empty() && !emptyName.empty())
+        {
+            WriteVec3List(m_Writer, emptyName, std::vector<Vec3>{Vec3{}});
+            return;
+        }
         WriteVec3List(m_Writer, name, values);
     }
     void List(const std::string& name, Elements& elements) override

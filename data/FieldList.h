@@ -56,8 +56,12 @@ public:
     // A nested block. The reader enters it by readName when one is given: a top-level block of that name in the
     // file is jumped to (a quirk of the format some fields depend on).
     virtual void Block(const std::string& name, const Describe& describe, const std::string& readName = "") = 0;
-    // A list of vector blocks; each is written as a field named "Vertex", and read named or bare.
-    virtual void Vec3List(const std::string& name, std::vector<Vec3>& values) = 0;
+    // A list of vector blocks; each is written as a field named "Vertex", and read named or bare. With an
+    // emptyName, an empty list is written under that name holding one zero vector (the game's writer never wrote
+    // an empty list there); it is read under name either way.
+    virtual void Vec3List(const std::string& name, std::vector<Vec3>& values, const std::string& emptyName) = 0;
+    // A list of vector blocks, written as it stands even when empty.
+    void Vec3List(const std::string& name, std::vector<Vec3>& values) { Vec3List(name, values, std::string()); }
     // A list of bare blocks.
     virtual void List(const std::string& name, Elements& elements) = 0;
     // A block of names, each with a list of strings (an animation's frames). See Block for readName.
@@ -66,6 +70,10 @@ public:
     // For a block that lists no fields: the reader takes a first token that also closes it ("{}") as the whole
     // block instead of reading one more token for its closing brace.
     virtual void EmptyBlockMayBeOneToken() {}
+    // For a block that lists no fields: the reader takes its closing brace and the separator after it as the next
+    // two tokens even past the end of the file, as the game's reader of that block did (on a truncated file the
+    // reader's token count, which ends a file that loops through its indexed names, depends on it).
+    virtual void EmptyBlockEndsUnchecked() {}
 
     // A block of two numbers "x", "y".
     void Vector2(const std::string& name, Vec2& value);

@@ -53,10 +53,6 @@ void LevelManager::ChangeLevel(const std::string& name)
         LoadLevelFile();
         StartCurrentLevel();
     }
-    if (CORE != nullptr && CORE->m_Factory != nullptr)
-    {
-        CORE->m_Factory->DestroySampleObjects();
-    }
 }
 
 void LevelManager::RestartLevel()

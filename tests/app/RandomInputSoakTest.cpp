@@ -373,6 +373,62 @@ class Soak : public ::testing::TestWithParam<std::string>
 {
 };
 
+// What a soak run reached, printed at the end to show the input really plays the level, and the live objects
+// each level started with, which bound how many it may hold.
+struct SoakTally
+{
+    // Counts the sample in; returns the bound on the live objects of its level.
+    size_t Count(const Sample& sample, const std::string& level)
+    {
+        StartObjects.emplace(sample.Level, sample.Objects);
+        MostObjects[sample.Level] = std::max(MostObjects[sample.Level], sample.Objects);
+        ++SamplesAll;
+        if (sample.Level == level)
+        {
+            ++SamplesInLevel;
+            HeroStates.insert(sample.HeroState);
+            Leftmost = SamplesInLevel == 1 ? sample.CameraX : std::min(Leftmost, sample.CameraX);
+            Rightmost = SamplesInLevel == 1 ? sample.CameraX : std::max(Rightmost, sample.CameraX);
+        }
+        return StartObjects[sample.Level] * 3 / 2 + kObjectHeadroom;
+    }
+
+    void Print(const std::string& level, uint64_t frames, uint64_t seed) const
+    {
+        std::cout << level << ": " << frames << " frames, seed " << seed << ", " << Restarts - 1
+                  << " restarts after a Quit, " << 100 * SamplesInLevel / std::max<size_t>(SamplesAll, 1)
+                  << "% in the level; hero states";
+        for (const std::string& state : HeroStates)
+        {
+            std::cout << " " << state;
+        }
+        std::cout << "; camera x " << Leftmost << ".." << Rightmost << "; live objects (start/most):";
+        for (const auto& [name, count] : StartObjects)
+        {
+            std::cout << " " << name << " " << count << "/" << MostObjects.at(name);
+        }
+        std::cout << "\n";
+    }
+
+    std::map<std::string, size_t> StartObjects;
+    std::map<std::string, size_t> MostObjects;
+    std::set<std::string> HeroStates;
+    float Leftmost = 0.0f, Rightmost = 0.0f;
+    size_t SamplesInLevel = 0, SamplesAll = 0;
+    int Restarts = 0;
+};
+
+// A replay file of the input from the given frame on.
+void WriteReplay(const std::string& path, const std::vector<std::string>& input, uint64_t from)
+{
+    std::ofstream out(path);
+    out << "kibbet-input 1\n";
+    for (uint64_t i = from; i < input.size(); ++i)
+    {
+        out << input[i] << "\n";
+    }
+}
+
 TEST_P(Soak, RandomInputKeepsTheGameSound)
 {
     const std::string level = GetParam();
@@ -386,26 +442,13 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
                               std::filesystem::path(KIBBET_BINARY).parent_path().string() +
                               "/kibbet_tests --gtest_filter='*Soak*/" + level + "'";
 
-    std::map<std::string, size_t> startObjects;
-    std::map<std::string, size_t> mostObjects;
-    // What the run reached, printed at the end to show the input really plays the level.
-    std::set<std::string> heroStates;
-    float leftmost = 0.0f, rightmost = 0.0f;
-    size_t samplesInLevel = 0, samplesAll = 0;
-    int restarts = 0;
+    SoakTally tally;
     // A Quit chosen in a menu ends the program early: the level starts again and the input goes on from there.
-    for (uint64_t done = 0; done < frames; ++restarts)
+    for (uint64_t done = 0; done < frames; ++tally.Restarts)
     {
         const std::string replay = base + "_from" + std::to_string(done) + ".txt";
         const std::string errors = base + ".err";
-        {
-            std::ofstream out(replay);
-            out << "kibbet-input 1\n";
-            for (uint64_t i = done; i < frames; ++i)
-            {
-                out << input[i] << "\n";
-            }
-        }
+        WriteReplay(replay, input, done);
         const std::string args = "--headless --fixed-step --seed " + std::to_string(seed) + " --resources " +
                                  SourcePath("Resources") + " --level " + level + " --replay " + replay;
         RunResult run =
@@ -424,17 +467,7 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
         };
         for (const Sample& sample : samples)
         {
-            startObjects.emplace(sample.Level, sample.Objects);
-            size_t bound = startObjects[sample.Level] * 3 / 2 + kObjectHeadroom;
-            mostObjects[sample.Level] = std::max(mostObjects[sample.Level], sample.Objects);
-            ++samplesAll;
-            if (sample.Level == level)
-            {
-                ++samplesInLevel;
-                heroStates.insert(sample.HeroState);
-                leftmost = samplesInLevel == 1 ? sample.CameraX : std::min(leftmost, sample.CameraX);
-                rightmost = samplesInLevel == 1 ? sample.CameraX : std::max(rightmost, sample.CameraX);
-            }
+            const size_t bound = tally.Count(sample, level);
             if (!sample.NullField.empty())
             {
                 return fail(sample.Frame, "\"" + sample.NullField + "\" is not a finite number");
@@ -456,19 +489,7 @@ TEST_P(Soak, RandomInputKeepsTheGameSound)
         std::remove(replay.c_str());
         std::remove(errors.c_str());
     }
-    std::cout << level << ": " << frames << " frames, seed " << seed << ", " << restarts - 1
-              << " restarts after a Quit, " << 100 * samplesInLevel / std::max<size_t>(samplesAll, 1)
-              << "% in the level; hero states";
-    for (const std::string& state : heroStates)
-    {
-        std::cout << " " << state;
-    }
-    std::cout << "; camera x " << leftmost << ".." << rightmost << "; live objects (start/most):";
-    for (const auto& [name, count] : startObjects)
-    {
-        std::cout << " " << name << " " << count << "/" << mostObjects[name];
-    }
-    std::cout << "\n";
+    tally.Print(level, frames, seed);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLevel, Soak, ::testing::ValuesIn(LevelFiles()),

@@ -26,7 +26,7 @@ protected:
 
 TEST_F(FactoryTest, ReadsObjectTypesFromTheirFiles)
 {
-    ASSERT_EQ(factory().ObjectTypes.size(), 5u);
+    ASSERT_EQ(factory().ObjectTypes.size(), 4u);
     GameObjectComposition* kibbet = factory().ObjectTypes.at("Kibbet").get();
     EXPECT_NE(kibbet->GetBody(), nullptr);
     EXPECT_NE(kibbet->GetGraphics(), nullptr);
@@ -175,13 +175,4 @@ TEST_F(FactoryTest, LoadsAndUnloadsTheHeadsUpDisplay)
     EXPECT_FALSE(HudLoaded);
     EXPECT_TRUE(factory().AllLiveObjects().empty());
     EXPECT_EQ(Sprites(), 0u);
-}
-
-TEST_F(FactoryTest, DestroySampleObjectsRemovesOnlyThatType)
-{
-    factory().CreateObject("SampleObject", "S1");
-    factory().CreateObject("Pollen_1", "SampleObject");
-    factory().DestroySampleObjects();
-    EXPECT_EQ(factory().FindObject("S1"), nullptr);
-    EXPECT_NE(factory().FindObject("SampleObject"), nullptr);
 }

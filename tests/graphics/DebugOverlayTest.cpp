@@ -2,7 +2,7 @@
 
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
-#include "gameflow/TriggerComponents.h"
+#include "gameflow/Triggers.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "physics/Body.h"

@@ -1,4 +1,0 @@
-#pragma once
-
-#include "ui/PauseComponent.h"
-#include "ui/ScrollComponent.h"
