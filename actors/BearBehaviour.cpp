@@ -142,14 +142,7 @@ void BearBehaviour::SetUp()
 bool BearBehaviour::HeroNear(const BehaviourContext& context) const
 {
     const Transform* self = OwnTransform();
-    const Transform* hero = HeroTransform(context);
-    if (self == nullptr || hero == nullptr)
-    {
-        return false;
-    }
-    const float dx = hero->Position.x - self->Position.x;
-    const float dy = hero->Position.y - self->Position.y;
-    return dx * dx + dy * dy < m_RangeSquared;
+    return self != nullptr && HeroWithin(context, self->Position, m_RangeSquared);
 }
 
 void BearBehaviour::ResetAttack()

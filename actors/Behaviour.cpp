@@ -55,6 +55,18 @@ const Transform* HeroTransform(const BehaviourContext& context)
     return context.Hero != nullptr ? context.Hero->GetTransform() : nullptr;
 }
 
+bool HeroWithin(const BehaviourContext& context, Vec2 from, float rangeSquared)
+{
+    const Transform* hero = HeroTransform(context);
+    if (hero == nullptr)
+    {
+        return false;
+    }
+    const float dx = hero->Position.x - from.x;
+    const float dy = hero->Position.y - from.y;
+    return dx * dx + dy * dy < rangeSquared;
+}
+
 void SelectAnimation(GameObjectComposition* object, const std::string& name, bool loop)
 {
     GraphicsComponent* graphics = object != nullptr ? object->GetGraphics() : nullptr;

@@ -111,6 +111,8 @@ std::unique_ptr<Behaviour> MakeBehaviour(const BehaviourParams& params);
 Vec2 UnitVector(Vec2 v);
 // The hero's position when there is a hero with a Transform.
 const Transform* HeroTransform(const BehaviourContext& context);
+// Whether there is a hero and its squared distance from the point is below the squared range.
+bool HeroWithin(const BehaviourContext& context, Vec2 from, float rangeSquared);
 // Shows the named animation on the object's sprite, makes it the one returned to, and sets its looping flag.
 void SelectAnimation(GameObjectComposition* object, const std::string& name, bool loop = true);
 // Sets the seconds per frame of the object's current animation.

@@ -17,14 +17,7 @@ WaspFlight::WaspFlight(const BehaviourParams& params)
 
 bool WaspFlight::Notices(Vec2 from, const BehaviourContext& context) const
 {
-    const Transform* hero = HeroTransform(context);
-    if (context.HeroHidden || hero == nullptr)
-    {
-        return false;
-    }
-    const float dx = hero->Position.x - from.x;
-    const float dy = hero->Position.y - from.y;
-    return dx * dx + dy * dy < m_RangeSquared;
+    return !context.HeroHidden && HeroWithin(context, from, m_RangeSquared);
 }
 
 void WaspFlight::Chase(const Behaviour& actor, const BehaviourContext& context) const
