@@ -140,6 +140,12 @@ struct Route
     std::vector<Moment> Moments;
 };
 
+// Names the route by its level in the test's output.
+void PrintTo(const Route& route, std::ostream* out)
+{
+    *out << route.Level;
+}
+
 // The routes, one per level after the first.
 std::vector<Route> CampaignRoutes()
 {
