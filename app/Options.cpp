@@ -31,6 +31,7 @@ std::string UsageText()
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
            "              [--replay FILE] [--screenshot FILE] [--dump-every N] [--screenshot-every N]\n"
+           "              [--profile DIR]\n"
            "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n";
 }
 
@@ -59,7 +60,7 @@ struct TextOption
 const TextOption kTextOptions[] = {
     {"--resources", &Options::ResourceDir, "a folder"}, {"--level", &Options::Level, "a level name"},
     {"--record", &Options::Record, "a file"},           {"--replay", &Options::Replay, "a file"},
-    {"--screenshot", &Options::Screenshot, "a file"},
+    {"--screenshot", &Options::Screenshot, "a file"},   {"--profile", &Options::Profile, "a folder"},
 };
 
 // Flags followed by a positive whole number.

@@ -26,6 +26,7 @@ struct Options
     uint64_t ScreenshotEvery = 0; // also write a numbered picture beside Screenshot every this many frames
     bool Check = false;           // check the data folder instead of playing
     std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
+    std::string Profile;          // settings and progress live here, in every mode (default: the XDG folders)
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

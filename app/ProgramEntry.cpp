@@ -51,12 +51,16 @@ void UseResourceRoot(const Options& options, const std::string& executablePath)
 }
 
 // The player's saved options. Test runs (headless or fixed-step) neither read nor write them, so they never
-// depend on what a player chose.
+// depend on what a player chose, unless --profile names a folder for them.
 PlayerSettings LoadPlayerSettings(const Options& options)
 {
     PlayerSettings settings;
     UseSettingsFile("");
     std::string configFolder = options.Headless || options.FixedStep ? std::string() : ConfigFolder("kibbet");
+    if (!options.Profile.empty())
+    {
+        configFolder = options.Profile;
+    }
     if (!configFolder.empty())
     {
         UseSettingsFile(configFolder + "/settings");

@@ -16,15 +16,20 @@ std::string Home()
     return home != nullptr ? std::string(home) : std::string();
 }
 
-// XDG_CONFIG_HOME, else ~/.config; empty without either.
+// The XDG variable if set, else the fallback under the home folder; empty without either.
+std::string XdgBase(const char* variable, const std::string& home, const char* fallback)
+{
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0')
+    {
+        return value;
+    }
+    return home.empty() ? std::string() : home + fallback;
+}
+
 std::string ConfigBase(const std::string& home)
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && *config != '\0')
-    {
-        return config;
-    }
-    return home.empty() ? std::string() : home + "/.config";
+    return XdgBase("XDG_CONFIG_HOME", home, "/.config");
 }
 
 // Reads XDG_PICTURES_DIR="$HOME/..." from the user-dirs file.
@@ -81,6 +86,12 @@ std::string PicturesFolder()
 std::string ConfigFolder(const std::string& program)
 {
     std::string base = ConfigBase(Home());
+    return base.empty() ? std::string() : base + "/" + program;
+}
+
+std::string DataFolder(const std::string& program)
+{
+    std::string base = XdgBase("XDG_DATA_HOME", Home(), "/.local/share");
     return base.empty() ? std::string() : base + "/" + program;
 }
 
