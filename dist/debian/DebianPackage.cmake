@@ -47,6 +47,8 @@ at the end of the forest.
 Every picture and sound of the game is drawn and synthesised for it. It plays
 with the keyboard or a game controller, full screen or in a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The package lands in the build tree wherever cpack is run from.
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_STRIP_FILES ON)
 # The unnamed component (the data, menu entry, icons and metadata) and the Debian files, in one package; an
 # install rule given another component stays out of the package.
