@@ -199,13 +199,16 @@ void GameLogic::UpdateRespawnPan()
 
 void GameLogic::UpdateLevelComplete()
 {
+    RecordFinish();
     if (m_LevelManager.GetCurrentLevelName() == "Level_Bear")
     {
+        // The closing scene is the boss level's tally: it leads back to the menu.
         StartBossOutro();
         return;
     }
-    Enter(FlowState::Playing, true);
-    m_LevelManager.NextLevel();
+    Enter(FlowState::Tally, false);
+    m_Flow.EndScreenTimer = 0.0f;
+    ShowTally();
 }
 
 void GameLogic::HeroBounced(GameObjectComposition* from)
