@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -213,7 +214,7 @@ TEST(PlayerProgress, ATimeTrialDrawsTheGhostAlongTheRecordedPath)
             .Output);
     int compared = 0;
     double firstX = 0.0;
-    double lastX = 0.0;
+    double farthestX = -1e9;
     for (std::string world; std::getline(trial, world);)
     {
         if (!Has(world, "\"ghost\":{"))
@@ -226,11 +227,11 @@ TEST(PlayerProgress, ATimeTrialDrawsTheGhostAlongTheRecordedPath)
         ASSERT_NE(recorded, heroAt.end()) << world;
         EXPECT_NEAR(ghostX, recorded->second, 8.0) << world;
         firstX = compared == 0 ? ghostX : firstX;
-        lastX = ghostX;
+        farthestX = std::max(farthestX, ghostX);
         ++compared;
     }
     EXPECT_GE(compared, 10);
-    EXPECT_GT(lastX, firstX + 300.0) << "the ghost should have run on along the level";
+    EXPECT_GT(farthestX, firstX + 300.0) << "the ghost should have run on along the level";
 }
 
 } // namespace Framework
