@@ -26,8 +26,8 @@ void GameLogic::Enter(FlowState state, bool playerControl)
 void GameLogic::HeroDied()
 {
     // With an end screen up the death already counted (a second contact in the same frame, or the
-    // hero still inside the volume while the game is paused).
-    if (EndScreenActive())
+    // hero still inside the volume while the game is paused). A finished level's hero cannot die any more.
+    if (EndScreenActive() || TallyActive())
     {
         return;
     }

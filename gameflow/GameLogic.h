@@ -75,7 +75,7 @@ public:
 
     // The hero has died (a death volume, or leaving the region the physics simulates): ends any scripted walk,
     // costs a life, then either pans back to the checkpoint or shows the game-over screen. Ignored while an end
-    // screen is up.
+    // screen or the tally is up.
     void HeroDied();
     // The game-complete volume: stops the hero and shows "You_Win" and "For_Now" around the view centre; a key
     // after the gate restarts the level.

@@ -25,7 +25,7 @@ const std::string kUnplayedPrefix = "Level_00_";
 // The tally's text lines: their scale, the left edge and the first line's height from the view centre, and the
 // step between lines.
 constexpr float kTallyTextScale = 0.6f;
-constexpr float kTallyLeft = -250.0f;
+constexpr float kTallyLeft = -270.0f;
 constexpr float kTallyTop = 210.0f;
 constexpr float kTallyLineStep = 85.0f;
 
@@ -198,6 +198,8 @@ void GameLogic::ShowTally()
         y -= kTallyLineStep;
     }
     StartFade(FadeDirection::In, kTallyGate);
+    // Any key goes on, whatever the exit left the input as.
+    SwitchInput(true);
 }
 
 void GameLogic::UpdateTally(float dt)
