@@ -146,6 +146,9 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     core.m_Factory = factory.get();
     core.m_Input = input.get();
     gameLogic->SetStartLevel(options.Level);
+    // Progress lives beside the player's other data; test runs keep none unless --profile names a folder.
+    std::string dataFolder = options.Headless || options.FixedStep ? std::string() : DataFolder("kibbet");
+    gameLogic->Progress().UseFolder(options.Profile.empty() ? dataFolder : options.Profile);
     // The menu level is made here, before any level starts, so --level can start it too.
     gameLogic->m_LevelManager.AddLevel("Level_00_Menu", std::make_unique<Level_Menu>());
 

@@ -24,6 +24,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace Framework
 {
@@ -184,6 +185,44 @@ void DumpPlay(const Core& core, std::ostream& out)
         << ",\"bossOutro\":" << Bool(logic != nullptr && logic->BossOutroActive()) << "}";
 }
 
+// A list of names as a JSON array.
+std::string NameList(const std::vector<std::string>& names)
+{
+    std::string out = "[";
+    for (const std::string& name : names)
+    {
+        out += (out.size() > 1 ? "," : "") + Quote(name);
+    }
+    return out + "]";
+}
+
+// "timer" (seconds of game time in the level), "progress" (null without a profile) and "ghost" (null unless one
+// is drawn).
+void DumpRecords(const GameLogic* logic, std::ostream& out)
+{
+    const bool inLevel = logic != nullptr && GameLogic::IsPlayableLevel(logic->m_LevelManager.GetCurrentLevelName());
+    out << ",\"timer\":" << Number(inLevel ? static_cast<float>(logic->Session().Level().TimerMs) / 1000.0f : 0.0f);
+    out << ",\"progress\":";
+    if (logic != nullptr && logic->Progress().Active())
+    {
+        out << "{\"reached\":" << NameList(logic->Progress().Reached())
+            << ",\"finished\":" << NameList(logic->Progress().Finished()) << "}";
+    }
+    else
+    {
+        out << "null";
+    }
+    Vec2 ghost;
+    if (logic != nullptr && logic->GhostPosition(ghost))
+    {
+        out << ",\"ghost\":{\"x\":" << Number(ghost.x) << ",\"y\":" << Number(ghost.y) << "}";
+    }
+    else
+    {
+        out << ",\"ghost\":null";
+    }
+}
+
 // The parts of an object's line that every object has: key, name, id, placement, velocity and components.
 void DumpObjectCommon(const GameObjectComposition& object, std::ostream& out)
 {
@@ -246,7 +285,9 @@ void DumpState(const Core& core, std::ostream& out)
     DumpSession(logic, out);
     DumpPlay(core, out);
     DumpMenus(core, out);
-    out << ",\"draws\":" << Draws(core) << "}}\n";
+    out << ",\"draws\":" << Draws(core);
+    DumpRecords(logic, out);
+    out << "}}\n";
     if (core.m_Factory == nullptr)
     {
         return;

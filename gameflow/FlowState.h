@@ -13,8 +13,9 @@ class GameObjectComposition;
 //   Playing          --death, lives left-->     RespawnPan --view on the checkpoint--> Playing
 //   Playing          --death, no life left-->   GameOver   --key after the gate-->     (the level restarts)
 //   Playing          --game-complete volume-->  GameComplete --key after the gate-->   (the level restarts)
-//   Playing          --second exit volume-->    LevelComplete --next update-->         (the next level), or
+//   Playing          --second exit volume-->    LevelComplete --next update-->         Tally, or
 //                                                                                      BossOutro in the boss level
+//   Tally            --key after the gate-->                                           (the next level)
 //   Playing          --the boss notices-->      BossIntroduction --it ends-->          Playing
 //   BossOutro        --key at the arena's end-->                                       (the menu)
 //
@@ -24,8 +25,10 @@ enum class FlowState
     Playing,
     // The view pans back to the checkpoint after a death; the hero cannot leave the active region meanwhile.
     RespawnPan,
-    // The exit has been reached; the next update leaves the level.
+    // The exit has been reached; the next update records the finish and shows the tally.
     LevelComplete,
+    // The level's tally (time, best time, pollen, deaths) is up; a key after its gate starts the next level.
+    Tally,
     // The game-over screen: the game is paused until a key after the gate restarts the level.
     GameOver,
     // The win screen; a key after the gate restarts the level.
@@ -66,7 +69,7 @@ struct FlowRecord
     int LevelStartVolumes = 0;
     int MoveRightVolumes = 0;
     int ExitVolumes = 0;
-    // Seconds the end screen has been up; a key dismisses it after the gate.
+    // Seconds the end screen or the tally has been up; a key dismisses it after the gate.
     float EndScreenTimer = 0.0f;
     // The last step of the respawn pan, and what the camera followed when the hero died (given back when a
     // respawn skips the pan).

@@ -26,8 +26,8 @@ void GameLogic::Enter(FlowState state, bool playerControl)
 void GameLogic::HeroDied()
 {
     // With an end screen up the death already counted (a second contact in the same frame, or the
-    // hero still inside the volume while the game is paused).
-    if (EndScreenActive())
+    // hero still inside the volume while the game is paused). A finished level's hero cannot die any more.
+    if (EndScreenActive() || TallyActive())
     {
         return;
     }
@@ -199,13 +199,16 @@ void GameLogic::UpdateRespawnPan()
 
 void GameLogic::UpdateLevelComplete()
 {
+    RecordFinish();
     if (m_LevelManager.GetCurrentLevelName() == "Level_Bear")
     {
+        // The closing scene is the boss level's tally: it leads back to the menu.
         StartBossOutro();
         return;
     }
-    Enter(FlowState::Playing, true);
-    m_LevelManager.NextLevel();
+    Enter(FlowState::Tally, false);
+    m_Flow.EndScreenTimer = 0.0f;
+    ShowTally();
 }
 
 void GameLogic::HeroBounced(GameObjectComposition* from)

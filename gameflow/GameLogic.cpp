@@ -80,6 +80,17 @@ void GameLogic::ResetForLevel()
     m_PlayerController->StartLevel();
     m_HeroHidden = false;
     m_Flow = FlowRecord{};
+    m_Run = GhostRun{};
+    const std::string level = m_LevelManager.GetCurrentLevelName();
+    if (level != m_TimeTrialLevel)
+    {
+        m_TimeTrialLevel.clear();
+    }
+    m_Ghost = m_TimeTrialLevel.empty() ? GhostRun{} : GhostRun::Read(m_Progress.GhostPath(level));
+    if (IsPlayableLevel(level))
+    {
+        m_Progress.Reach(level);
+    }
 }
 
 GameObjectComposition* GameLogic::FindHero() const
@@ -101,6 +112,7 @@ void GameLogic::Update(float dt)
     {
         UpdateLogicComponents(dt);
     }
+    UpdateTimer(dt, paused);
     UpdateHeroAndFlow(dt, paused);
     UpdateEndScreen(dt);
     m_Session.EndFrame();
@@ -159,6 +171,9 @@ void GameLogic::UpdateHeroAndFlow(float dt, bool paused)
         break;
     case FlowState::LevelComplete:
         UpdateLevelComplete();
+        break;
+    case FlowState::Tally:
+        UpdateTally(dt);
         break;
     default:
         break;

@@ -4,7 +4,9 @@
 #include "engine/ISystem.h"
 #include "gameflow/FlowState.h"
 #include "gameflow/GameSession.h"
+#include "gameflow/GhostRun.h"
 #include "gameflow/LevelManager.h"
+#include "gameflow/PlayerProgress.h"
 #include "platform/Vector.h"
 
 #include <memory>
@@ -73,7 +75,7 @@ public:
 
     // The hero has died (a death volume, or leaving the region the physics simulates): ends any scripted walk,
     // costs a life, then either pans back to the checkpoint or shows the game-over screen. Ignored while an end
-    // screen is up.
+    // screen or the tally is up.
     void HeroDied();
     // The game-complete volume: stops the hero and shows "You_Win" and "For_Now" around the view centre; a key
     // after the gate restarts the level.
@@ -97,12 +99,29 @@ public:
     // The boss is beaten and its arena open: deaths pan back to the checkpoint again.
     void BossDefeated() override;
 
+    // The player's saved progress (levels reached, records, ghost files).
+    PlayerProgress& Progress() { return m_Progress; }
+    const PlayerProgress& Progress() const { return m_Progress; }
+    // Starts the level at the end of this frame; a time trial draws the level's ghost (its best run) beside the
+    // hero until the level is left.
+    void StartLevel(const std::string& name, bool timeTrial);
+    // Where the ghost is drawn now; false when no ghost is drawn.
+    bool GhostPosition(Vec2& position) const;
+    // Whether the level's tally is up.
+    bool TallyActive() const { return m_Flow.State == FlowState::Tally; }
+    // Whether a level name is one the player plays (the start-up and menu levels, "Level_00_...", are not).
+    static bool IsPlayableLevel(const std::string& name);
+
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }
 
     // Seconds an end screen waits before a key can dismiss it.
     static constexpr float kEndScreenGate = 2.0f;
+    // Seconds the tally waits before a key can dismiss it, so a key held at the exit does not skip it.
+    static constexpr float kTallyGate = 0.5f;
+    // How strongly the ghost is drawn (0 invisible, 1 solid).
+    static constexpr float kGhostAlpha = 0.45f;
     // Seconds a knock-back forces the hero's horizontal velocity.
     static constexpr float kBounceTime = 0.3f;
     // The live object named "Kibbet", or null.
@@ -142,6 +161,19 @@ private:
     // Ends the respawn at the checkpoint: the camera follows again and the player steers.
     void FinishRespawn(bool snapCamera);
     void UpdateLevelComplete();
+    // Counts the level's game time while it is played, shows it, records the run and moves the ghost.
+    void UpdateTimer(float dt, bool paused);
+    // Whether the level's game time runs now.
+    bool TimerRuns() const;
+    // The hero's pose joins the run; the ghost takes the best run's pose at this time.
+    void RecordRun(GameObjectComposition& hero);
+    void MoveGhost();
+    // Saves the finish (and the run as the ghost when it is the best), notes the next level as reached.
+    void RecordFinish();
+    // Shows the time, the best time, the pollen and the deaths over the faded level.
+    void ShowTally();
+    // The tally's frame: after the gate a key starts the next level.
+    void UpdateTally(float dt);
     void UpdateBounce(float dt);
     // The boss level's closing scene: StartBossOutro when the level is complete, then UpdateBossOutro
     // every frame walks the hero to the end of the arena and waits for a key to return to the menu.
@@ -155,6 +187,15 @@ private:
     std::unique_ptr<HeroController> m_PlayerController;
     GameSession m_Session;
     FlowRecord m_Flow;
+    PlayerProgress m_Progress;
+    // The run being played, and the best run drawn as the ghost in a time trial (empty otherwise).
+    GhostRun m_Run;
+    GhostRun m_Ghost;
+    // The level a time trial was asked for; cleared when another level starts.
+    std::string m_TimeTrialLevel;
+    // The finished level's best time before this finish (-1 for none), for the tally.
+    int m_PreviousBestMs = -1;
+    bool m_NewBest = false;
 };
 
 } // namespace Framework

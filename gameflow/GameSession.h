@@ -24,6 +24,9 @@ struct LevelRules
     std::vector<std::string> EnergyBars;
     float BarRefillTimer = 0.0f;
     bool BarRefillActive = false;
+    // Milliseconds of game time in this attempt: counted while the level is played, not while the game is paused,
+    // an end screen is up or the level is complete.
+    int TimerMs = 0;
     // A death pans the view back to the checkpoint; the boss turns it off where the view must not move.
     bool RespawnPanEnabled = true;
 };

@@ -42,23 +42,19 @@ struct HudPlace
     float Y;
     const char* Animation; // null for the total digits, which show the level's pollen count
 };
-constexpr std::array<HudPlace, 16> kLayout = {{
-    {"HUD_Head_1", -600, 320, "default"},
-    {"HUD_Head_2", -530, 320, "default"},
-    {"HUD_Head_3", -460, 320, "default"},
-    {"HUD_Pollen", 290, 310, "default"},
-    {"HUD_LeftNumber_1", 350, 310, "Char_0"},
-    {"HUD_LeftNumber_2", 410, 310, "Char_0"},
-    {"HUD_Slash", 470, 310, "Char_Slash"},
-    {"HUD_Bar_1", -600, -310, "default"},
-    {"HUD_Bar_2", -575, -310, "default"},
-    {"HUD_Bar_3", -550, -310, "default"},
-    {"HUD_Bar_4", -525, -310, "default"},
-    {"HUD_Bar_5", -500, -310, "default"},
-    {"HUD_Bar_6", -475, -310, "default"},
-    {"HUD_Bar_7", -450, -310, "default"},
-    {"HUD_RightNumber_1", 530, 310, nullptr},
-    {"HUD_RightNumber_2", 590, 310, nullptr},
+constexpr std::array<HudPlace, 23> kLayout = {{
+    {"HUD_Head_1", -600, 320, "default"},        {"HUD_Head_2", -530, 320, "default"},
+    {"HUD_Head_3", -460, 320, "default"},        {"HUD_Pollen", 290, 310, "default"},
+    {"HUD_LeftNumber_1", 350, 310, "Char_0"},    {"HUD_LeftNumber_2", 410, 310, "Char_0"},
+    {"HUD_Slash", 470, 310, "Char_Slash"},       {"HUD_Bar_1", -600, -310, "default"},
+    {"HUD_Bar_2", -575, -310, "default"},        {"HUD_Bar_3", -550, -310, "default"},
+    {"HUD_Bar_4", -525, -310, "default"},        {"HUD_Bar_5", -500, -310, "default"},
+    {"HUD_Bar_6", -475, -310, "default"},        {"HUD_Bar_7", -450, -310, "default"},
+    {"HUD_RightNumber_1", 530, 310, nullptr},    {"HUD_RightNumber_2", 590, 310, nullptr},
+    {"HUD_Clock", -120, 310, "default"},         {"HUD_Timer_Minutes", -60, 310, "Char_0"},
+    {"HUD_Timer_Colon", -20, 310, "Char_Colon"}, {"HUD_Timer_Tens", 20, 310, "Char_0"},
+    {"HUD_Timer_Seconds", 70, 310, "Char_0"},    {"HUD_Timer_Dot", 105, 310, "Char_Dot"},
+    {"HUD_Timer_Tenths", 140, 310, "Char_0"},
 }};
 
 int CountPollen()
@@ -111,6 +107,26 @@ void RefreshHUD(GameSession& session)
         }
     }
     CollectBars(session);
+}
+
+void ShowTimer(int milliseconds)
+{
+    if (!HudLoaded)
+    {
+        return;
+    }
+    int tenths = std::clamp(milliseconds, 0, kLargestShownTime) / 100;
+    SetDigit(Find("HUD_Timer_Minutes"), tenths / 600);
+    SetDigit(Find("HUD_Timer_Tens"), tenths / 100 % 6);
+    SetDigit(Find("HUD_Timer_Seconds"), tenths / 10 % 10);
+    SetDigit(Find("HUD_Timer_Tenths"), tenths % 10);
+}
+
+std::string FormatTime(int milliseconds)
+{
+    int tenths = std::clamp(milliseconds, 0, kLargestShownTime) / 100;
+    return std::to_string(tenths / 600) + ":" + std::to_string(tenths / 100 % 6) + std::to_string(tenths / 10 % 10) +
+           "." + std::to_string(tenths % 10);
 }
 
 int LoseLife(GameSession& session)

@@ -116,6 +116,20 @@ void LevelManager::NextLevel()
     RequestLevel(PathParts(m_LevelFiles[static_cast<size_t>(m_LevelIndex)]).FileName);
 }
 
+std::string LevelManager::NextLevelName() const
+{
+    if (m_LevelFiles.empty())
+    {
+        return {};
+    }
+    int index = m_LevelIndex + 1;
+    if (index >= static_cast<int>(m_LevelFiles.size()))
+    {
+        index = m_WrapIndex < static_cast<int>(m_LevelFiles.size()) ? m_WrapIndex : 0;
+    }
+    return PathParts(m_LevelFiles[static_cast<size_t>(index)]).FileName;
+}
+
 void LevelManager::UpdateLevel(float dt)
 {
     if (m_CurrentLevel != nullptr)

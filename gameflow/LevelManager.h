@@ -25,6 +25,8 @@ public:
     void RestartLevel();
     // Requests the level after the current one in file order (after the last: entry m_WrapIndex).
     void NextLevel();
+    // The level NextLevel would request now; empty without level files.
+    std::string NextLevelName() const;
     // Runs the current level's frame, then a requested level change.
     void UpdateLevel(float dt);
     // Asks for a level change at the end of the next UpdateLevel.

@@ -69,6 +69,20 @@ void Animation::Play(const std::string& name)
     }
 }
 
+void Animation::ShowFrameOf(const std::string& name, unsigned frame)
+{
+    auto found = m_Frames.find(name);
+    if (found == m_Frames.end() || frame >= found->second.size())
+    {
+        return;
+    }
+    m_Current = name;
+    m_Frame = frame;
+    m_IsPlaying = false;
+    m_Timer = 0.0f;
+    ShowFrame(found->second, frame);
+}
+
 void Animation::PlayAsDefault(const std::string& name)
 {
     m_DefaultName = name;

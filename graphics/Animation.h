@@ -22,6 +22,9 @@ public:
     // Starts an animation from its first frame without looping; playing the current one again does nothing,
     // and an empty name restarts the default animation unless something is playing.
     void Play(const std::string& name);
+    // Shows one frame of an animation and holds it (a ghost replays poses this way); an unknown animation or
+    // frame changes nothing.
+    void ShowFrameOf(const std::string& name, unsigned frame);
     // Makes the animation the default one, then plays it.
     void PlayAsDefault(const std::string& name);
     // Adds or replaces an animation at run time; the first one added to an animation without default

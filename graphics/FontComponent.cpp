@@ -32,10 +32,10 @@ std::string GlyphName(char c, WidthClass& width)
         return kBlankGlyph; // a space keeps the class of the character before it
     }
     c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (c == '/')
+    if (c == '/' || c == '.' || c == '-')
     {
         width = WidthClass::Digit;
-        return "Char_Slash";
+        return c == '/' ? "Char_Slash" : c == '.' ? "Char_Dot" : "Char_Dash";
     }
     if (c >= '0' && c <= '9')
     {

@@ -135,7 +135,15 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         for (int k = 0; k < 4; ++k)
         {
             const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
-            quad[k] = {p.x * m00 + p.y * m10 + tx, p.x * m01 + p.y * m11 + ty, p.z, r, g, b, a, uv[k]->x, uv[k]->y};
+            quad[k] = {p.x * m00 + p.y * m10 + tx,
+                       p.x * m01 + p.y * m11 + ty,
+                       p.z,
+                       r,
+                       g,
+                       b,
+                       a * component->m_Alpha,
+                       uv[k]->x,
+                       uv[k]->y};
         }
         if (coverage != nullptr && SplitLargeSprite(quad, *coverage, layer, transform->Scale))
         {

@@ -23,6 +23,7 @@ IComponent* GraphicsComponent::Clone() const
     copy->m_Animation.CopyFrom(m_Animation);
     copy->m_zOrder = m_zOrder;
     copy->m_zOrderString = m_zOrderString;
+    copy->m_Alpha = m_Alpha;
     return copy;
 }
 

@@ -31,6 +31,8 @@ public:
     Sprite m_Sprite;
     Animation m_Animation;
     int m_zOrder = 0;
+    // How opaque the sprite is drawn, 0 to 1 (a ghost is drawn translucent); not read from data.
+    float m_Alpha = 1.0f;
     std::string m_zOrderString;
 };
 

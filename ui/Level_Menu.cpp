@@ -10,6 +10,8 @@
 #include "ui/ConfirmationPage.h"
 #include "ui/CreditsPage.h"
 #include "ui/HowToPlayPage.h"
+#include "ui/LevelListPage.h"
+#include "ui/MainMenuPage.h"
 #include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 #include "ui/OptionsPage.h"
@@ -38,12 +40,13 @@ Level_Menu::Level_Menu(const std::string& resolutionsFile) : Menu("Z_Bees")
     };
     OptionsKeys options{"Resolution", "Options_Sound", "Toggle_Fullscreen", "Toggle_Sound", "ReturnToMain"};
     OptionsPage::Resolutions sizes = OptionsPage::ReadResolutions(resolutionsFile);
-    AddPage(std::make_unique<ItemPage>(std::move(items), PageExit::None), {"MainScreen"});
+    AddPage(std::make_unique<MainMenuPage>(std::move(items), Levels), {"MainScreen"});
     AddPage(std::make_unique<HowToPlayPage>(), {"HowToPlayScreen"});
     AddPage(std::make_unique<OptionsPage>(options, ChoiceSound::Select, sizes), {"OptionsScreen"});
     AddPage(std::make_unique<CreditsPage>("Z_TeamCredits"), {"CreditsScreen"});
     AddPage(std::make_unique<ConfirmationPage>(MenuItem{"Yes", [](Menu&) { QuitGame(); }}, "No"),
             {"ConfirmationScreen"});
+    AddPage(std::make_unique<LevelListPage>("LevelsScreen"), {"LevelsScreen"});
 }
 
 Level_Menu::~Level_Menu() = default;

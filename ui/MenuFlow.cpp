@@ -4,6 +4,9 @@
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "gameflow/HUD.h"
+
+#include <algorithm>
 
 namespace Framework
 {
@@ -40,6 +43,63 @@ void StartFirstLevel()
     {
         levels->RequestLevel(FirstPlayableLevel(levels->m_LevelFiles));
     }
+}
+
+std::vector<std::string> ReachedLevels()
+{
+    std::vector<std::string> reached;
+    LevelManager* levels = Levels();
+    if (levels == nullptr)
+    {
+        return reached;
+    }
+    for (const std::string& file : levels->m_LevelFiles)
+    {
+        const std::string name = PathParts(file).FileName;
+        const std::vector<std::string>& kept = CORE->m_GameLogic->Progress().Reached();
+        if (GameLogic::IsPlayableLevel(name) && std::find(kept.begin(), kept.end(), name) != kept.end())
+        {
+            reached.push_back(name);
+        }
+    }
+    return reached;
+}
+
+bool ProgressBeyondFirstLevel()
+{
+    LevelManager* levels = Levels();
+    if (levels == nullptr)
+    {
+        return false;
+    }
+    const std::string first = FirstPlayableLevel(levels->m_LevelFiles);
+    for (const std::string& name : ReachedLevels())
+    {
+        if (name != first)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+void StartLevelNamed(const std::string& name, bool timeTrial)
+{
+    if (CORE != nullptr && CORE->m_GameLogic != nullptr)
+    {
+        CORE->m_GameLogic->StartLevel(name, timeTrial);
+    }
+}
+
+std::pair<std::string, std::string> LevelRecordText(const std::string& level)
+{
+    const LevelRecord* record =
+        CORE != nullptr && CORE->m_GameLogic != nullptr ? CORE->m_GameLogic->Progress().Find(level) : nullptr;
+    if (record == nullptr || !record->Finished)
+    {
+        return {"-:--.-", "--/--"};
+    }
+    return {FormatTime(record->BestMs), std::to_string(record->MostPollen) + "/" + std::to_string(record->PollenTotal)};
 }
 
 void RestartLevel()

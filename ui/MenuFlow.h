@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Framework
@@ -14,6 +15,14 @@ namespace Framework
 std::string FirstPlayableLevel(const std::vector<std::string>& levelFiles);
 // Starts the first playable level at the end of this frame.
 void StartFirstLevel();
+// The levels the player's progress has reached that the game still has, in play order.
+std::vector<std::string> ReachedLevels();
+// Whether the progress has reached a level beyond the first playable one (the menu then offers to continue).
+bool ProgressBeyondFirstLevel();
+// Starts the named level at the end of this frame, in a time trial against its best run when asked.
+void StartLevelNamed(const std::string& name, bool timeTrial);
+// The record of a level in the progress: "M:SS.T" and "N/M", or dashes when it was never finished.
+std::pair<std::string, std::string> LevelRecordText(const std::string& level);
 // Loads the current level again, now: its objects are all new afterwards.
 void RestartLevel();
 // Goes to the main menu at the end of this frame.

@@ -45,6 +45,8 @@ def font_sprite():
     f["Char_Exclamation"] = glyph("!")
     f["Char_Colon"] = glyph(":")
     f["Char_Question"] = glyph("?")
+    f["Char_Dot"] = glyph(".")
+    f["Char_Dash"] = glyph("-")
     f["Char_Arrow"] = glyph("<>")
     f["Char_Arrow_2"] = doc(GLYPH[0], GLYPH[1], "")
     f["Char_Stick"] = stick(True)
@@ -80,6 +82,23 @@ def pollen_icon():
     return doc(s, s, b, defs)
 
 
+def clock_icon():
+    s = 56
+    defs = radial("ci", "#fffbe0", HONEY_DEEP, 0.38, 0.32, 0.8)
+    b = circle(28, 28, 26, HONEY, "none", 0, 'opacity="0.3"')
+    b += rect(23, 2, 10, 7, HONEY, INK, 2.2, rx=2)
+    b += circle(28, 31, 20, "url(#ci)", INK, 3)
+    for i in range(12):
+        a = math.radians(i * 30)
+        r1 = 15.5 if i % 3 else 13.5
+        b += path(f"M{fmt(28 + r1 * math.cos(a))} {fmt(31 + r1 * math.sin(a))} "
+                  f"L{fmt(28 + 17.5 * math.cos(a))} {fmt(31 + 17.5 * math.sin(a))}", "none", INK, 1.8)
+    b += path("M28 31 L28 19 M28 31 L36 35", "none", INK, 3.2)
+    b += circle(28, 31, 2.6, INK, "none", 0)
+    b += circle(21, 23, 3.5, WHITE, "none", 0, 'opacity="0.8"')
+    return doc(s, s, b, defs)
+
+
 def bar(full):
     w, h = 22, 44
     if full:
@@ -109,6 +128,7 @@ LABELS = [
     ("Label_Quit", "QUIT"),
     ("Label_QuitQuestion", "QUIT THE GAME?"),
     ("Label_SureQuestion", "ARE YOU SURE?"),
+    ("Label_Levels", "LEVELS"),
 ]
 LABEL_H = 72
 LABEL_TEXT = 40
@@ -278,6 +298,7 @@ def sprites():
     out.append(Sprite("HUD_Head", LAYER, (64, 64), {"HUD_Head_Alive": head(False), "HUD_Head_Dead": head(True)},
                       {"default": ["HUD_Head_Alive"], "dead": ["HUD_Head_Dead"]}, note="life head"))
     out.append(single("HUD_PollenIcon", LAYER, (56, 56), pollen_icon(), "pollen counter icon"))
+    out.append(single("HUD_ClockIcon", LAYER, (56, 56), clock_icon(), "level timer icon"))
     out.append(Sprite("HUD_Bar", LAYER, (22, 44), {"HUD_Bar_Full": bar(True), "HUD_Bar_Empty": bar(False)},
                       {"default": ["HUD_Bar_Full"], "empty": ["HUD_Bar_Empty"]}, note="energy bar"))
     for name, txt in LABELS:

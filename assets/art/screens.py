@@ -161,6 +161,7 @@ def sprites():
         single("HowToPlayScreen", LAYER, (W, H), page("meadow", "HOW TO PLAY", "a"), "how-to-play page backdrop"),
         single("OptionsScreen", LAYER, (W, H), page("forest", "OPTIONS", "b"), "options page backdrop"),
         single("CreditsScreen", LAYER, (W, H), page("forest", "CREDITS", "c", board=wood_board), "credits page backdrop"),
+        single("LevelsScreen", LAYER, (W, H), page("meadow", "LEVELS", "e"), "level list page backdrop"),
         single("ConfirmationScreen", LAYER, (W, H), page("meadow", "", "d"), "quit confirmation page backdrop"),
         single("MainMenuFrame", LAYER, (W, H), vine_frame(), "`0_MainMenu`: leafy frame kept on the current page"),
         single("Splash_Ventrel", LAYER, (W, H), splash_logo(), "studio logo splash (`SplashVentrel`)"),

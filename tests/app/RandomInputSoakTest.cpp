@@ -311,14 +311,15 @@ std::string FieldText(const std::string& line, const std::string& name, const st
     return line.substr(at, line.find_first_of(",}", at) - at);
 }
 
-// "menu" and "hero" are null by design where there is none; every other null stands for NaN or infinity.
+// "menu", "hero", "progress" and "ghost" are null by design where there is none; every other null stands for NaN or
+// infinity.
 std::string FirstNullNumber(const std::string& line)
 {
     for (size_t at = line.find(":null"); at != std::string::npos; at = line.find(":null", at + 1))
     {
         size_t open = line.rfind('"', at - 2);
         std::string name = line.substr(open + 1, at - open - 2);
-        if (name != "menu" && name != "hero")
+        if (name != "menu" && name != "hero" && name != "progress" && name != "ghost")
         {
             return name;
         }

@@ -59,6 +59,13 @@ protected:
             Frame();
         }
     }
+    // The finished level's tally is up: waits out its gate and presses a key, which starts the next level.
+    void PassTally()
+    {
+        EXPECT_TRUE(Logic().TallyActive());
+        Frames(static_cast<int>(GameLogic::kTallyGate / kFrame) + 2);
+        Frame({kKeySpace});
+    }
     // Delivers one contact between the hero and the object, as the physics does in a sub-step.
     void Touch(const std::string& key)
     {
@@ -202,6 +209,7 @@ TEST_F(GameFlowTest, TheExitLeadsToTheNextLevelFileAndTheLastWrapsToTheMenu)
         Touch("Exit_1");
         Touch("Exit_2");
         Frame();
+        PassTally();
         EXPECT_EQ(Levels().GetCurrentLevelName(), c.Next);
     }
 }
@@ -257,6 +265,7 @@ TEST_F(GameFlowTest, ADeathBetweenTheExitVolumesLeavesTheLevelVisibleAndTheSecon
     EXPECT_EQ(Logic().State(), FlowState::LevelComplete);
     EXPECT_FALSE(Logic().ScriptedWalkRight());
     Frame();
+    PassTally();
     EXPECT_EQ(Levels().GetCurrentLevelName(), "Level_02");
 }
 
@@ -411,6 +420,7 @@ TEST_F(GameFlowTest, ALevelStartsAfreshAfterEveryWayOfLeavingTheLast)
          {
              Touch("Exit_2");
              Frame();
+             PassTally();
              Levels().ChangeLevel("Level_01");
          }},
     };

@@ -97,7 +97,7 @@ TEST(LevelFlowProgram, TheStartUpShowsTheSplashThenTheMenuAndAKeySkipsIt)
 
 // tests/replays/Level_01.txt: the start walk, a run into the first pit, the respawn, a jump over it, the hive,
 // a knock-back from the stump and a jump over it, the geyser up the cliff, the scripted run over the bridge,
-// the exit walk.
+// the exit walk, and the tally after it.
 TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
 {
     struct Moment
@@ -115,7 +115,7 @@ TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
              {1060, {"\"checkpoint\":{\"x\":1150,\"y\":-128}"}},
              {1560, {"\"input\":false"}},
              {2250, {"\"level\":\"Level_01\"", "\"fade\":0.2"}},
-             {2398, {"\"level\":\"Level_02\""}},
+             {2398, {"\"level\":\"Level_01\"", "\"timer\":38.45", "\"control\":false"}},
          })
     {
         std::string world = World(replay, m.Frame);
@@ -127,7 +127,8 @@ TEST(LevelFlowProgram, TheFirstLevelCanBeFinished)
 }
 
 // The campaign after the first level: each replay in tests/replays runs its level to the exit without a death,
-// collects every pollen and passes every hive; the last frame is in the next level of the file order. One test a
+// collects every pollen and passes every hive; by the last frame the level is finished and its tally waits for a
+// key, the time frozen. One test a
 // level, so each route has the whole of a test's time.
 struct Moment
 {
@@ -163,7 +164,7 @@ std::vector<Route> CampaignRoutes()
           {1040, onRoute("16", "\"x\":3150,\"y\":222")},
           {1605, onRoute("22", "\"x\":3150,\"y\":222")},
           {1945, onRoute("25", "\"x\":3150,\"y\":222")},
-          {2137, {"\"level\":\"Level_03\""}}}},
+          {2137, {"\"level\":\"Level_02\"", "\"timer\":34.27", "\"control\":false"}}}},
         // Jumps the trap, flies over the porcupine, waits in the flowers and rolls through the path wasp,
         // rides the lift, then the second trap and porcupine.
         {"Level_03",
@@ -173,7 +174,7 @@ std::vector<Route> CampaignRoutes()
           {1400, onRoute("14", "\"x\":1150,\"y\":-128")},
           {1760, onRoute("17", "\"x\":3550,\"y\":-128")},
           {2100, onRoute("23", "\"x\":3550,\"y\":-128")},
-          {2546, {"\"level\":\"Level_04\""}}}},
+          {2546, {"\"level\":\"Level_03\"", "\"timer\":40.32", "\"control\":false"}}}},
         // Under the rain, over the ravine, past the waterfall, up the strong geyser and over the porcupine, then
         // rides the cloud over the second ravine and takes the geyser over the second porcupine.
         {"Level_04",
@@ -184,7 +185,7 @@ std::vector<Route> CampaignRoutes()
           {1500, onRoute("22", "\"x\":5150,\"y\":222")},
           {2150, onRoute("26", "\"x\":5150,\"y\":222")},
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
-          {2766, {"\"level\":\"Level_Bear\""}}}},
+          {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
     };
 }
 
