@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/DataTree.h"
+#include "data/DataTree.h"
 
 #include <iosfwd>
 #include <map>
