@@ -441,23 +441,34 @@ const MapObject* FindObjectById(const TiledMap& map, int id)
     return nullptr;
 }
 
-// The world offsets of a polygon or polyline drawn anywhere, relative to the owner's place.
+// A shape's points relative to its object's X, Y in map pixels; a rectangle's four corners from its lower left,
+// clockwise on screen.
+std::vector<MapPoint> ShapePoints(const MapObject& shape)
+{
+    if (shape.Shape == MapShape::Rectangle)
+    {
+        return {{0.0, shape.Height}, {0.0, 0.0}, {shape.Width, 0.0}, {shape.Width, shape.Height}};
+    }
+    return shape.Points;
+}
+
+bool IsDrawnShape(const MapObject& shape)
+{
+    return shape.Shape == MapShape::Polygon || shape.Shape == MapShape::Polyline ||
+           (shape.Shape == MapShape::Rectangle && (shape.Width != 0.0 || shape.Height != 0.0));
+}
+
+// The world offsets of a shape drawn anywhere, relative to the owner's place.
 std::vector<MapPoint> OffsetsFrom(const MapObject& shape, const MapObject& owner)
 {
     std::vector<MapPoint> offsets;
     const double dx = shape.X - owner.X;
     const double dy = shape.Y - owner.Y;
-    for (const MapPoint& point : shape.Points)
+    for (const MapPoint& point : ShapePoints(shape))
     {
         offsets.push_back({dx + point.X, -(dy + point.Y)});
     }
     return offsets;
-}
-
-// A rectangle as four vertices from its lower left corner, clockwise on screen, relative to its top left corner.
-std::vector<MapPoint> RectangleOffsets(const MapObject& object)
-{
-    return {{0.0, -object.Height}, {0.0, 0.0}, {object.Width, 0.0}, {object.Width, -object.Height}};
 }
 
 // The object's place in the world: a tile object is anchored at its lower left corner and the sprite is centred
@@ -521,9 +532,10 @@ public:
         if (property.Type == "object")
         {
             const MapObject* shape = FindObjectById(m_Map, std::atoi(property.Value.c_str()));
-            if (shape == nullptr || (shape->Shape != MapShape::Polygon && shape->Shape != MapShape::Polyline))
+            if (shape == nullptr || !IsDrawnShape(*shape))
             {
-                return "refers to object " + property.Value + ", which is no polygon or polyline of this map";
+                return "refers to object " + property.Value +
+                       ", which is no rectangle, polygon or polyline of this map";
             }
             return SetVertices(*field, OffsetsFrom(*shape, m_Object));
         }
@@ -533,14 +545,10 @@ public:
     // Sets the vertex list at path from the object's own polygon, polyline or rectangle.
     std::string ApplyOwnShape()
     {
-        MapShape shape = m_Object.Shape;
-        if (shape == MapShape::Rectangle && m_Object.Width == 0.0 && m_Object.Height == 0.0)
+        const MapShape shape = m_Object.Shape;
+        if (!IsDrawnShape(m_Object))
         {
-            return std::string(); // Tiled's plain object: a place only
-        }
-        if (shape != MapShape::Polygon && shape != MapShape::Polyline && shape != MapShape::Rectangle)
-        {
-            return std::string();
+            return std::string(); // a point, a tile object or Tiled's plain object: a place only
         }
         std::vector<std::string> candidates(std::begin(kPolygonLists), std::end(kPolygonLists));
         if (shape == MapShape::Polyline)
@@ -553,11 +561,7 @@ public:
             DataNode* list = block != nullptr ? Resolve(*block, path) : nullptr;
             if (list != nullptr)
             {
-                MapObject origin = m_Object;
-                origin.X = 0.0;
-                origin.Y = 0.0;
-                return SetVertices(*list, shape == MapShape::Rectangle ? RectangleOffsets(m_Object)
-                                                                       : OffsetsFrom(origin, MapObject{}));
+                return SetVertices(*list, OffsetsFrom(m_Object, m_Object));
             }
         }
         return "is a shape, but its object type has no " +
