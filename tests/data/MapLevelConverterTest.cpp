@@ -4,6 +4,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
 
 using namespace Framework;
 
@@ -156,4 +158,36 @@ TEST(MapLevelConverter, BadMapsNameTheFileAndTheObject)
     const LevelFileRead missing = ReadLevelFile("/nonexistent/Level_X.tmx", kObjects);
     ASSERT_FALSE(missing.Ok);
     EXPECT_NE(missing.Problems[0].Message.find("cannot be read"), std::string::npos);
+}
+
+// Every member the Tiled project offers (tools/art/tiled_project.py) is a field the map reader takes.
+TEST(MapLevelConverter, EveryMemberOfTheTiledProjectIsAFieldTheReaderTakes)
+{
+    std::ifstream in(SourcePath("tiled/kibbet.tiled-project"));
+    std::ostringstream text;
+    text << in.rdbuf();
+    const nlohmann::json project = nlohmann::json::parse(text.str());
+    nlohmann::json objects = nlohmann::json::array();
+    for (const nlohmann::json& type : project.at("propertyTypes"))
+    {
+        nlohmann::json object = {{"id", objects.size() + 1},
+                                 {"name", type.at("name")},
+                                 {"type", type.at("name")},
+                                 {"point", true},
+                                 {"x", 0},
+                                 {"y", 0}};
+        object["properties"] = type.at("members");
+        objects.push_back(object);
+    }
+    const nlohmann::json layer = {{"type", "objectgroup"}, {"objects", objects}};
+    const nlohmann::json map = {{"type", "map"}, {"layers", nlohmann::json::array({layer})}};
+    MapLevelConverter converter(kObjects);
+    LevelDocument document;
+    std::vector<MapProblem> problems;
+    EXPECT_TRUE(converter.ToDocument(ReadTmj(map.dump()), document, problems));
+    for (const MapProblem& problem : problems)
+    {
+        ADD_FAILURE() << problem.ObjectName << ": " << problem.Message;
+    }
+    EXPECT_EQ(document.Entries.size(), objects.size());
 }
