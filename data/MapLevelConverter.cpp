@@ -1,7 +1,13 @@
 #include "data/MapLevelConverter.h"
 
+#include "data/TextSerializer.h"
+#include "platform/FileSystem.h"
+
+#include <pugixml.hpp>
+
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -269,11 +275,86 @@ TiledMap MapLevelConverter::ToMap(const LevelDocument& document, std::vector<Map
     map.Properties.push_back({"CameraLock.x", "float", FormatNumber(document.CameraLockX)});
     map.Properties.push_back({"CameraLock.y", "float", FormatNumber(document.CameraLockY)});
     map.Properties.push_back({"ObjectCount", "int", FormatNumber(document.ObjectCount)});
+    IndexTilesets(map);
     for (const LevelDocumentEntry& entry : document.Entries)
     {
         WriteEntry(entry, map, problems);
     }
     return map;
+}
+
+void MapLevelConverter::IndexTilesets(TiledMap& map)
+{
+    m_Tiles.clear();
+    m_FirstGids.clear();
+    if (m_TilesetFolder.empty())
+    {
+        return;
+    }
+    unsigned firstGid = 1;
+    const std::filesystem::path mapFolder = std::filesystem::absolute(m_MapFile).parent_path();
+    for (const std::string& path : ListFilesSorted(m_TilesetFolder, ".tsx"))
+    {
+        pugi::xml_document document;
+        if (!document.load_file(path.c_str()))
+        {
+            continue;
+        }
+        unsigned count = document.child("tileset").attribute("tilecount").as_uint();
+        for (pugi::xml_node tile : document.child("tileset").children("tile"))
+        {
+            const pugi::xml_node image = tile.child("image");
+            const std::string stem = PathParts(image.attribute("source").as_string()).FileName;
+            const unsigned id = tile.attribute("id").as_uint();
+            m_Tiles.emplace(stem, TileImage{m_FirstGids.size(), id, image.attribute("width").as_double(),
+                                            image.attribute("height").as_double()});
+            count = std::max(count, id + 1);
+        }
+        const std::filesystem::path source =
+            std::filesystem::absolute(path).lexically_normal().lexically_relative(mapFolder.lexically_normal());
+        map.Tilesets.push_back({firstGid, source.generic_string()});
+        m_FirstGids.push_back(firstGid);
+        firstGid += count;
+    }
+}
+
+void MapLevelConverter::ShowSprite(const LevelDocumentEntry& entry, MapObject& object)
+{
+    const DataNode* typeRoot = TypeRoot(entry.TypeName);
+    const DataNode* graphics = typeRoot != nullptr ? typeRoot->Find("Graphics") : nullptr;
+    if (graphics == nullptr || m_Tiles.empty() || object.Shape != MapShape::Point)
+    {
+        return;
+    }
+    // The sprite's own name, else the first frame of its default animation.
+    std::vector<std::string> names;
+    DataNode copy = *graphics;
+    if (const DataNode* sprite = Resolve(copy, "Graphics.m_pSprite.default"))
+    {
+        names.push_back(sprite->Text);
+    }
+    const DataNode* frames = Resolve(copy, "Graphics.m_pAnimation.m_UVmap.default");
+    if (frames != nullptr && !frames->Children.empty())
+    {
+        names.push_back(frames->Children[0].Text);
+    }
+    for (const std::string& name : names)
+    {
+        auto tile = m_Tiles.find(name);
+        if (tile == m_Tiles.end())
+        {
+            continue;
+        }
+        const MapProperty* scaleX = object.FindProperty("Transform.Scale.x");
+        const MapProperty* scaleY = object.FindProperty("Transform.Scale.y");
+        object.Shape = MapShape::Tile;
+        object.Gid = m_FirstGids[tile->second.Tileset] + tile->second.Id;
+        object.Width = tile->second.Width * std::fabs(scaleX ? std::strtod(scaleX->Value.c_str(), nullptr) : 1.0);
+        object.Height = tile->second.Height * std::fabs(scaleY ? std::strtod(scaleY->Value.c_str(), nullptr) : 1.0);
+        object.X -= object.Width / 2.0;
+        object.Y += object.Height / 2.0;
+        return;
+    }
 }
 
 void MapLevelConverter::WriteEntry(const LevelDocumentEntry& entry, TiledMap& map, std::vector<MapProblem>& problems)
@@ -331,6 +412,7 @@ void MapLevelConverter::WriteEntry(const LevelDocumentEntry& entry, TiledMap& ma
         object.Properties.push_back({list.Path, "object", std::to_string(helper.Id)});
         helpers.push_back(std::move(helper));
     }
+    ShowSprite(entry, object);
     if (typeRoot == nullptr)
     {
         problems.push_back({entry.SourceLine, object.Id, entry.Key,

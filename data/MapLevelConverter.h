@@ -33,6 +33,18 @@ public:
     const DataNode* TypeRoot(const std::string& typeName);
 
 private:
+    // One picture of an image-collection tileset.
+    struct TileImage
+    {
+        size_t Tileset = 0;
+        unsigned Id = 0;
+        double Width = 0.0;
+        double Height = 0.0;
+    };
+    // Reads the tilesets of the tileset folder once: each picture by its file stem, the frame name it shows.
+    void IndexTilesets(TiledMap& map);
+    // Makes a placed object with a sprite a tile object showing its type's default frame, when a tileset has it.
+    void ShowSprite(const LevelDocumentEntry& entry, MapObject& object);
     bool ReadHeader(const TiledMap& map, LevelDocument& out, std::vector<MapProblem>& problems) const;
     bool ReadObject(const TiledMap& map, const MapObject& object, LevelDocumentEntry& entry,
                     std::vector<MapProblem>& problems);
@@ -42,6 +54,8 @@ private:
     std::map<std::string, std::unique_ptr<DataTree>> m_Types;
     std::string m_TilesetFolder;
     std::string m_MapFile;
+    std::map<std::string, TileImage> m_Tiles;
+    std::vector<unsigned> m_FirstGids;
 };
 
 } // namespace Framework

@@ -191,3 +191,38 @@ TEST(MapLevelConverter, EveryMemberOfTheTiledProjectIsAFieldTheReaderTakes)
     }
     EXPECT_EQ(document.Entries.size(), objects.size());
 }
+
+// With the art's tilesets at hand, objects with a sprite become tile objects anchored at their lower left corner,
+// and the level still reads back the same.
+TEST(MapLevelConverter, SpritesAreTileObjectsOfTheArtsTilesets)
+{
+    const std::string out = (std::filesystem::temp_directory_path() / "kibbet-tiles" / "Level_01.tmx").string();
+    std::filesystem::create_directories(std::filesystem::path(out).parent_path());
+    const std::string level = SourcePath("Resources/Data/Levels/Level_01.json");
+    std::string error;
+    ASSERT_TRUE(ConvertLevelFile(level, out, kObjects, SourcePath("tests/data/tiled/tilesets"), error)) << error;
+    std::ifstream in(out);
+    std::ostringstream text;
+    text << in.rdbuf();
+    const TiledMap map = ReadTmx(text.str());
+    ASSERT_EQ(map.Tilesets.size(), 1u);
+    EXPECT_EQ(map.Tilesets[0].Source.rfind("../", 0), 0u) << map.Tilesets[0].Source;
+    EXPECT_NE(map.Tilesets[0].Source.find("tests/data/tiled/tilesets/07_World.tsx"), std::string::npos);
+    for (const MapObject& object : map.Objects)
+    {
+        if (object.Name == "Kibbet")
+        {
+            EXPECT_EQ(object.Gid, 1u);
+            EXPECT_EQ(object.X, -1060.0); // -1000 - 120 / 2
+            EXPECT_EQ(object.Y, 217.0);   // 152 + 130 / 2
+        }
+        EXPECT_EQ(object.Shape == MapShape::Tile, object.Class == "Kibbet" || object.Class == "Pollen_1")
+            << object.Name;
+    }
+    LevelDocument back;
+    std::vector<MapProblem> problems;
+    MapLevelConverter converter(kObjects);
+    ASSERT_TRUE(converter.ToDocument(map, back, problems));
+    ExpectSameLevel(ReadLevelFile(level, kObjects).Document, back, "Level_01 with tiles");
+    std::filesystem::remove_all(std::filesystem::path(out).parent_path());
+}
