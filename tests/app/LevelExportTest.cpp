@@ -65,20 +65,25 @@ TEST(LevelExport, AHandDrawnMapPlaysLikeTheSameLevelWrittenAsText)
     EXPECT_EQ(fromMap.Output, fromText.Output);
 }
 
-// The shipped levels exported as maps play every replay with the same dumps (one test a replay).
-class ShippedLevelsAsMaps : public ::testing::TestWithParam<std::string>
+// The shipped levels exported as maps play every replay with the same dumps (one test a replay and map format,
+// so each has a whole test's time under the sanitizers).
+class ShippedLevelsAsMaps : public ::testing::TestWithParam<std::tuple<std::string, std::string>>
 {
 };
 
 TEST_P(ShippedLevelsAsMaps, ReplayGivesTheSameDumps)
 {
+    const auto& [replay, format] = GetParam();
     const RunResult run = RunCommand(SourcePath("tools/map-replays") + " " + KIBBET_BINARY + " --every 20 --replay " +
-                                     GetParam() + " 2>&1");
+                                     replay + " --format " + format + " 2>&1");
     EXPECT_EQ(run.Status, 0) << run.Output;
 }
 
 INSTANTIATE_TEST_SUITE_P(Replays, ShippedLevelsAsMaps,
-                         ::testing::Values("Campaign", "Level_01", "Level_02", "Level_03", "Level_04", "Level_Bear"));
+                         ::testing::Combine(::testing::Values("Campaign", "Level_01", "Level_02", "Level_03",
+                                                              "Level_04", "Level_Bear"),
+                                            ::testing::Values("tmx", "tmj")),
+                         [](const auto& test) { return std::get<0>(test.param) + "_" + std::get<1>(test.param); });
 
 TEST(LevelExport, MapsConvertedByTiledItselfLoadToTheSameState)
 {
