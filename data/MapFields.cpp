@@ -149,9 +149,21 @@ std::string SetField(DataNode& field, const MapProperty& property)
     {
         return "is a " + property.Type + " (\"" + property.Value + "\") but the field is " + DescribeKind(field.Type);
     }
+    // Only a text shown on screen is read across spaces; every other name is one token.
+    const char* unreadable = field.Name == kJoinedTextField ? "\"{}[]\n" : "\"{}[]\n\t ";
+    if (field.Type == DataNode::Kind::String && property.Value.find_first_of(unreadable) != std::string::npos)
+    {
+        return "holds a quote, bracket, line break or (but in a text shown on screen) a space, which the level "
+               "reader cannot take";
+    }
     field.Text = field.Type == DataNode::Kind::Number ? FormatNumber(std::strtod(property.Value.c_str(), nullptr))
                                                       : property.Value;
     return std::string();
+}
+
+bool IsPlainWord(const std::string& text)
+{
+    return text.find_first_of(" \t\r\n\"{}[]:,") == std::string::npos;
 }
 
 const MapObject* FindObjectById(const TiledMap& map, int id)

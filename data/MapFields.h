@@ -20,6 +20,8 @@ inline const char* const kPolygonLists[] = {"CustomShape.m_VertexesOffset", "Bod
 inline constexpr const char* kPolylineList = "GameLogic.m_Behavior.m_PathVector";
 // A property "Transform" set to false: the entry has no Transform block and keeps its type's placement.
 inline constexpr const char* kTransformFlag = "Transform";
+// The one string field the level reader reads across spaces (a text shown on screen).
+inline constexpr const char* kJoinedTextField = "m_CurrentString";
 
 // A field's name in maps: the writer's placeholder for an empty list is called by the list's own name.
 std::string FieldName(const DataNode& node);
@@ -41,6 +43,9 @@ bool IsNumberText(const std::string& text);
 // Sets a field from a property, checking the property's type against the field's kind; an empty string on success,
 // else what is wrong.
 std::string SetField(DataNode& field, const MapProperty& property);
+// True when the text can stand as one quoted token of the level text: no white space, quote, bracket, colon or
+// comma.
+bool IsPlainWord(const std::string& text);
 // The map object with the id, or null.
 const MapObject* FindObjectById(const TiledMap& map, int id);
 // Whether the object is a drawn shape (a polygon, a polyline or a rectangle with a size).

@@ -577,6 +577,10 @@ bool MapLevelConverter::ReadObject(const TiledMap& map, const MapObject& object,
     {
         return fail("has no class: set it to an object type (a file of Data/Objects)");
     }
+    if (!IsPlainWord(object.Name) || !IsPlainWord(object.Class))
+    {
+        return fail("has a name or class with white space, a quote or a bracket, which the level reader cannot take");
+    }
     if (object.Shape == MapShape::Ellipse || object.Shape == MapShape::Text)
     {
         return fail(std::string("is ") + (object.Shape == MapShape::Ellipse ? "an ellipse" : "a text object") +

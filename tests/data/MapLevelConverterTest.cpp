@@ -141,6 +141,8 @@ TEST(MapLevelConverter, BadMapsNameTheFileAndTheObject)
         {"ellipse.tmx",
          head + group + "  <object id=\"5\" name=\"E\" type=\"Kibbet\" x=\"0\" y=\"0\"><ellipse/></object>\n" + tail,
          ":4: object 5 \"E\" is an ellipse"},
+        {"spaced.tmx", head + group + "  <object id=\"7\" name=\"Big Tree\" type=\"Kibbet\"><point/></object>\n" + tail,
+         ":4: object 7 \"Big Tree\" has a name or class with white space"},
         {"text.tmx", head + group + "  <object id=\"6\" name=\"T\" type=\"Kibbet\"><text>hi</text></object>\n" + tail,
          ":4: object 6 \"T\" is a text object"},
     };
