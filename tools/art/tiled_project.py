@@ -3,18 +3,26 @@
 Each object type of Resources/Data/Objects becomes a class (used as an object's class) whose members are the
 fields a level entry may override, named as the game's map reader names them ("Body.m_Mass",
 "Emitter.m_ParticleTypes[0].m_ParticleType", "Transform.Scale.x") with the type's values as defaults, so Tiled's
-property panel offers them. Vertex lists are left out: polygons and polylines carry them. Run by the art build;
+property panel offers them. Vertex lists are left out: polygons and polylines carry them. Tiled 1.8 takes an
+object's properties from the project's object types file (tiled/objecttypes.xml, written beside it); Tiled 1.9
+and later from the classes of "propertyTypes" ("useAs": object). Both are written. Run by the art build;
 runs alone too: /usr/bin/python3 tools/art/tiled_project.py
 """
 import json
 import os
+from xml.sax.saxutils import quoteattr
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 OBJECTS = os.path.join(ROOT, "Resources", "Data", "Objects")
 PROJECT = os.path.join(ROOT, "tiled", "kibbet.tiled-project")
+OBJECT_TYPES = os.path.join(ROOT, "tiled", "objecttypes.xml")
 # The writer's name for an empty path list; maps use the list's own name.
 RENAMED = {"stupidVector": "m_PathVector"}
 COLOR = "#ffa0a0a4"
+
+
+def escape(text):
+    return quoteattr(text)[1:-1]
 
 
 def tokens(text):
@@ -90,14 +98,32 @@ def type_members(path):
     return sorted(out, key=lambda m: m["name"])
 
 
-def project():
-    types = sorted(f[:-5] for f in os.listdir(OBJECTS) if f.endswith(".json"))
+def all_types():
+    names = sorted(f[:-5] for f in os.listdir(OBJECTS) if f.endswith(".json"))
+    return [(name, type_members(os.path.join(OBJECTS, name + ".json"))) for name in names]
+
+
+def object_types_xml(types):
+    """Tiled 1.8's object types file: each type's properties with their defaults."""
+    lines = ['<?xml version="1.0" encoding="UTF-8"?>', "<objecttypes>"]
+    for name, type_members_ in types:
+        lines.append(f' <objecttype name="{escape(name)}" color="#{COLOR[3:]}">')
+        for m in type_members_:
+            value = m["value"]
+            text = ("true" if value else "false") if m["type"] == "bool" else str(value)
+            lines.append(f'  <property name="{escape(m["name"])}" type="{m["type"]}" default="{escape(text)}"/>')
+        lines.append(" </objecttype>")
+    lines.append("</objecttypes>")
+    return "\n".join(lines) + "\n"
+
+
+def project(types):
     property_types = []
-    for index, name in enumerate(types):
+    for index, (name, type_members_) in enumerate(types):
         property_types.append({
             "color": COLOR,
             "id": index + 1,
-            "members": type_members(os.path.join(OBJECTS, name + ".json")),
+            "members": type_members_,
             "name": name,
             "type": "class",
             "useAs": ["object"],
@@ -107,16 +133,19 @@ def project():
         "commands": [],
         "extensionsPath": "extensions",
         "folders": ["../Resources/Data/Levels"],
-        "objectTypesFile": "",
+        "objectTypesFile": "objecttypes.xml",
         "propertyTypes": property_types,
     }
 
 
 def write():
     os.makedirs(os.path.dirname(PROJECT), exist_ok=True)
+    types = all_types()
     with open(PROJECT, "w") as f:
-        json.dump(project(), f, indent=4)
+        json.dump(project(types), f, indent=4)
         f.write("\n")
+    with open(OBJECT_TYPES, "w") as f:
+        f.write(object_types_xml(types))
 
 
 if __name__ == "__main__":
