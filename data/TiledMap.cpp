@@ -42,6 +42,28 @@ std::string ValueText(const Json& value)
     return value.dump();
 }
 
+// A whole number field read through a double and range-checked, so a hostile file (1e30, -4.5) cannot overflow a
+// conversion; a value out of range reads as the fallback. A field that is no number throws, as Json does.
+long long WholeNumber(const Json& item, const char* key, long long fallback, double low, double high)
+{
+    if (!item.is_object() || !item.contains(key))
+    {
+        return fallback;
+    }
+    const double value = item.at(key).get<double>();
+    return value >= low && value <= high ? static_cast<long long>(value) : fallback;
+}
+
+int IntField(const Json& item, const char* key, int fallback)
+{
+    return static_cast<int>(WholeNumber(item, key, fallback, -2147483648.0, 2147483647.0));
+}
+
+unsigned UnsignedField(const Json& item, const char* key, unsigned fallback)
+{
+    return static_cast<unsigned>(WholeNumber(item, key, fallback, 0.0, 4294967295.0));
+}
+
 std::vector<MapProperty> ReadProperties(const Json& owner)
 {
     std::vector<MapProperty> properties;
@@ -72,7 +94,7 @@ std::vector<MapPoint> ReadPoints(const Json& list)
 
 MapShape ShapeOf(const Json& item)
 {
-    if (item.value("gid", 0u) != 0)
+    if (UnsignedField(item, "gid", 0) != 0)
     {
         return MapShape::Tile;
     }
@@ -98,7 +120,7 @@ MapShape ShapeOf(const Json& item)
 MapObject ReadObject(const Json& item)
 {
     MapObject object;
-    object.Id = item.value("id", 0);
+    object.Id = IntField(item, "id", 0);
     object.Name = item.value("name", std::string());
     object.Class = item.contains("type") ? item.value("type", std::string()) : item.value("class", std::string());
     object.X = item.value("x", 0.0);
@@ -106,7 +128,7 @@ MapObject ReadObject(const Json& item)
     object.Width = item.value("width", 0.0);
     object.Height = item.value("height", 0.0);
     object.Rotation = item.value("rotation", 0.0);
-    object.Gid = item.value("gid", 0u);
+    object.Gid = UnsignedField(item, "gid", 0);
     object.Shape = ShapeOf(item);
     object.Properties = ReadProperties(item);
     if (object.Shape == MapShape::Polygon || object.Shape == MapShape::Polyline)
@@ -232,7 +254,7 @@ TiledMap ReadTmj(const std::string& text)
         map.Properties = ReadProperties(root);
         for (const Json& tileset : root.value("tilesets", Json::array()))
         {
-            map.Tilesets.push_back({tileset.value("firstgid", 1u), tileset.value("source", std::string())});
+            map.Tilesets.push_back({UnsignedField(tileset, "firstgid", 1), tileset.value("source", std::string())});
         }
         ReadLayers(root.value("layers", Json::array()), map);
     }
