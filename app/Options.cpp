@@ -32,7 +32,9 @@ std::string UsageText()
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
            "              [--replay FILE] [--screenshot FILE] [--dump-every N] [--screenshot-every N]\n"
            "              [--profile DIR]\n"
-           "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n";
+           "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n"
+           "       kibbet --export-map LEVEL FILE     write a level (name or file) as a Tiled map (.tmx or .tmj)\n"
+           "       kibbet --export-level MAP FILE     write a level (a map, name or file) as a text level\n";
 }
 
 namespace
@@ -127,6 +129,17 @@ std::string ParseOne(const std::vector<std::string>& args, size_t& i, Options& o
         {
             o.CheckDir = args[++i];
         }
+        return {};
+    }
+    if (arg == "--export-map" || arg == "--export-level")
+    {
+        if (i + 2 >= args.size() || args[i + 1].empty() || args[i + 2].empty())
+        {
+            return arg + (arg == "--export-map" ? " needs a level and a map file" : " needs a map and a level file");
+        }
+        o.ExportAsMap = arg == "--export-map";
+        o.ExportFrom = args[++i];
+        o.ExportTo = args[++i];
         return {};
     }
     return "unknown option: " + arg;

@@ -27,6 +27,9 @@ struct Options
     bool Check = false;           // check the data folder instead of playing
     std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
     std::string Profile;          // settings and progress live here, in every mode (default: the XDG folders)
+    std::string ExportFrom;       // --export-map LEVEL / --export-level MAP: the level to convert instead of playing
+    std::string ExportTo;         // the file it is written to (.tmx or .tmj for a map, text for --export-level)
+    bool ExportAsMap = false;     // true for --export-map, false for --export-level
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

@@ -1,3 +1,4 @@
+#include "app/LevelExport.h"
 #include "app/Options.h"
 #include "app/ProgramEntry.h"
 #include "check/DataChecker.h"
@@ -26,6 +27,12 @@ int main(int argc, char** argv)
             dir = Framework::FindResourceRootNear(program);
         }
         return Framework::RunDataCheck(dir.empty() ? std::string("Resources") : dir, std::cout);
+    }
+    if (!parsed.Values.ExportFrom.empty())
+    {
+        const std::string& given = parsed.Values.ResourceDir;
+        const std::string dir = !given.empty() ? given : Framework::FindResourceRootNear(program);
+        return Framework::RunLevelExport(parsed.Values, dir.empty() ? std::string("Resources") : dir, std::cerr);
     }
     // Headless runs load no pictures and gain nothing from a restart.
     if (!parsed.Values.Headless)

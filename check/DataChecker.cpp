@@ -1,4 +1,5 @@
 #include "check/DataChecker.h"
+#include "data/LevelFiles.h"
 
 #include "data/ComponentRegistry.h"
 #include "data/TextSerializer.h"
@@ -114,7 +115,7 @@ void DataChecker::Run()
 
     const std::string data = m_Root + "/Data";
     std::vector<std::string> types = ListFilesSorted(data + "/Objects", ".json");
-    std::vector<std::string> levels = ListFilesSorted(data + "/Levels", ".json");
+    std::vector<std::string> levels = ListLevelFiles(data + "/Levels");
     if (types.empty() && levels.empty())
     {
         Report(data, {1, 1}, kError, "holds no object types (Objects/*.json) and no levels (Levels/*.json)");
@@ -200,15 +201,28 @@ void DataChecker::CheckObjectType(const std::string& file, const std::string& ty
 
 void DataChecker::CheckLevel(const std::string& file, const std::string& levelName)
 {
+    if (IsMapFile(file))
+    {
+        CheckMapLevel(file, levelName);
+        return;
+    }
     std::unique_ptr<DataTree> tree = Load(file);
-    if (!tree || !CheckLevelHeader(file, *tree))
+    if (tree)
+    {
+        CheckLevelTree(file, *tree, levelName);
+    }
+}
+
+void DataChecker::CheckLevelTree(const std::string& file, const DataTree& tree, const std::string& levelName)
+{
+    if (!CheckLevelHeader(file, tree))
     {
         return;
     }
-    const DataNode* objects = tree->Root.Find("Objects");
+    const DataNode* objects = tree.Root.Find("Objects");
     if (objects == nullptr || objects->Type != DataNode::Kind::List)
     {
-        Report(file, tree->Root.At, kError, "a level needs an \"Objects\" list");
+        Report(file, tree.Root.At, kError, "a level needs an \"Objects\" list");
         return;
     }
     LevelFacts facts;
@@ -218,7 +232,7 @@ void DataChecker::CheckLevel(const std::string& file, const std::string& levelNa
     }
     if (IsPlayable(levelName))
     {
-        CheckPlayableLevel(file, *objects, tree->Root.Children[1], facts);
+        CheckPlayableLevel(file, *objects, tree.Root.Children[1], facts);
     }
 }
 
@@ -398,7 +412,8 @@ int RunDataCheck(const std::string& resourceDir, std::ostream& out)
     {
         bool error = f.Level == Finding::Severity::Error;
         errors += error ? 1 : 0;
-        out << f.File << ":" << Where(f.At) << ": " << (error ? "error" : "warning") << ": " << f.Message << "\n";
+        out << f.File << (f.At.Line > 0 ? ":" + Where(f.At) : std::string()) << ": " << (error ? "error" : "warning")
+            << ": " << f.Message << "\n";
     }
     out << "kibbet --check " << resourceDir << ": " << errors << " error(s), " << checker.Findings().size() - errors
         << " warning(s)\n";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "check/DataTree.h"
+#include "data/DataTree.h"
 
 #include <iosfwd>
 #include <map>
@@ -75,6 +75,11 @@ private:
     std::unique_ptr<DataTree> Load(const std::string& file, bool factoryFile = true);
     void CheckObjectType(const std::string& file, const std::string& typeName);
     void CheckLevel(const std::string& file, const std::string& levelName);
+    // The level rules over a parsed level; file names it in the findings.
+    void CheckLevelTree(const std::string& file, const DataTree& tree, const std::string& levelName);
+    // A Tiled map: its faults as a map, then the level rules over the level it says, each finding placed at the
+    // map object it comes from (its id and name, and its line in a .tmx file).
+    void CheckMapLevel(const std::string& file, const std::string& levelName);
     // The track, camera lock and id counter a level starts with; false when the loader would misread them.
     bool CheckLevelHeader(const std::string& file, const DataTree& tree);
     // One entry of a level's object list: its key, its object type and its overrides.

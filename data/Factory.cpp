@@ -3,6 +3,7 @@
 #include "data/ComponentRegistry.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"
+#include "data/LevelFiles.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
@@ -234,6 +235,22 @@ std::vector<GameObjectComposition*> Factory::AllLiveObjects() const
 LevelContents Factory::LoadLevel(const std::string& path)
 {
     LevelPath = path;
+    if (IsMapFile(path))
+    {
+        LevelFileRead map = ReadLevelFile(path, ResourcePath("Data/Objects"));
+        if (!map.Ok)
+        {
+            for (const MapProblem& problem : map.Problems)
+            {
+                Log("level " + DescribeProblem(path, problem));
+            }
+            LevelContents nothing;
+            nothing.Loaded = false;
+            return nothing;
+        }
+        TextSerializer reader = TextSerializer::FromText(map.Text);
+        return LoadLevel(reader, path);
+    }
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec))
     {

@@ -46,6 +46,8 @@ struct LevelEntry
 // level manager to apply.
 struct LevelContents
 {
+    // False when the file was a map that could not be read: no object was created.
+    bool Loaded = true;
     LevelHeader Header;
     std::vector<LevelEntry> Entries;
 };
@@ -78,7 +80,8 @@ public:
     void DestroyObject(GameObjectComposition* object);
     // Destroys every live object now and forgets the marks.
     void DestroyAllObjects();
-    // Creates the objects of a level file and returns its header and entries.
+    // Creates the objects of a level file (text or map) and returns its header and entries; a map with a fault
+    // creates nothing and logs each fault.
     LevelContents LoadLevel(const std::string& path);
     // Like LoadLevel(path) over level text the reader already holds; label names the level in log lines.
     LevelContents LoadLevel(TextSerializer& reader, const std::string& label);
@@ -88,8 +91,6 @@ public:
     void LoadHUD(TextSerializer& reader);
     // Destroys at once every live object whose key contains "HUD_".
     void UnloadHUD();
-    // The level file name for a level name.
-    static std::string LevelFileName(const std::string& levelName) { return levelName + ".json"; }
     // Reads one object type file; exposed for tests and the data fuzzer.
     std::unique_ptr<GameObjectComposition> LoadObjectType(const std::string& path, const std::string& typeName);
     // Reads one object type from text the reader already holds.

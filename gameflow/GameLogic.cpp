@@ -6,6 +6,7 @@
 #include "audio/Audio.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
+#include "data/LevelFiles.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "engine/Message.h"
@@ -34,7 +35,7 @@ GameLogic::~GameLogic() = default;
 
 void GameLogic::Initialize()
 {
-    m_LevelManager.m_LevelFiles = ListFilesSorted(ResourcePath("Data/Levels"), ".json");
+    m_LevelManager.m_LevelFiles = ListLevelFiles(ResourcePath("Data/Levels"));
     if (!m_StartLevel.empty())
     {
         return;

@@ -1,6 +1,7 @@
 #include "gameflow/LevelManager.h"
 
 #include "data/Factory.h"
+#include "data/LevelFiles.h"
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "engine/Paths.h"
@@ -9,6 +10,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
+#include "platform/Log.h"
 
 namespace Framework
 {
@@ -23,6 +25,10 @@ void LevelManager::AddLevel(const std::string& name, std::unique_ptr<ILevel> lev
 
 void LevelManager::ChangeLevel(const std::string& name)
 {
+    if (!LevelFileReads(name))
+    {
+        return; // the running level (the menu) stays
+    }
     CAMERA.m_Target = nullptr;
     if (name != m_CurrentLevelName)
     {
@@ -73,13 +79,32 @@ void LevelManager::LoadLevelFile()
         return;
     }
     const LevelContents contents =
-        CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
+        CORE->m_Factory->LoadLevel(FindLevelFile(ResourcePath("Data/Levels"), m_CurrentLevelName));
     if (!contents.Header.KeepsTrack())
     {
         m_CurrentLevel->m_TrackName = contents.Header.TrackName;
     }
     m_CurrentLevel->m_CameraLock = contents.Header.CameraLock;
     CAMERA.SetCameraTarget(CORE->m_Factory->FindObject("Kibbet"));
+}
+
+bool LevelManager::LevelFileReads(const std::string& name) const
+{
+    const std::string path = FindLevelFile(ResourcePath("Data/Levels"), name);
+    if (!IsMapFile(path))
+    {
+        return true; // the text reader goes on whatever it meets
+    }
+    const LevelFileRead level = ReadLevelFile(path, ResourcePath("Data/Objects"));
+    for (const MapProblem& problem : level.Problems)
+    {
+        Log("level " + DescribeProblem(path, problem));
+    }
+    if (!level.Ok)
+    {
+        Log("level " + name + " is not started: its map has faults");
+    }
+    return level.Ok;
 }
 
 void LevelManager::StartCurrentLevel()

@@ -47,6 +47,8 @@ private:
     // Has the Factory read the current level's file, then gives the level its track and camera lock and the
     // camera its target, the hero.
     void LoadLevelFile();
+    // False (each fault logged) when the level's file is a map that does not read, so the level is not started.
+    bool LevelFileReads(const std::string& name) const;
     // Clears the flow state of the level left, then runs the current level's Load and Initialize.
     void StartCurrentLevel();
 };

@@ -36,6 +36,13 @@ TEST(DataCheck, ShippedDataPassesAndPlantedFaultsAreReportedWhereTheyStand)
         {"Levels/Level_02.json", 3, "error", "camera lock cannot show the hero's start"},
         {"Levels/Level_02.json", 8, "error", "start walk pair"},
         {"Levels/Level_03.json", 8, "error", "needs the hero"},
+        {"Levels/Level_04.tmx", 16, "error",
+         "object 3 \"Start_A\": a second object with the key \"Start_A\" (the first "
+         "is object 2 \"Start_A\")"},
+        {"Levels/Level_05.tmx", 3, "error", "the layer \"Tiles\" is not an object layer"},
+        {"Levels/Level_05.tmx", 5, "error", "object 1 \"Kibbet\" property \"Body.m_Mass\" is a bool"},
+        {"Levels/Level_05.tmx", 11, "error", "object 2 \"Ring\" is an ellipse"},
+        {"Levels/Level_05.tmx", 14, "error", "object 3 \"Mole\" has the class \"Mole\", which is no object type"},
         {"Objects/BadNames.json", 4, "error", "sprite \"Crate\""},
         {"Objects/BadNames.json", 10, "error", "frame \"Box_9\""},
         {"Objects/BadNames.json", 13, "error", "layer \"Front\""},
@@ -70,7 +77,7 @@ TEST(DataCheck, ShippedDataPassesAndPlantedFaultsAreReportedWhereTheyStand)
         EXPECT_NE(lines[i].find(std::string(": ") + e.Severity + ": "), std::string::npos) << lines[i];
         EXPECT_NE(lines[i].find(e.Fragment), std::string::npos) << lines[i];
     }
-    EXPECT_EQ(lines.back(), "kibbet --check tests/data/check: 22 error(s), 2 warning(s)");
+    EXPECT_EQ(lines.back(), "kibbet --check tests/data/check: 27 error(s), 2 warning(s)");
 }
 
 // The fuzzer's seed inputs (every data file of the game and the tests, as scripts/fuzz gathers them), whole, cut

@@ -1,4 +1,4 @@
-#include "check/DataTree.h"
+#include "data/DataTree.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/IComponent.h"

@@ -1,9 +1,10 @@
-// Feeds arbitrary bytes, read from memory, to the data reader, the object type loader, the level loader and the
-// heads-up display loader.
+// Feeds arbitrary bytes, read from memory, to the data reader, the object type loader, the level loader, the
+// heads-up display loader and the two Tiled map readers with the map-to-level conversion.
 #include "app/Options.h"
 #include "app/ProgramEntry.h"
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
+#include "data/MapLevelConverter.h"
 #include "data/TextSerializer.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
@@ -104,6 +105,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     factory.Update(0.0f);
     factory.DestroyAllObjects();
     RestorePlacements(placements);
+
+    // The same bytes as a map of either format; what converts is loaded as a level.
+    static MapLevelConverter converter(std::string(KIBBET_FUZZ_RESOURCES) + "/Data/Objects");
+    for (const TiledMap& map : {ReadTmx(text), ReadTmj(text)})
+    {
+        LevelDocument document;
+        std::vector<MapProblem> problems;
+        if (converter.ToDocument(map, document, problems))
+        {
+            TextSerializer mapReader = TextSerializer::FromText(WriteLevelText(document));
+            factory.LoadLevel(mapReader, "(fuzz map)");
+            factory.DestroyAllObjects();
+        }
+    }
     // Each input's messages are new; the set of those written would otherwise grow for the whole run.
     ForgetLoggedOnce();
     return 0;

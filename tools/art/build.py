@@ -24,6 +24,7 @@ import catalog  # noqa: E402  (assets/art/catalog.py: the layer list and every d
 import icons  # noqa: E402  (the desktop icons beside the window icon)
 import packing  # noqa: E402
 import tables  # noqa: E402
+import tiled_project  # noqa: E402  (the Tiled project whose classes are the object types)
 
 WORK = os.path.join(ROOT, "build", "art")
 TEXTURES = os.path.join(ROOT, "Resources", "Textures")
@@ -159,6 +160,7 @@ def build(args):
     tables.write_custom_shapes(os.path.join(DATA, "CustomShapes.json"), catalog.custom_shapes(tiles))
     write_ico(os.path.join(TEXTURES, "Icon.ico"), [pngs[f"icon_{s}"] for s, _ in icon_jobs])
     icons.write()
+    tiled_project.write()
     with open(os.path.join(ART, "CATALOG.md"), "w") as f:
         f.write(catalog.catalog_markdown(sprites, tiles, atlas_sizes, dims))
 

@@ -1,4 +1,4 @@
-#include "check/DataTree.h"
+#include "data/DataTree.h"
 
 #include <cstddef>
 #include <cstdlib>
