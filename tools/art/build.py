@@ -24,6 +24,7 @@ import catalog  # noqa: E402  (assets/art/catalog.py: the layer list and every d
 import icons  # noqa: E402  (the desktop icons beside the window icon)
 import packing  # noqa: E402
 import tables  # noqa: E402
+import tilesets  # noqa: E402
 
 WORK = os.path.join(ROOT, "build", "art")
 TEXTURES = os.path.join(ROOT, "Resources", "Textures")
@@ -161,6 +162,7 @@ def build(args):
     icons.write()
     with open(os.path.join(ART, "CATALOG.md"), "w") as f:
         f.write(catalog.catalog_markdown(sprites, tiles, atlas_sizes, dims))
+    tilesets.write_all(layers, sprites)
 
     if args.sheet:
         import sheet
@@ -176,7 +178,12 @@ def main():
     parser = argparse.ArgumentParser(description="Render and pack the game's art.")
     parser.add_argument("--sheet", action="store_true", help="also write contact sheets to build/art/sheet/")
     parser.add_argument("--clean", action="store_true", help="forget cached renders first")
+    parser.add_argument("--tiled", action="store_true",
+                        help="only write the Tiled tilesets, from the atlases and tables in Resources")
     args = parser.parse_args()
+    if args.tiled:
+        tilesets.write_all(catalog.LAYERS, catalog.all_sprites())
+        return
     if args.clean and os.path.isdir(WORK):
         shutil.rmtree(WORK)
     build(args)
