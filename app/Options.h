@@ -27,6 +27,7 @@ struct Options
     bool Check = false;           // check the data folder instead of playing
     std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
     std::string Profile;          // settings and progress live here, in every mode (default: the XDG folders)
+    bool Watch = false;           // reload the played level when its file changes
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

@@ -97,6 +97,12 @@ public:
     // The boss is beaten and its arena open: deaths pan back to the checkpoint again.
     void BossDefeated() override;
 
+    // Reads the current level's file again and starts the level afresh, as a level start does (a new session:
+    // every life back, the pollen counted anew from the objects the file places). When the hero had reached a
+    // checkpoint, it respawns there as after a death, but without losing a life and without the start walk.
+    // Call it between frames (the level manager's level changes happen at the same point).
+    void ReloadLevel();
+
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }

@@ -72,8 +72,8 @@ void LevelManager::LoadLevelFile()
     {
         return;
     }
-    const LevelContents contents =
-        CORE->m_Factory->LoadLevel(ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName)));
+    m_CurrentLevelFile = ResourcePath("Data/Levels/" + Factory::LevelFileName(m_CurrentLevelName));
+    const LevelContents contents = CORE->m_Factory->LoadLevel(m_CurrentLevelFile);
     if (!contents.Header.KeepsTrack())
     {
         m_CurrentLevel->m_TrackName = contents.Header.TrackName;
