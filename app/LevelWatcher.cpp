@@ -39,6 +39,11 @@ std::string LevelWatcher::LevelFileProblem(const std::string& path)
     {
         return path + ": error: cannot be opened";
     }
+    if (std::filesystem::path(path).extension() != ".json")
+    {
+        // Only text levels are read here; a level in another format is judged by its own reader.
+        return {};
+    }
     std::ostringstream text;
     text << in.rdbuf();
     // The game's own reader goes on by position whatever it meets; the checker's strict one says where it

@@ -28,7 +28,8 @@ public:
     static constexpr float kCheckInterval = 0.25f;
 
     // What is wrong with the level file at path so that the game would misread it, as
-    // "file:line:column: message", or empty when it reads.
+    // "file:line:column: error: message", or empty when it reads. Text levels (".json") are parsed strictly;
+    // of a file in another format only whether it opens is known here.
     static std::string LevelFileProblem(const std::string& path);
 
 private:
