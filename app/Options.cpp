@@ -31,7 +31,7 @@ std::string UsageText()
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
            "              [--replay FILE] [--screenshot FILE] [--dump-every N] [--screenshot-every N]\n"
-           "              [--profile DIR]\n"
+           "              [--profile DIR] [--watch]\n"
            "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n"
            "       kibbet --export-map LEVEL FILE     write a level (name or file) as a Tiled map (.tmx or .tmj)\n"
            "       kibbet --export-level MAP FILE     write a level (a map, name or file) as a text level\n";
@@ -46,10 +46,8 @@ struct SwitchOption
     bool Options::*Member;
 };
 const SwitchOption kSwitches[] = {
-    {"--headless", &Options::Headless},
-    {"--windowed", &Options::Windowed},
-    {"--fixed-step", &Options::FixedStep},
-    {"--dump-state", &Options::DumpState},
+    {"--headless", &Options::Headless},    {"--windowed", &Options::Windowed}, {"--fixed-step", &Options::FixedStep},
+    {"--dump-state", &Options::DumpState}, {"--watch", &Options::Watch},
 };
 
 // Flags followed by a text that may not be empty.

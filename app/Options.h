@@ -30,6 +30,7 @@ struct Options
     std::string ExportFrom;       // --export-map LEVEL / --export-level MAP: the level to convert instead of playing
     std::string ExportTo;         // the file it is written to (.tmx or .tmj for a map, text for --export-level)
     bool ExportAsMap = false;     // true for --export-map, false for --export-level
+    bool Watch = false;           // reload the played level when its file changes
 };
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.

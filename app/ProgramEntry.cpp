@@ -1,6 +1,7 @@
 #include "app/ProgramEntry.h"
 
 #include "app/FrameSampler.h"
+#include "app/LevelWatcher.h"
 #include "app/StateDump.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -172,6 +173,10 @@ int ProgramEntry(Core& core, const Options& options, const std::string& executab
         core.Systems.insert(core.Systems.begin(),
                             std::make_unique<FrameSampler>(&core, std::cout, options.DumpEvery, options.ScreenshotEvery,
                                                            options.Screenshot));
+    }
+    if (options.Watch)
+    {
+        core.AddSystem(std::make_unique<LevelWatcher>(&core));
     }
 
     RealClock realClock;

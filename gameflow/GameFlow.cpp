@@ -2,6 +2,7 @@
 // (the scripted walks are in WalkTriggers.cpp, the boss level's closing scene in BossOutro.cpp).
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
+#include "data/Factory.h"
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
@@ -9,6 +10,7 @@
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
+#include "gameflow/Triggers.h"
 #include "graphics/Camera.h"
 #include "physics/Body.h"
 
@@ -60,6 +62,40 @@ void GameLogic::HeroDied()
         m_Core->m_Audio->PlaySoundOnce("SFX_Kibbet_Death");
     }
     CAMERA.m_Target = nullptr;
+}
+
+void GameLogic::ReloadLevel()
+{
+    ILevel* level = m_LevelManager.m_CurrentLevel;
+    if (level == nullptr)
+    {
+        return;
+    }
+    const Vec2 checkpoint = level->m_Checkpoint;
+    const bool reached = checkpoint.x != level->m_HeroStart.x || checkpoint.y != level->m_HeroStart.y;
+    m_LevelManager.RestartLevel();
+    GameObjectComposition* hero = FindHero();
+    Transform* t = hero != nullptr ? hero->GetTransform() : nullptr;
+    if (!reached || t == nullptr || m_Core == nullptr || m_Core->m_Factory == nullptr)
+    {
+        return;
+    }
+    // The start walk was behind the hero: its volumes go as they do once touched, and the view fades in now.
+    for (GameObjectComposition* object : m_Core->m_Factory->AllLiveObjects())
+    {
+        if (object->GetComponent(LevelStartTrigger::TypeName) != nullptr)
+        {
+            m_Core->m_Factory->DestroyObject(object);
+        }
+    }
+    m_Flow.LevelStartVolumes = 2;
+    StartFade(FadeDirection::In, 1.0f);
+    level->m_Checkpoint = checkpoint;
+    t->Position = checkpoint;
+    m_Flow.CameraTargetAtDeath = CAMERA.m_Target;
+    CAMERA.m_Target = nullptr;
+    Enter(FlowState::RespawnPan, false);
+    m_PlayerController->ResetToIdle();
 }
 
 void GameLogic::GameOver()

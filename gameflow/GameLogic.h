@@ -112,6 +112,12 @@ public:
     // Whether a level name is one the player plays (the start-up and menu levels, "Level_00_...", are not).
     static bool IsPlayableLevel(const std::string& name);
 
+    // Reads the current level's file again and starts the level afresh, as a level start does (a new session:
+    // every life back, the pollen counted anew from the objects the file places). When the hero had reached a
+    // checkpoint, it respawns there as after a death, but without losing a life and without the start walk.
+    // Call it between frames (the level manager's level changes happen at the same point).
+    void ReloadLevel();
+
     // Starts the game in this level instead of the start-up sequence (developer flag --level), at the end of
     // the first frame as a level chosen in play.
     void SetStartLevel(const std::string& name) { m_StartLevel = name; }

@@ -36,6 +36,8 @@ public:
     Vec2 m_CameraLock;
     // Where the hero respawns.
     Vec2 m_Checkpoint;
+    // Where the hero stood when the level started; a checkpoint elsewhere has been reached since.
+    Vec2 m_HeroStart;
 };
 
 // A level loaded from a file by name. It starts black: the level file's start volumes fade it in.

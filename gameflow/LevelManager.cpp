@@ -78,8 +78,8 @@ void LevelManager::LoadLevelFile()
     {
         return;
     }
-    const LevelContents contents =
-        CORE->m_Factory->LoadLevel(FindLevelFile(ResourcePath("Data/Levels"), m_CurrentLevelName));
+    m_CurrentLevelFile = FindLevelFile(ResourcePath("Data/Levels"), m_CurrentLevelName);
+    const LevelContents contents = CORE->m_Factory->LoadLevel(m_CurrentLevelFile);
     if (!contents.Header.KeepsTrack())
     {
         m_CurrentLevel->m_TrackName = contents.Header.TrackName;

@@ -32,6 +32,8 @@ public:
     // Asks for a level change at the end of the next UpdateLevel.
     void RequestLevel(const std::string& name) { m_PendingLevelName = name; }
     std::string GetCurrentLevelName() const { return m_CurrentLevelName; }
+    // The file the current level was last read from (empty before the first level).
+    const std::string& CurrentLevelFile() const { return m_CurrentLevelFile; }
     // Adds a level object under a name (the fixed levels are made this way); the manager owns it.
     void AddLevel(const std::string& name, std::unique_ptr<ILevel> level);
 
@@ -44,6 +46,8 @@ public:
     int m_WrapIndex = 1;
 
 private:
+    std::string m_CurrentLevelFile;
+
     // Has the Factory read the current level's file, then gives the level its track and camera lock and the
     // camera its target, the hero.
     void LoadLevelFile();

@@ -49,6 +49,7 @@ void Level_Generic::Initialize()
             m_Checkpoint = t->Position;
         }
     }
+    m_HeroStart = m_Checkpoint;
     if (CORE != nullptr && CORE->m_Audio != nullptr)
     {
         CORE->m_Audio->PlayBGM(m_TrackName);

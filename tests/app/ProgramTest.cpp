@@ -9,9 +9,10 @@ TEST(Options, ParsesFlagsAndRejectsUnknownOnes)
 {
     ParseResult ok = ParseOptions({"--headless", "--frames", "30", "--fixed-step", "--seed", "7", "--resources", "R",
                                    "--level", "Level_01", "--dump-state", "--windowed", "--record", "in.rec",
-                                   "--replay", "old.rec", "--screenshot", "shot.png"});
+                                   "--replay", "old.rec", "--screenshot", "shot.png", "--watch"});
     ASSERT_FALSE(ok.ExitCode.has_value());
-    EXPECT_TRUE(ok.Values.Headless && ok.Values.FixedStep && ok.Values.DumpState && ok.Values.Windowed);
+    EXPECT_TRUE(ok.Values.Headless && ok.Values.FixedStep && ok.Values.DumpState && ok.Values.Windowed &&
+                ok.Values.Watch);
     EXPECT_EQ(ok.Values.Frames, 30u);
     EXPECT_EQ(ok.Values.Seed, 7u);
     EXPECT_EQ(ok.Values.ResourceDir, "R");

@@ -1,6 +1,6 @@
 // Checks the shipped art in Resources: every sprite and frame the game looks up (see assets/art/CATALOG.md)
-// sits inside its layer's atlas, every layer's texture is at its index of the sorted listing, and every atlas
-// loads with the engine's own reader.
+// sits inside its layer's atlas, every layer's texture is at its index of the sorted listing, every atlas
+// loads with the engine's own reader, and the Tiled tilesets have a picture of every name at its size.
 
 #include "engine/Paths.h"
 #include "graphics/ResourceManager.h"
@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -228,5 +229,44 @@ TEST_F(ArtAssetsTest, EveryAtlasLoadsAndCustomShapeTilesAreOpaque)
         {
             ASSERT_EQ(tile.Pixels[i], 255) << shape;
         }
+    }
+}
+
+// The designers' tilesets are generated with the atlases (tools/build-art): a frame added, resized or removed
+// without writing them again shows here.
+TEST_F(ArtAssetsTest, EveryPictureNameHasATiledTileAtItsWorldSize)
+{
+    namespace fs = std::filesystem;
+    std::map<std::string, fs::path> pictures;
+    std::map<std::string, std::string> tilesets;
+    for (const fs::directory_entry& entry : fs::directory_iterator(SourcePath("tiled/tilesets")))
+    {
+        if (entry.path().extension() == ".tsx")
+        {
+            std::ifstream in(entry.path());
+            std::ostringstream text;
+            text << in.rdbuf();
+            tilesets[entry.path().stem().string()] = text.str();
+            continue;
+        }
+        for (const fs::directory_entry& picture : fs::directory_iterator(entry.path()))
+        {
+            EXPECT_TRUE(pictures.emplace(picture.path().stem().string(), picture.path()).second)
+                << picture.path() << ": one picture name in two tilesets";
+        }
+    }
+    const auto& dims = s_Resources->m_Dimensions;
+    EXPECT_EQ(pictures.size(), s_Resources->m_UVMap.size());
+    for (const auto& [name, uv] : s_Resources->m_UVMap)
+    {
+        auto found = pictures.find(name);
+        ASSERT_NE(found, pictures.end()) << name << " has no tile picture";
+        const std::string atlas = found->second.parent_path().filename().string();
+        EXPECT_NE(tilesets[atlas].find("source=\"" + atlas + "/" + name + ".png\""), std::string::npos) << name;
+        int width = 0;
+        int height = 0;
+        ASSERT_TRUE(ReadImageSize(found->second.string(), width, height)) << name;
+        EXPECT_EQ(static_cast<unsigned>(width), dims.at(name).Width) << name;
+        EXPECT_EQ(static_cast<unsigned>(height), dims.at(name).Height) << name;
     }
 }

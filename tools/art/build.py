@@ -25,6 +25,7 @@ import icons  # noqa: E402  (the desktop icons beside the window icon)
 import packing  # noqa: E402
 import tables  # noqa: E402
 import tiled_project  # noqa: E402  (the Tiled project whose classes are the object types)
+import tilesets  # noqa: E402
 
 WORK = os.path.join(ROOT, "build", "art")
 TEXTURES = os.path.join(ROOT, "Resources", "Textures")
@@ -163,6 +164,7 @@ def build(args):
     tiled_project.write()
     with open(os.path.join(ART, "CATALOG.md"), "w") as f:
         f.write(catalog.catalog_markdown(sprites, tiles, atlas_sizes, dims))
+    tilesets.write_all(layers, sprites)
 
     if args.sheet:
         import sheet
@@ -178,7 +180,12 @@ def main():
     parser = argparse.ArgumentParser(description="Render and pack the game's art.")
     parser.add_argument("--sheet", action="store_true", help="also write contact sheets to build/art/sheet/")
     parser.add_argument("--clean", action="store_true", help="forget cached renders first")
+    parser.add_argument("--tiled", action="store_true",
+                        help="only write the Tiled tilesets, from the atlases and tables in Resources")
     args = parser.parse_args()
+    if args.tiled:
+        tilesets.write_all(catalog.LAYERS, catalog.all_sprites())
+        return
     if args.clean and os.path.isdir(WORK):
         shutil.rmtree(WORK)
     build(args)

@@ -1,0 +1,13 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<tileset version="1.8" tiledversion="1.8.2" name="01_Far" tilewidth="2048" tileheight="480" tilecount="2" columns="0">
+ <grid orientation="orthogonal" width="1" height="1"/>
+ <properties>
+  <property name="nextTileId" type="int" value="2"/>
+ </properties>
+ <tile id="0">
+  <image width="2048" height="480" source="01_Far/Hills_Forest.png"/>
+ </tile>
+ <tile id="1">
+  <image width="2048" height="480" source="01_Far/Hills_Meadow.png"/>
+ </tile>
+</tileset>
