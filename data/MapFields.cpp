@@ -195,12 +195,14 @@ bool IsDrawnShape(const MapObject& shape)
            (shape.Shape == MapShape::Rectangle && (shape.Width != 0.0 || shape.Height != 0.0));
 }
 
-// The world offsets of a shape drawn anywhere, relative to the owner's place.
+// The world offsets of a shape drawn anywhere, relative to the owner's place in the world (for a tile object
+// that is the sprite's centre, not the corner Tiled anchors it at).
 std::vector<MapPoint> OffsetsFrom(const MapObject& shape, const MapObject& owner)
 {
     std::vector<MapPoint> offsets;
-    const double dx = shape.X - owner.X;
-    const double dy = shape.Y - owner.Y;
+    const MapPoint place = WorldPlace(owner);
+    const double dx = shape.X - place.X;
+    const double dy = shape.Y + place.Y;
     for (const MapPoint& point : ShapePoints(shape))
     {
         offsets.push_back({dx + point.X, -(dy + point.Y)});
