@@ -142,6 +142,28 @@ public:
         }
     }
 
+    void DisplaySize(int& width, int& height) const override
+    {
+        width = 0;
+        height = 0;
+        SDL_DisplayMode mode;
+        int display = m_Window != nullptr ? SDL_GetWindowDisplayIndex(m_Window) : 0;
+        if (m_VideoStarted && SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0)
+        {
+            width = mode.w;
+            height = mode.h;
+        }
+    }
+
+    void DrawableSize(int& width, int& height) const override
+    {
+        ClientSize(width, height);
+        if (m_Window != nullptr)
+        {
+            SDL_GL_GetDrawableSize(m_Window, &width, &height);
+        }
+    }
+
     void SetFullscreen(bool fullscreen) override
     {
         if (m_Window != nullptr)

@@ -50,6 +50,14 @@ public:
         width = 1280;
         height = 720;
     }
+    // The size of the desktop the window is on, in pixels; 0 x 0 when there is no display to ask.
+    virtual void DisplaySize(int& width, int& height) const
+    {
+        width = 0;
+        height = 0;
+    }
+    // The size of what is drawn into, in pixels: the client area as the graphics driver sees it.
+    virtual void DrawableSize(int& width, int& height) const { ClientSize(width, height); }
     // Borderless full screen on the desktop (the desktop's video mode never changes), or back to a window.
     virtual void SetFullscreen(bool fullscreen) { (void)fullscreen; }
     virtual void Minimize() {}

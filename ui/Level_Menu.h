@@ -21,6 +21,7 @@ public:
         Options = 2,
         Credits = 3,
         Confirmation = 4,
+        Controls = 5,
     };
 
     // Creates the pages; the options page offers the window sizes of the game's own list.

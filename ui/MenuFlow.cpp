@@ -4,6 +4,8 @@
 #include "data/TextSerializer.h"
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
+#include "graphics/Graphics.h"
+#include "ui/PlayerSettings.h"
 
 namespace Framework
 {
@@ -80,6 +82,15 @@ bool PauseAllowed()
 bool GamePaused()
 {
     return CORE != nullptr && CORE->Paused;
+}
+
+void ToggleFullscreenAndSave()
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    {
+        CORE->m_Graphics->ToggleFullscreen();
+        SaveCurrentSettings();
+    }
 }
 
 void PauseGame(bool paused)

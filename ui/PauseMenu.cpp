@@ -32,7 +32,11 @@ PauseMenu::PauseMenu() : Menu(kCursor)
         {"HUD_ReturnToMain", OpenPage(ConfirmReturn)},
         {"HUD_QuitGame", OpenPage(ConfirmQuit)},
     };
-    OptionsKeys options{"", "", "HUD_ToggleFullscreen", "HUD_ToggleSound", ""};
+    OptionsKeys options;
+    options.Fullscreen = "HUD_ToggleFullscreen";
+    options.Sound = "HUD_ToggleSound";
+    options.FullscreenState = "HUD_FullscreenState";
+    options.SoundState = "HUD_SoundState";
     auto confirm = [](MenuItem yes) { return std::make_unique<ConfirmationPage>(std::move(yes), "HUD_No"); };
     const std::vector<std::string> question = {"HUD_ConfirmQuit", "HUD_0_Credit_Plank", kCursor};
     AddPage(std::make_unique<ItemPage>(std::move(items), PageExit::Close), {"HUD_0_Plank", kCursor});
