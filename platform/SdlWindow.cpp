@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include <algorithm>
+
 namespace Framework
 {
 
@@ -81,6 +83,16 @@ public:
             return;
         }
         SDL_SetWindowMinimumSize(m_Window, 320, 240);
+        // A window larger than the desktop would run off it; it starts at most as large as the desktop.
+        int desktopWidth = 0;
+        int desktopHeight = 0;
+        DisplaySize(desktopWidth, desktopHeight);
+        if (desktopWidth > 0 && desktopHeight > 0 && (width > desktopWidth || height > desktopHeight))
+        {
+            m_Width = std::min(width, desktopWidth);
+            m_Height = std::min(height, desktopHeight);
+            SDL_SetWindowSize(m_Window, m_Width, m_Height);
+        }
         SDL_ShowCursor(SDL_DISABLE);
         SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
         SDL_StartTextInput();
@@ -166,9 +178,26 @@ public:
 
     void SetFullscreen(bool fullscreen) override
     {
-        if (m_Window != nullptr)
+        if (m_Window == nullptr)
         {
-            SDL_SetWindowFullscreen(m_Window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+            return;
+        }
+        int width = 0;
+        int height = 0;
+        DisplaySize(width, height);
+        if (fullscreen && width > 0 && height > 0)
+        {
+            // Without a window manager nothing grants the full-screen state: the window itself is made to
+            // cover the desktop, so the picture fits either way.
+            SDL_GetWindowSize(m_Window, &m_Width, &m_Height);
+            SDL_SetWindowPosition(m_Window, 0, 0);
+            SDL_SetWindowSize(m_Window, width, height);
+        }
+        SDL_SetWindowFullscreen(m_Window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!fullscreen)
+        {
+            SDL_SetWindowSize(m_Window, m_Width, m_Height);
+            SDL_SetWindowPosition(m_Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
     }
 
@@ -214,6 +243,13 @@ private:
                 out.Type = WindowEvent::Kind::Quit;
                 events.push_back(out);
             }
+            else if (event.key.repeat == 0 &&
+                     (event.key.keysym.scancode == SDL_SCANCODE_F11 ||
+                      (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0)))
+            {
+                out.Type = WindowEvent::Kind::ToggleFullscreen;
+                events.push_back(out);
+            }
             break;
         case SDL_TEXTINPUT:
             // One message per character, as the window's character messages came.
@@ -251,7 +287,7 @@ private:
             m_DropInProgress = false;
             break;
         case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || event.window.event == SDL_WINDOWEVENT_RESIZED)
             {
                 out.Type = WindowEvent::Kind::Resize;
                 out.Width = event.window.data1;

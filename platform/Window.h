@@ -16,8 +16,9 @@ struct WindowEvent
         Quit,      // close button, Alt+F4 or the system asking the program to end
         Character, // text input; Character holds the code
         MouseMove,
-        FileDrop, // Path holds the first dropped file's full path
-        Resize,   // Width and Height hold the new client size
+        FileDrop,         // Path holds the first dropped file's full path
+        Resize,           // Width and Height hold the new client size
+        ToggleFullscreen, // F11 or Alt+Enter: the player asks for full screen or a window
     };
     Kind Type = Kind::Quit;
     uint32_t Character = 0;

@@ -29,6 +29,8 @@ bool IsSelectPressed();
 bool IsBackPressed();
 // A key or button bound to pause went down.
 bool IsPausePressed();
+// Whether the window holds the keyboard focus (as the input source says; true without an Input system).
+bool WindowHasFocus();
 // Escape, the controller's Start or a key or button bound to pause went down.
 bool IsMenuClosePressed();
 // Left (-1) or right (+1) went down, left first; 0 when neither did.

@@ -53,7 +53,8 @@ void PauseMenu::Update(float dt)
 {
     // While pause is not allowed (the closing scene) the key does nothing at all: setting the flag there would
     // freeze the game invisibly and carry a frozen game into the menu that follows.
-    if (HasInput() && !GamePaused() && PauseAllowed() && IsPausePressed())
+    // A window that lost the focus pauses too, so a player who comes back finds the game waiting.
+    if (HasInput() && !GamePaused() && PauseAllowed() && (IsPausePressed() || !WindowHasFocus()))
     {
         PauseGame(true);
         Open(Main);
