@@ -91,7 +91,7 @@ void Graphics::Resize(unsigned width, unsigned height)
         int h = 720;
         if (m_Window != nullptr)
         {
-            m_Window->DrawableSize(w, h);
+            m_Window->ClientSize(w, h);
         }
         m_BackBufferWidth = static_cast<unsigned>(std::max(w, 0));
         m_BackBufferHeight = static_cast<unsigned>(std::max(h, 0));

@@ -5,8 +5,6 @@
 
 #include <SDL.h>
 
-#include <algorithm>
-
 namespace Framework
 {
 
@@ -83,16 +81,6 @@ public:
             return;
         }
         SDL_SetWindowMinimumSize(m_Window, 320, 240);
-        // A window larger than the desktop would run off it; it starts at most as large as the desktop.
-        int desktopWidth = 0;
-        int desktopHeight = 0;
-        DisplaySize(desktopWidth, desktopHeight);
-        if (desktopWidth > 0 && desktopHeight > 0 && (width > desktopWidth || height > desktopHeight))
-        {
-            m_Width = std::min(width, desktopWidth);
-            m_Height = std::min(height, desktopHeight);
-            SDL_SetWindowSize(m_Window, m_Width, m_Height);
-        }
         SDL_ShowCursor(SDL_DISABLE);
         SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
         SDL_StartTextInput();
@@ -164,15 +152,6 @@ public:
         {
             width = mode.w;
             height = mode.h;
-        }
-    }
-
-    void DrawableSize(int& width, int& height) const override
-    {
-        ClientSize(width, height);
-        if (m_Window != nullptr)
-        {
-            SDL_GL_GetDrawableSize(m_Window, &width, &height);
         }
     }
 

@@ -57,8 +57,6 @@ public:
         width = 0;
         height = 0;
     }
-    // The size of what is drawn into, in pixels: the client area as the graphics driver sees it.
-    virtual void DrawableSize(int& width, int& height) const { ClientSize(width, height); }
     // Borderless full screen on the desktop (the desktop's video mode never changes), or back to a window.
     virtual void SetFullscreen(bool fullscreen) { (void)fullscreen; }
     virtual void Minimize() {}

@@ -72,7 +72,10 @@ ControlsPage::ControlsPage(ControlsKeys keys, int returnPage, ChoiceSound sound)
                            ShowBindings();
                        },
                        sound});
-    m_Items.push_back({m_Keys.Return, [this](Menu& menu) { menu.Open(m_ReturnPage); }, sound});
+    if (!m_Keys.Return.empty())
+    {
+        m_Items.push_back({m_Keys.Return, [this](Menu& menu) { menu.Open(m_ReturnPage); }, sound});
+    }
 }
 
 std::string ControlsPage::BindingText(const ActionBinding& binding)
@@ -103,11 +106,6 @@ void ControlsPage::Enter(Menu& menu)
 {
     ItemPage::Enter(menu);
     m_Waiting = false;
-    ShowBindings();
-}
-
-void ControlsPage::Prepare()
-{
     ShowBindings();
 }
 

@@ -10,7 +10,8 @@ namespace Framework
 {
 
 // The objects of the controls page: per action (left, right, jump, roll, pause) the item the cursor rests on
-// and the text object that lists its keys and buttons, then the defaults and return items.
+// and the text object that lists its keys and buttons, then the defaults and return items (an empty return
+// key leaves that item out: back still returns).
 struct ControlsKeys
 {
     std::array<std::string, kActionCount> Items;
@@ -28,12 +29,10 @@ public:
     // The objects, the page back returns to, and the sound choosing plays.
     ControlsPage(ControlsKeys keys, int returnPage, ChoiceSound sound);
 
-    // Selects the first action and shows the bindings.
+    // Selects the first action and shows the bindings (only then: their letters are objects of their own).
     void Enter(Menu& menu) override;
     // While waiting, only the awaited key or button counts; otherwise as a page of items, with back.
     void Update(Menu& menu, float dt) override;
-    // Shows the bindings.
-    void Prepare() override;
     // Stops waiting and blanks the texts, whose letters are objects of their own.
     void Exit() override;
     // The items and the text objects.

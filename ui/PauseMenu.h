@@ -21,6 +21,7 @@ public:
         ConfirmQuit = 5,
         ConfirmRestart = 6,
         Closed = 7,
+        Controls = 8,
     };
 
     // Creates the pages, closed.
