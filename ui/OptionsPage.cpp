@@ -228,7 +228,6 @@ void OptionsPage::ShowValues()
     {
         ShowMenuAnimation(FindMenuObject(kResolutionKeys[kTimes]), "Char_X");
         ShowMenuAnimation(FindMenuObject(kResolutionKeys[kLeftArrow]), "Char_Arrow");
-        ShowMenuAnimation(FindMenuObject(kResolutionKeys[kRightArrow]), "Char_Arrow");
         ShowResolution();
     }
     if (m_HasVolume && CORE != nullptr && CORE->m_Audio != nullptr)
@@ -259,6 +258,11 @@ void OptionsPage::ShowResolution()
     const auto& [width, height] = m_Resolutions[static_cast<size_t>(m_ResolutionIndex)];
     SpellDigits(kFirstWidthDigit, width, true);
     SpellDigits(kFirstHeightDigit, height, false);
+    // The right arrow follows the height's last digit.
+    const size_t heightDigits = std::to_string(height % 10000).size();
+    const size_t arrow = heightDigits < 4 ? kFirstHeightDigit + heightDigits : kRightArrow;
+    ShowMenuAnimation(FindMenuObject(kResolutionKeys[kRightArrow]), "default");
+    ShowMenuAnimation(FindMenuObject(kResolutionKeys[arrow]), "Char_Arrow");
     if (!m_Keys.ApplyNote.empty())
     {
         const bool pending = std::make_pair(width, height) != AppliedSize();
