@@ -89,10 +89,12 @@ TEST(FullscreenWindow, WithoutAWindowManagerThePictureAndItsHudFillTheScreen)
     // The level fades in and its display shows; the screen is copied while the game still runs.
     std::string script = "Xvfb " + display + " -screen 0 1280x720x24 -fbdir " + folder +
                          "/fb -nolisten tcp >/dev/null 2>&1 & server=$!; sleep 2; DISPLAY=" + display +
-                         " SDL_AUDIODRIVER=dummy " + KIBBET_BINARY + " --profile " + folder + " --resources " +
-                         SourcePath("Resources") + " --level Level_01 --frames 400 >/dev/null 2>&1 & game=$!; " +
-                         "for i in $(seq 1 240); do kill -0 $game 2>/dev/null || break; cp " + folder +
-                         "/fb/Xvfb_screen0 " + folder + "/screen.xwd; sleep 0.25; done; wait $game; kill $server";
+                         " SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy timeout 300 " + KIBBET_BINARY + " --profile " +
+                         folder + " --resources " + SourcePath("Resources") +
+                         " --level Level_01 --frames 400 >/dev/null 2>&1 & game=$!; " +
+                         "while kill -0 $game 2>/dev/null; do cp " + folder + "/fb/Xvfb_screen0 " + folder +
+                         "/next.xwd; kill -0 $game 2>/dev/null && mv " + folder + "/next.xwd " + folder +
+                         "/screen.xwd; sleep 0.25; done; wait $game; kill $server";
     RunCommand(script);
     Screen screen;
     ASSERT_TRUE(ReadScreen(folder + "/screen.xwd", screen));
