@@ -21,8 +21,8 @@ struct HeroIntent
     bool RollPressed = false;
 };
 
-// The player's intent from the keyboard and the first controller (arrows, A/D, d-pad and stick to run; Space, W,
-// up or A to jump; M, S, Control or X to roll).
+// The player's intent from the keys and buttons bound to left, right, jump and roll (by default arrows, A/D,
+// d-pad and stick to run; Space, W, up or A to jump; M, S, Control or X to roll).
 HeroIntent PlayerIntent(Input& input);
 
 // A scripted walk: right held and nothing else.

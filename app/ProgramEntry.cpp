@@ -123,6 +123,7 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     if (!SettingsFilePath().empty())
     {
         audio->SetMasterVolume(static_cast<float>(settings.SoundLevel) / 10.0f);
+        audio->UnmuteVolume = static_cast<float>(settings.UnmuteLevel) / 10.0f;
     }
     auto physics = std::make_unique<Physics>(&core);
     auto gameLogic = std::make_unique<GameLogic>(&core);
@@ -137,6 +138,8 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     };
 
     auto input = std::make_unique<Input>(&core, MakeKeySource(options, windowView));
+    // Without a settings file (a test run) the defaults hold, so every record file plays as it was made.
+    input->SetBindings(settings.Controls);
 
     core.m_ResourceManager = resources.get();
     core.m_Windows = windows.get();

@@ -274,6 +274,31 @@ void DumpObject(const GameObjectComposition& object, std::ostream& out)
     }
     out << "}\n";
 }
+
+// "bindings": each game action's keys (hexadecimal codes as record files write them) and button masks.
+void DumpBindings(const Core& core, std::ostream& out)
+{
+    const Bindings bindings = core.m_Input != nullptr ? core.m_Input->GetBindings() : Bindings::Defaults();
+    out << ",\"bindings\":{";
+    for (Action action : Bindings::AllActions())
+    {
+        const ActionBinding& binding = bindings.Of(action);
+        out << (action == Action::Left ? "" : ",") << Quote(Bindings::ActionName(action)) << ":{\"keys\":[";
+        for (size_t i = 0; i < binding.Keys.size(); ++i)
+        {
+            char code[16];
+            std::snprintf(code, sizeof code, "%x", static_cast<unsigned>(binding.Keys[i]));
+            out << (i == 0 ? "" : ",") << Quote(code);
+        }
+        out << "],\"buttons\":[";
+        for (size_t i = 0; i < binding.Buttons.size(); ++i)
+        {
+            out << (i == 0 ? "" : ",") << binding.Buttons[i];
+        }
+        out << "]}";
+    }
+    out << "}";
+}
 } // namespace
 
 void DumpState(const Core& core, std::ostream& out)
@@ -287,6 +312,7 @@ void DumpState(const Core& core, std::ostream& out)
     DumpMenus(core, out);
     out << ",\"draws\":" << Draws(core);
     DumpRecords(logic, out);
+    DumpBindings(core, out);
     out << "}}\n";
     if (core.m_Factory == nullptr)
     {

@@ -275,10 +275,11 @@ void Audio::ToggleMute()
 {
     if (MasterVolume > -0.0001f && MasterVolume < 0.0001f)
     {
-        SetMasterVolume(1.0f);
+        SetMasterVolume(UnmuteVolume > 0.0001f ? UnmuteVolume : 1.0f);
     }
     else
     {
+        UnmuteVolume = MasterVolume;
         SetMasterVolume(0.0f);
     }
 }

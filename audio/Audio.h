@@ -65,7 +65,7 @@ public:
     float GetMusicFactor() const { return m_MusicFactor; }
     // Drops the passing music factor.
     void ResetForLevel() override { SetMusicFactor(1.0f); }
-    // Silences the game, or from silence restores full volume (the old level is forgotten).
+    // Silences the game, or from silence returns to the level it had before (UnmuteVolume).
     void ToggleMute();
     // The record of a loaded sound, or null.
     SoundRecord* FindSound(const std::string& name) const;
@@ -84,6 +84,8 @@ public:
     std::array<Voice, kMaxSounds + 1> ChannelSlots{};
     int NextChannelSlot = 1;
     float MasterVolume = 1.0f;
+    // The master volume ToggleMute turns sound back on at: the level it had when muted.
+    float UnmuteVolume = 1.0f;
     float BGMVolume = 1.0f;
     float SFXVolume = 1.0f;
 

@@ -14,6 +14,7 @@ enum MessageIdType : int32_t
     MouseMove = 6,
     FileDropped = 7,
     WindowResized = 8,
+    FullscreenToggleRequested = 9,
 };
 
 // A notification delivered synchronously to systems or to the components of one object.

@@ -66,6 +66,12 @@ void WindowSystem::Update(float dt)
             m_Core->BroadcastMessage(&message);
             break;
         }
+        case WindowEvent::Kind::ToggleFullscreen:
+        {
+            IMessage message(FullscreenToggleRequested);
+            m_Core->BroadcastMessage(&message);
+            break;
+        }
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "gameflow/GameLogic.h"
 
+#include "ui/MenuFlow.h"
+
 #include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
 #include "actors/HeroIntent.h"
@@ -21,6 +23,7 @@
 #include "physics/Body.h"
 #include "physics/Physics.h"
 #include "platform/FileSystem.h"
+#include "ui/MenuFlow.h"
 
 #include <algorithm>
 #include <cmath>
@@ -221,6 +224,11 @@ void GameLogic::SendMessage(IMessage* message)
     if (message != nullptr && message->MessageId == Contact)
     {
         m_PlayerController->OnHeroContact(message);
+    }
+    // The full-screen keys work anywhere in the game, and the choice is kept like the options page's.
+    if (message != nullptr && message->MessageId == FullscreenToggleRequested)
+    {
+        ToggleFullscreenAndSave();
     }
 }
 

@@ -9,6 +9,7 @@
 #include "graphics/ResourceManager.h"
 
 #include <cctype>
+#include <map>
 
 namespace Framework
 {
@@ -47,11 +48,19 @@ std::string GlyphName(char c, WidthClass& width)
     {
         return "Char_Exclamation";
     }
-    if (c == ':')
+    if ((c >= 'A' && c <= 'Z'))
     {
-        return "Char_Colon";
+        return std::string("Char_") + c;
     }
-    return std::string("Char_") + c;
+    static const std::map<char, std::string> marks = {
+        {':', "Char_Colon"},     {'?', "Char_?"},           {'.', "Char_Period"},       {',', "Char_Comma"},
+        {'-', "Char_Minus"},     {'\'', "Char_Apostrophe"}, {'+', "Char_Plus"},         {'=', "Char_Equals"},
+        {';', "Char_Semicolon"}, {'[', "Char_LeftBracket"}, {']', "Char_RightBracket"}, {'\\', "Char_Backslash"},
+        {'`', "Char_Grave"},     {'_', "Char_Underscore"},  {'&', "Char_Ampersand"},
+    };
+    auto found = marks.find(c);
+    // A character the font has no glyph for shows as a question mark rather than nothing.
+    return found != marks.end() ? found->second : "Char_Question";
 }
 
 void ShowGlyph(GameObjectComposition* glyph, const std::string& name)

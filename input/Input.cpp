@@ -63,6 +63,9 @@ void Step(KeyState& state, bool down)
     }
 }
 
+// Key codes above this are never read.
+constexpr int32_t kLastKeyCode = 0xFE;
+
 // The left stick's dead zone: both axes strictly inside it read as centred.
 constexpr int kDeadZone = 7849;
 } // namespace
@@ -100,6 +103,7 @@ void Input::Update(float dt)
     {
         Step(state, m_Source->IsKeyDown(code));
     }
+    UpdateCapture();
 }
 
 void Input::UpdatePad()
@@ -199,7 +203,7 @@ bool Input::IsLeftTriggered()
 
 bool Input::IsLeftHeld()
 {
-    return KeyBit(kLeft, kDown) || KeyBit('A', kDown) || ButtonBit(PadLeft, kDown);
+    return ActionBit(Action::Left, kDown);
 }
 
 bool Input::IsRightTriggered()
@@ -209,7 +213,7 @@ bool Input::IsRightTriggered()
 
 bool Input::IsRightHeld()
 {
-    return KeyBit(kRight, kDown) || KeyBit('D', kDown) || ButtonBit(PadRight, kDown);
+    return ActionBit(Action::Right, kDown);
 }
 
 bool Input::IsBackTriggered()
@@ -219,24 +223,112 @@ bool Input::IsBackTriggered()
 
 bool Input::IsPauseTriggered()
 {
-    return KeyBit(kEscape, kTriggered) || ButtonBit(PadStart, kTriggered);
+    return ActionBit(Action::Pause, kTriggered);
+}
+
+bool Input::IsMenuCloseTriggered()
+{
+    return KeyBit(kEscape, kTriggered) || ButtonBit(PadStart, kTriggered) || ActionBit(Action::Pause, kTriggered);
 }
 
 bool Input::IsJumpTriggered()
 {
-    return KeyBit(kSpace, kTriggered) || KeyBit('W', kTriggered) || KeyBit(kUp, kTriggered) ||
-           ButtonBit(PadA, kTriggered);
+    return ActionBit(Action::Jump, kTriggered);
 }
 
 bool Input::IsJumpHeld()
 {
-    return KeyBit(kSpace, kDown) || KeyBit('W', kDown) || KeyBit(kUp, kDown) || ButtonBit(PadA, kDown);
+    return ActionBit(Action::Jump, kDown);
 }
 
 bool Input::IsAttackTriggered()
 {
-    return KeyBit('M', kTriggered) || KeyBit('S', kTriggered) || KeyBit(kControl, kTriggered) ||
-           ButtonBit(PadX, kTriggered);
+    return ActionBit(Action::Roll, kTriggered);
+}
+
+bool Input::ActionBit(Action action, KeyState bit)
+{
+    const ActionBinding& binding = m_Bindings.Of(action);
+    for (int32_t key : binding.Keys)
+    {
+        if (KeyBit(key, bit))
+        {
+            return true;
+        }
+    }
+    for (int32_t button : binding.Buttons)
+    {
+        if (ButtonBit(button, bit))
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Input::HasFocus() const
+{
+    return m_Source->HasFocus();
+}
+
+std::string Input::KeyName(int virtualKey) const
+{
+    return m_Source->KeyName(virtualKey);
+}
+
+void Input::ArmCapture()
+{
+    m_Capturing = true;
+    m_CapturedKey.reset();
+    m_CapturedButton.reset();
+    m_HeldAtArm.clear();
+    for (int32_t code = 1; code <= kLastKeyCode; ++code)
+    {
+        if (m_Source->IsKeyDown(code))
+        {
+            m_HeldAtArm.insert(code);
+        }
+    }
+    m_ButtonsHeldAtArm = m_Source->ReadPad().Buttons;
+}
+
+void Input::DisarmCapture()
+{
+    m_Capturing = false;
+    m_CapturedKey.reset();
+    m_CapturedButton.reset();
+}
+
+void Input::UpdateCapture()
+{
+    if (!m_Capturing || m_CapturedKey || m_CapturedButton)
+    {
+        return;
+    }
+    for (int32_t code = 1; code <= kLastKeyCode && !m_CapturedKey; ++code)
+    {
+        bool down = m_Source->IsKeyDown(code);
+        if (down && m_HeldAtArm.count(code) == 0)
+        {
+            m_CapturedKey = code;
+        }
+        else if (!down)
+        {
+            m_HeldAtArm.erase(code);
+        }
+    }
+    const PadState pad = m_Source->ReadPad();
+    const uint16_t buttons = pad.Connected ? pad.Buttons : uint16_t{0};
+    m_ButtonsHeldAtArm = static_cast<uint16_t>(m_ButtonsHeldAtArm & buttons);
+    const uint16_t fresh = static_cast<uint16_t>(buttons & ~m_ButtonsHeldAtArm);
+    for (int32_t button : kButtons)
+    {
+        if (!m_CapturedKey && (fresh & button) != 0)
+        {
+            m_CapturedButton = button;
+            break;
+        }
+    }
 }
 
 bool Input::IsSelectTriggered()

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "input/Bindings.h"
 #include "platform/KeySource.h"
 
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
+#include <set>
+#include <string>
 
 namespace Framework
 {
@@ -58,27 +62,29 @@ public:
     std::string GetName() const override { return "Input"; }
     Core* GetCore() const override { return m_Core; }
 
-    // Up arrow, W or d-pad up went down.
+    // Up arrow, W or d-pad up went down (menu navigation, whatever is bound).
     bool IsUpTriggered();
-    // Down arrow, S or d-pad down went down.
+    // Down arrow, S or d-pad down went down (menu navigation).
     bool IsDownTriggered();
-    // Left arrow, A or d-pad left went down.
+    // Left arrow, A or d-pad left went down (menu navigation).
     bool IsLeftTriggered();
-    // Left arrow, A or d-pad left is down.
+    // A key or button bound to left is down.
     bool IsLeftHeld();
-    // Right arrow, D or d-pad right went down.
+    // Right arrow, D or d-pad right went down (menu navigation).
     bool IsRightTriggered();
-    // Right arrow, D or d-pad right is down.
+    // A key or button bound to right is down.
     bool IsRightHeld();
-    // Escape, Start or B went down.
+    // Escape, Start or B went down (menu navigation).
     bool IsBackTriggered();
-    // Escape or Start went down.
+    // A key or button bound to pause went down.
     bool IsPauseTriggered();
-    // Space, W, up arrow or A went down.
+    // Escape or Start went down, or a key or button bound to pause: what closes the pause menu.
+    bool IsMenuCloseTriggered();
+    // A key or button bound to jump went down.
     bool IsJumpTriggered();
-    // Space, W, up arrow or A is down.
+    // A key or button bound to jump is down.
     bool IsJumpHeld();
-    // M, S, Control or X went down.
+    // A key or button bound to roll went down.
     bool IsAttackTriggered();
     // Enter, Space or A went down.
     bool IsSelectTriggered();
@@ -93,6 +99,23 @@ public:
     // True when the key with this virtual-key code went down in the last update (used for F12).
     bool IsKeyTriggered(int virtualKey);
 
+    // The keys and buttons of the game actions; the defaults until set.
+    const Bindings& GetBindings() const { return m_Bindings; }
+    // Puts the game actions on these keys and buttons from the next query on.
+    void SetBindings(const Bindings& bindings) { m_Bindings = bindings; }
+    // True while the window holds the keyboard focus (as the source says, also in a replay).
+    bool HasFocus() const;
+    // The name of a key in the player's keyboard layout, in the source's words.
+    std::string KeyName(int virtualKey) const;
+    // Starts watching for the next key or button to go down; what is down now does not count until released.
+    void ArmCapture();
+    // Stops watching.
+    void DisarmCapture();
+    // The first key that went down since ArmCapture, while armed and focused.
+    std::optional<int32_t> CapturedKey() const { return m_CapturedKey; }
+    // The first controller button that went down since ArmCapture.
+    std::optional<int32_t> CapturedButton() const { return m_CapturedButton; }
+
     // Polls only while set; the game flow clears it during scripted sequences.
     bool InputEnabled = true;
 
@@ -101,12 +124,21 @@ public:
 
 private:
     bool KeyBit(int32_t code, KeyState bit);
+    // Any key, then any button, of the action has the bit, asked in order and only until one has.
+    bool ActionBit(Action action, KeyState bit);
+    void UpdateCapture();
     bool ButtonBit(int32_t code, KeyState bit);
     void UpdatePad();
     void StepPair(int32_t dpadCode, int32_t stickCode);
 
     Core* m_Core;
     std::unique_ptr<IKeySource> m_Source;
+    Bindings m_Bindings = Bindings::Defaults();
+    bool m_Capturing = false;
+    std::set<int32_t> m_HeldAtArm;
+    uint16_t m_ButtonsHeldAtArm = 0;
+    std::optional<int32_t> m_CapturedKey;
+    std::optional<int32_t> m_CapturedButton;
 };
 
 } // namespace Framework

@@ -34,6 +34,7 @@ public:
     bool HasFocus() const override { return m_Inner->HasFocus(); }
     bool IsKeyDown(int virtualKey) const override { return m_Inner->IsKeyDown(virtualKey); }
     PadState ReadPad() const override { return m_Inner->ReadPad(); }
+    std::string KeyName(int virtualKey) const override { return m_Inner->KeyName(virtualKey); }
 
 private:
     std::unique_ptr<IKeySource> m_Inner;

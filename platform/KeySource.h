@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/KeyNames.h"
+
 #include <cstdint>
 #include <set>
+#include <string>
 
 namespace Framework
 {
@@ -35,6 +38,8 @@ public:
     virtual bool IsKeyDown(int virtualKey) const = 0;
     // The first controller's state; Connected is false when there is none.
     virtual PadState ReadPad() const = 0;
+    // The key's name in the player's keyboard layout; sources without a keyboard give the US name.
+    virtual std::string KeyName(int virtualKey) const { return DefaultKeyName(virtualKey); }
 };
 
 // A source whose state a test (or a headless run) sets directly; it starts focused with nothing down.

@@ -25,6 +25,10 @@ int VirtualKeyFromScancode(int scancode)
     {
         return 0x70 + (scancode - SDL_SCANCODE_F1);
     }
+    if (scancode >= SDL_SCANCODE_KP_1 && scancode <= SDL_SCANCODE_KP_9)
+    {
+        return 0x61 + (scancode - SDL_SCANCODE_KP_1);
+    }
     if (scancode >= SDL_SCANCODE_F13 && scancode <= SDL_SCANCODE_F24)
     {
         return 0x7C + (scancode - SDL_SCANCODE_F13);
@@ -67,6 +71,36 @@ int VirtualKeyFromScancode(int scancode)
         return 0xC0;
     case SDL_SCANCODE_BACKSPACE:
         return 0x08;
+    case SDL_SCANCODE_SEMICOLON:
+        return 0xBA;
+    case SDL_SCANCODE_COMMA:
+        return 0xBC;
+    case SDL_SCANCODE_PERIOD:
+        return 0xBE;
+    case SDL_SCANCODE_SLASH:
+        return 0xBF;
+    case SDL_SCANCODE_LEFTBRACKET:
+        return 0xDB;
+    case SDL_SCANCODE_BACKSLASH:
+        return 0xDC;
+    case SDL_SCANCODE_RIGHTBRACKET:
+        return 0xDD;
+    case SDL_SCANCODE_APOSTROPHE:
+        return 0xDE;
+    case SDL_SCANCODE_HOME:
+        return 0x24;
+    case SDL_SCANCODE_END:
+        return 0x23;
+    case SDL_SCANCODE_PAGEUP:
+        return 0x21;
+    case SDL_SCANCODE_PAGEDOWN:
+        return 0x22;
+    case SDL_SCANCODE_INSERT:
+        return 0x2D;
+    case SDL_SCANCODE_DELETE:
+        return 0x2E;
+    case SDL_SCANCODE_KP_0:
+        return 0x60;
     default:
         return 0;
     }
@@ -164,6 +198,25 @@ public:
     }
 
     PadState ReadPad() const override { return m_Pad; }
+
+    std::string KeyName(int virtualKey) const override
+    {
+        // Codes are kept by position; the name is what that position shows in the player's layout.
+        for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode)
+        {
+            if (VirtualKeyFromScancode(scancode) != virtualKey)
+            {
+                continue;
+            }
+            const char* name = SDL_GetKeyName(SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(scancode)));
+            if (name != nullptr && name[0] != '\0')
+            {
+                return name;
+            }
+            break;
+        }
+        return DefaultKeyName(virtualKey);
+    }
 
     void OnSdlEvent(const SDL_Event& event) override
     {

@@ -142,11 +142,41 @@ public:
         }
     }
 
+    void DisplaySize(int& width, int& height) const override
+    {
+        width = 0;
+        height = 0;
+        SDL_DisplayMode mode;
+        int display = m_Window != nullptr ? SDL_GetWindowDisplayIndex(m_Window) : 0;
+        if (m_VideoStarted && SDL_GetDesktopDisplayMode(display < 0 ? 0 : display, &mode) == 0)
+        {
+            width = mode.w;
+            height = mode.h;
+        }
+    }
+
     void SetFullscreen(bool fullscreen) override
     {
-        if (m_Window != nullptr)
+        if (m_Window == nullptr)
         {
-            SDL_SetWindowFullscreen(m_Window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+            return;
+        }
+        int width = 0;
+        int height = 0;
+        DisplaySize(width, height);
+        if (fullscreen && width > 0 && height > 0)
+        {
+            // Without a window manager nothing grants the full-screen state: the window itself is made to
+            // cover the desktop, so the picture fits either way.
+            SDL_GetWindowSize(m_Window, &m_Width, &m_Height);
+            SDL_SetWindowPosition(m_Window, 0, 0);
+            SDL_SetWindowSize(m_Window, width, height);
+        }
+        SDL_SetWindowFullscreen(m_Window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+        if (!fullscreen)
+        {
+            SDL_SetWindowSize(m_Window, m_Width, m_Height);
+            SDL_SetWindowPosition(m_Window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
     }
 
@@ -192,6 +222,13 @@ private:
                 out.Type = WindowEvent::Kind::Quit;
                 events.push_back(out);
             }
+            else if (event.key.repeat == 0 &&
+                     (event.key.keysym.scancode == SDL_SCANCODE_F11 ||
+                      (event.key.keysym.scancode == SDL_SCANCODE_RETURN && (event.key.keysym.mod & KMOD_ALT) != 0)))
+            {
+                out.Type = WindowEvent::Kind::ToggleFullscreen;
+                events.push_back(out);
+            }
             break;
         case SDL_TEXTINPUT:
             // One message per character, as the window's character messages came.
@@ -229,7 +266,7 @@ private:
             m_DropInProgress = false;
             break;
         case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED || event.window.event == SDL_WINDOWEVENT_RESIZED)
             {
                 out.Type = WindowEvent::Kind::Resize;
                 out.Width = event.window.data1;

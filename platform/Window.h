@@ -16,8 +16,9 @@ struct WindowEvent
         Quit,      // close button, Alt+F4 or the system asking the program to end
         Character, // text input; Character holds the code
         MouseMove,
-        FileDrop, // Path holds the first dropped file's full path
-        Resize,   // Width and Height hold the new client size
+        FileDrop,         // Path holds the first dropped file's full path
+        Resize,           // Width and Height hold the new client size
+        ToggleFullscreen, // F11 or Alt+Enter: the player asks for full screen or a window
     };
     Kind Type = Kind::Quit;
     uint32_t Character = 0;
@@ -49,6 +50,12 @@ public:
     {
         width = 1280;
         height = 720;
+    }
+    // The size of the desktop the window is on, in pixels; 0 x 0 when there is no display to ask.
+    virtual void DisplaySize(int& width, int& height) const
+    {
+        width = 0;
+        height = 0;
     }
     // Borderless full screen on the desktop (the desktop's video mode never changes), or back to a window.
     virtual void SetFullscreen(bool fullscreen) { (void)fullscreen; }

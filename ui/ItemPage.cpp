@@ -49,7 +49,7 @@ bool ItemPage::Leave(Menu& menu) const
     }
     if (m_Exit == PageExit::Close)
     {
-        if (!IsPausePressed())
+        if (!IsMenuClosePressed())
         {
             return false;
         }

@@ -47,7 +47,7 @@ enum class PageExit
     None,
     // Escape, B or Start plays the select sound and returns to the first page.
     Back,
-    // Escape or Start closes the menu (the first page).
+    // Escape, Start or the pause binding closes the menu (the first page).
     Close,
 };
 

@@ -8,6 +8,7 @@
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "ui/ConfirmationPage.h"
+#include "ui/ControlsPage.h"
 #include "ui/CreditsPage.h"
 #include "ui/HowToPlayPage.h"
 #include "ui/LevelListPage.h"
@@ -38,7 +39,21 @@ Level_Menu::Level_Menu(const std::string& resolutionsFile) : Menu("Z_Bees")
         {"Credits", OpenPage(Credits)},
         {"Exit", OpenPage(Confirmation)},
     };
-    OptionsKeys options{"Resolution", "Options_Sound", "Toggle_Fullscreen", "Toggle_Sound", "ReturnToMain"};
+    OptionsKeys options{.Resolution = "Resolution",
+                        .Volume = "Options_Sound",
+                        .Fullscreen = "Toggle_Fullscreen",
+                        .Sound = "Toggle_Sound",
+                        .Controls = "Controls",
+                        .Return = "ReturnToMain",
+                        .ControlsPage = Controls,
+                        .FullscreenState = "FullscreenState",
+                        .SoundState = "SoundState",
+                        .ApplyNote = "ResApply"};
+    ControlsKeys controls{
+        {"ControlsLeft", "ControlsRight", "ControlsJump", "ControlsRoll", "ControlsPause"},
+        {"ControlsLeftKeys", "ControlsRightKeys", "ControlsJumpKeys", "ControlsRollKeys", "ControlsPauseKeys"},
+        "ControlsDefaults",
+        "ControlsReturn"};
     OptionsPage::Resolutions sizes = OptionsPage::ReadResolutions(resolutionsFile);
     AddPage(std::make_unique<MainMenuPage>(std::move(items), Levels), {"MainScreen"});
     AddPage(std::make_unique<HowToPlayPage>(), {"HowToPlayScreen"});
@@ -47,6 +62,7 @@ Level_Menu::Level_Menu(const std::string& resolutionsFile) : Menu("Z_Bees")
     AddPage(std::make_unique<ConfirmationPage>(MenuItem{"Yes", [](Menu&) { QuitGame(); }}, "No"),
             {"ConfirmationScreen"});
     AddPage(std::make_unique<LevelListPage>("LevelsScreen"), {"LevelsScreen"});
+    AddPage(std::make_unique<ControlsPage>(controls, Options, ChoiceSound::Select), {"ControlsScreen"});
 }
 
 Level_Menu::~Level_Menu() = default;

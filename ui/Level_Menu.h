@@ -22,6 +22,7 @@ public:
         Credits = 3,
         Confirmation = 4,
         Levels = 5,
+        Controls = 6,
     };
 
     // Creates the pages; the options page offers the window sizes of the game's own list.

@@ -18,6 +18,7 @@ void Menu::HideCurrent()
 {
     if (m_Page >= 0 && m_Page < PageCount())
     {
+        PageAt(m_Page).Exit();
         Show(m_Page, false);
     }
 }

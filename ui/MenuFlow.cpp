@@ -5,6 +5,8 @@
 #include "engine/Core.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/HUD.h"
+#include "graphics/Graphics.h"
+#include "ui/PlayerSettings.h"
 
 #include <algorithm>
 
@@ -140,6 +142,15 @@ bool PauseAllowed()
 bool GamePaused()
 {
     return CORE != nullptr && CORE->Paused;
+}
+
+void ToggleFullscreenAndSave()
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    {
+        CORE->m_Graphics->ToggleFullscreen();
+        SaveCurrentSettings();
+    }
 }
 
 void PauseGame(bool paused)

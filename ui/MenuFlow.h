@@ -35,6 +35,8 @@ std::string CurrentLevelName();
 bool PauseAllowed();
 // Whether the world is frozen (by the pause menu or by the game-over screen).
 bool GamePaused();
+// Switches between full screen and a window and keeps the choice in the player's settings.
+void ToggleFullscreenAndSave();
 // Freezes the world and lowers the music for the pause menu, or lets both go.
 void PauseGame(bool paused);
 

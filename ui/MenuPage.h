@@ -20,6 +20,8 @@ public:
 
     // The page becomes current.
     virtual void Enter(Menu& menu) { (void)menu; }
+    // The page stops being current (another opens, or the menu closes).
+    virtual void Exit() {}
     // The page's frame while it is current: reacts to the player's input.
     virtual void Update(Menu& menu, float dt) = 0;
     // The main menu's level lays every page out at once: this draws the page's state onto its objects when

@@ -78,6 +78,16 @@ bool IsPausePressed()
     return CORE != nullptr && CORE->m_Input != nullptr && CORE->m_Input->IsPauseTriggered();
 }
 
+bool WindowHasFocus()
+{
+    return CORE == nullptr || CORE->m_Input == nullptr || CORE->m_Input->HasFocus();
+}
+
+bool IsMenuClosePressed()
+{
+    return CORE != nullptr && CORE->m_Input != nullptr && CORE->m_Input->IsMenuCloseTriggered();
+}
+
 int HorizontalStep()
 {
     if (CORE == nullptr || CORE->m_Input == nullptr)

@@ -27,8 +27,12 @@ bool HasInput();
 bool IsSelectPressed();
 // Escape, the controller's B or Start went down.
 bool IsBackPressed();
-// Escape or the controller's Start went down.
+// A key or button bound to pause went down.
 bool IsPausePressed();
+// Whether the window holds the keyboard focus (as the input source says; true without an Input system).
+bool WindowHasFocus();
+// Escape, the controller's Start or a key or button bound to pause went down.
+bool IsMenuClosePressed();
 // Left (-1) or right (+1) went down, left first; 0 when neither did.
 int HorizontalStep();
 // Up or down went down: moves selected by one through count items, wrapping at both ends (up first,

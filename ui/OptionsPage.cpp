@@ -10,6 +10,7 @@
 #include "platform/Log.h"
 #include "platform/Window.h"
 #include "ui/Menu.h"
+#include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 #include "ui/PlayerSettings.h"
 
@@ -37,23 +38,62 @@ int SoundLevelOf(float masterVolume)
     return static_cast<int>(std::lround(masterVolume * static_cast<float>(kMaxSoundLevel)));
 }
 
-void SpellFourDigits(size_t first, unsigned value)
+// Spells value in the four digit objects from first without leading zeros: against the right end when
+// alignRight (the width, next to the "x"), else from the left; the unused objects are blank.
+void SpellDigits(size_t first, unsigned value, bool alignRight)
 {
-    unsigned divisor = 1000;
+    std::string digits = std::to_string(value % 10000);
+    size_t start = alignRight ? 4 - digits.size() : 0;
     for (size_t i = 0; i < 4; ++i)
     {
-        SetDigit(FindMenuObject(kResolutionKeys[first + i]), static_cast<int>((value / divisor) % 10));
-        divisor /= 10;
+        GameObjectComposition* object = FindMenuObject(kResolutionKeys[first + i]);
+        if (i >= start && i < start + digits.size())
+        {
+            SetDigit(object, digits[i - start] - '0');
+        }
+        else
+        {
+            ShowMenuAnimation(object, "default");
+        }
     }
 }
 
-void ToggleFullscreen()
+void ShowSwitch(const std::string& key, bool on)
 {
-    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    if (!key.empty())
     {
-        CORE->m_Graphics->ToggleFullscreen();
-        SaveCurrentSettings();
+        ShowMenuAnimation(FindMenuObject(key), on ? "on" : "off");
     }
+}
+
+std::pair<unsigned, unsigned> AppliedSize()
+{
+    if (CORE == nullptr || CORE->m_Graphics == nullptr)
+    {
+        return {1280, 720};
+    }
+    return {CORE->m_Graphics->m_ResolutionWidth, CORE->m_Graphics->m_ResolutionHeight};
+}
+
+std::pair<unsigned, unsigned> DisplaySize()
+{
+    int width = 0;
+    int height = 0;
+    if (CORE != nullptr && CORE->m_Windows != nullptr && CORE->m_Windows->Window() != nullptr)
+    {
+        CORE->m_Windows->Window()->DisplaySize(width, height);
+    }
+    return {static_cast<unsigned>(std::max(width, 0)), static_cast<unsigned>(std::max(height, 0))};
+}
+
+bool IsFullscreen()
+{
+    return CORE != nullptr && CORE->m_Graphics != nullptr && CORE->m_Graphics->m_Fullscreen;
+}
+
+bool IsSoundOn()
+{
+    return CORE == nullptr || CORE->m_Audio == nullptr || CORE->m_Audio->MasterVolume > 0.0001f;
 }
 
 // Left or right moved the index through count entries, wrapping at both ends.
@@ -70,14 +110,21 @@ bool StepWrapping(int& index, int count)
 } // namespace
 
 OptionsPage::OptionsPage(const OptionsKeys& keys, ChoiceSound sound, Resolutions resolutions)
-    : ItemPage({}, PageExit::Back), m_HasResolution(!keys.Resolution.empty()), m_HasVolume(!keys.Volume.empty()),
-      m_Resolutions(std::move(resolutions))
+    : ItemPage({}, PageExit::Back), m_Keys(keys), m_HasResolution(!keys.Resolution.empty()),
+      m_HasVolume(!keys.Volume.empty()), m_AllResolutions(std::move(resolutions)), m_Resolutions(m_AllResolutions)
 {
     const std::vector<MenuItem> entries = {
         {keys.Resolution, [this](Menu&) { ApplyResolution(); }, sound, [this] { StepResolution(); }},
         {keys.Volume, nullptr, sound, [this] { StepVolume(); }},
-        {keys.Fullscreen, [](Menu&) { ToggleFullscreen(); }, sound, nullptr},
+        {keys.Fullscreen,
+         [this](Menu&)
+         {
+             ToggleFullscreenAndSave();
+             ShowSwitches();
+         },
+         sound, nullptr},
         {keys.Sound, [this](Menu&) { ToggleSound(); }, sound, nullptr},
+        {keys.Controls, OpenPage(keys.ControlsPage), sound, nullptr},
         {keys.Return, [](Menu& menu) { menu.Back(); }, sound, nullptr},
     };
     for (const MenuItem& entry : entries)
@@ -115,16 +162,64 @@ OptionsPage::Resolutions OptionsPage::ReadResolutions(const std::string& path)
     return sizes;
 }
 
+OptionsPage::Resolutions OptionsPage::FittingResolutions(const Resolutions& all, std::pair<unsigned, unsigned> display,
+                                                         std::pair<unsigned, unsigned> current)
+{
+    const bool known = display.first != 0 && display.second != 0;
+    Resolutions offered;
+    for (const auto& size : all)
+    {
+        if (size == current || !known || (size.first <= display.first && size.second <= display.second))
+        {
+            offered.push_back(size);
+        }
+    }
+    if (std::find(offered.begin(), offered.end(), current) == offered.end())
+    {
+        offered.push_back(current);
+    }
+    return offered;
+}
+
 void OptionsPage::Enter(Menu& menu)
 {
     ItemPage::Enter(menu);
+    ChooseOffered();
     ShowValues();
 }
 
 void OptionsPage::Prepare()
 {
+    ChooseOffered();
     ShowValues();
-    m_ResolutionIndex = 0;
+}
+
+void OptionsPage::Update(Menu& menu, float dt)
+{
+    if (m_ShownFullscreen != IsFullscreen())
+    {
+        ShowSwitches();
+    }
+    ItemPage::Update(menu, dt);
+}
+
+void OptionsPage::ChooseOffered()
+{
+    if (!m_HasResolution || m_AllResolutions.empty())
+    {
+        return;
+    }
+    const std::pair<unsigned, unsigned> applied = AppliedSize();
+    m_Resolutions = FittingResolutions(m_AllResolutions, DisplaySize(), applied);
+    auto found = std::find(m_Resolutions.begin(), m_Resolutions.end(), applied);
+    m_ResolutionIndex = static_cast<int>(found - m_Resolutions.begin());
+}
+
+void OptionsPage::ShowSwitches()
+{
+    m_ShownFullscreen = IsFullscreen();
+    ShowSwitch(m_Keys.FullscreenState, m_ShownFullscreen);
+    ShowSwitch(m_Keys.SoundState, IsSoundOn());
 }
 
 void OptionsPage::ShowValues()
@@ -133,7 +228,6 @@ void OptionsPage::ShowValues()
     {
         ShowMenuAnimation(FindMenuObject(kResolutionKeys[kTimes]), "Char_X");
         ShowMenuAnimation(FindMenuObject(kResolutionKeys[kLeftArrow]), "Char_Arrow");
-        ShowMenuAnimation(FindMenuObject(kResolutionKeys[kRightArrow]), "Char_Arrow");
         ShowResolution();
     }
     if (m_HasVolume && CORE != nullptr && CORE->m_Audio != nullptr)
@@ -144,6 +238,7 @@ void OptionsPage::ShowValues()
     {
         ShowSoundBars();
     }
+    ShowSwitches();
 }
 
 void OptionsPage::ShowResolution()
@@ -161,8 +256,18 @@ void OptionsPage::ShowResolution()
         m_ResolutionIndex = 0;
     }
     const auto& [width, height] = m_Resolutions[static_cast<size_t>(m_ResolutionIndex)];
-    SpellFourDigits(kFirstWidthDigit, width);
-    SpellFourDigits(kFirstHeightDigit, height);
+    SpellDigits(kFirstWidthDigit, width, true);
+    SpellDigits(kFirstHeightDigit, height, false);
+    // The right arrow follows the height's last digit.
+    const size_t heightDigits = std::to_string(height % 10000).size();
+    const size_t arrow = heightDigits < 4 ? kFirstHeightDigit + heightDigits : kRightArrow;
+    ShowMenuAnimation(FindMenuObject(kResolutionKeys[kRightArrow]), "default");
+    ShowMenuAnimation(FindMenuObject(kResolutionKeys[arrow]), "Char_Arrow");
+    if (!m_Keys.ApplyNote.empty())
+    {
+        const bool pending = std::make_pair(width, height) != AppliedSize();
+        ShowMenuAnimation(FindMenuObject(m_Keys.ApplyNote), pending ? "shown" : "default");
+    }
 }
 
 void OptionsPage::ShowSoundBars()
@@ -188,6 +293,7 @@ void OptionsPage::ApplyResolution()
     }
     graphics->SetResolution(width, height);
     SaveCurrentSettings();
+    ShowResolution();
 }
 
 void OptionsPage::ToggleSound()
@@ -203,6 +309,7 @@ void OptionsPage::ToggleSound()
         m_SoundLevel = SoundLevelOf(CORE->m_Audio->MasterVolume);
         ShowSoundBars();
     }
+    ShowSwitches();
     SaveCurrentSettings();
 }
 
@@ -228,6 +335,7 @@ void OptionsPage::StepVolume()
     m_SoundLevel = std::clamp(m_SoundLevel + direction, 0, kMaxSoundLevel);
     CORE->m_Audio->SetMasterVolume(static_cast<float>(m_SoundLevel) / static_cast<float>(kMaxSoundLevel));
     ShowSoundBars();
+    ShowSwitches();
     CORE->m_Audio->PlaySound("SFX_Menu_Select");
     SaveCurrentSettings();
 }

@@ -16,7 +16,15 @@ struct OptionsKeys
     std::string Volume;
     std::string Fullscreen;
     std::string Sound;
+    std::string Controls;
     std::string Return;
+    // The page the controls entry opens.
+    int ControlsPage = 0;
+    // Objects showing "on" or "off" beside the full screen and sound entries, and the note that the size shown
+    // is not yet the one applied; empty keys are skipped.
+    std::string FullscreenState;
+    std::string SoundState;
+    std::string ApplyNote;
 };
 
 // Window size (left and right pick one, select applies it), volume (left and right), full screen and sound
@@ -32,17 +40,28 @@ public:
 
     // Reads "m_Resolutions" from a file; an empty or missing file gives none (and a log line).
     static Resolutions ReadResolutions(const std::string& path);
+    // The sizes that fit a display (all of them when its size is unknown, 0 x 0), and the current size
+    // wherever it falls, in the list's order.
+    static Resolutions FittingResolutions(const Resolutions& all, std::pair<unsigned, unsigned> display,
+                                          std::pair<unsigned, unsigned> current);
 
     // Selects the first entry and shows the values.
     void Enter(Menu& menu) override;
-    // Shows the values, then starts the size choice over from the first size.
+    // Shows the values, starting the size choice from the size applied.
     void Prepare() override;
+    // Keeps the on/off marks true when something else (a key) toggles full screen.
+    void Update(Menu& menu, float dt) override;
 
 private:
     void ShowValues();
-    // Spells the chosen window size with the digit objects, leading zeros shown; with no sizes to offer
-    // every digit and arrow is blank.
+    // Spells the chosen window size with the digit objects (the width against the "x" on its right, the height
+    // from its left, no padding), and notes when it is not the size applied; with no sizes to offer every
+    // digit and arrow is blank.
     void ShowResolution();
+    // Shows full screen and sound as on or off.
+    void ShowSwitches();
+    // Picks the sizes to offer and the one shown: the size applied.
+    void ChooseOffered();
     // Lights the first m_SoundLevel bars.
     void ShowSoundBars();
     void ApplyResolution();
@@ -50,9 +69,14 @@ private:
     void StepResolution();
     void StepVolume();
 
+    OptionsKeys m_Keys;
     bool m_HasResolution;
     bool m_HasVolume;
+    // Every size of the game's list, and those the page offers on this display.
+    Resolutions m_AllResolutions;
     Resolutions m_Resolutions;
+    // The full-screen state the marks show.
+    bool m_ShownFullscreen = false;
     int m_ResolutionIndex = 0;
     // The volume the page shows, 0 to 10; -1 until the page is first entered.
     int m_SoundLevel = -1;

@@ -21,12 +21,14 @@ public:
         ConfirmQuit = 5,
         ConfirmRestart = 6,
         Closed = 7,
+        Controls = 8,
     };
 
     // Creates the pages, closed.
     PauseMenu();
 
-    // The level's frame: opens the menu on the pause key, or runs the current page while paused.
+    // The level's frame: opens the menu on the pause key or when the window loses the focus, or runs the
+    // current page while paused.
     void Update(float dt);
     // Closed on the first item, at every level start and unload: no page runs on another level's objects.
     void Reset()

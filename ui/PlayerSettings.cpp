@@ -3,6 +3,7 @@
 #include "audio/Audio.h"
 #include "engine/Core.h"
 #include "graphics/Graphics.h"
+#include "input/Input.h"
 #include "platform/Log.h"
 
 #include <cmath>
@@ -10,13 +11,16 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <vector>
 
 namespace Framework
 {
 
 namespace
 {
-constexpr const char* kHeader = "kibbet-settings 1";
+constexpr const char* kHeader = "kibbet-settings 2";
+// Files of the first version have no bindings and no unmute level; they are read all the same.
+constexpr const char* kFirstHeader = "kibbet-settings 1";
 // Window sizes outside this range are not a choice the options page offers.
 constexpr unsigned kMinSide = 320;
 constexpr unsigned kMaxSide = 16384;
@@ -42,6 +46,71 @@ bool ParseWhole(const std::string& text, long long& out)
     }
     return true;
 }
+
+// "25,41" (hexadecimal codes) or "-" for none; false for anything else.
+bool ParseCodes(const std::string& text, std::vector<int32_t>& out)
+{
+    out.clear();
+    if (text == "-")
+    {
+        return true;
+    }
+    std::istringstream list(text);
+    std::string item;
+    while (std::getline(list, item, ','))
+    {
+        if (item.empty() || item.size() > 4 || item.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+        {
+            return false;
+        }
+        out.push_back(static_cast<int32_t>(std::stol(item, nullptr, 16)));
+    }
+    return !out.empty();
+}
+
+std::string FormatCodes(const std::vector<int32_t>& codes)
+{
+    if (codes.empty())
+    {
+        return "-";
+    }
+    std::ostringstream text;
+    text << std::hex;
+    for (size_t i = 0; i < codes.size(); ++i)
+    {
+        text << (i == 0 ? "" : ",") << codes[i];
+    }
+    return text.str();
+}
+
+// A "keys ACTION CODES" or "buttons ACTION CODES" line; false when it is not one or does not read.
+bool ParseBindingLine(const std::string& line, Bindings& bindings)
+{
+    std::istringstream fields(line);
+    std::string kind;
+    std::string name;
+    std::string codes;
+    std::string extra;
+    if (!(fields >> kind >> name >> codes) || (fields >> extra) || (kind != "keys" && kind != "buttons"))
+    {
+        return false;
+    }
+    for (Action action : Bindings::AllActions())
+    {
+        if (name != Bindings::ActionName(action))
+        {
+            continue;
+        }
+        ActionBinding binding = bindings.Of(action);
+        if (!ParseCodes(codes, kind == "keys" ? binding.Keys : binding.Buttons))
+        {
+            return false;
+        }
+        bindings.Set(action, binding);
+        return true;
+    }
+    return false;
+}
 } // namespace
 
 PlayerSettings ReadSettingsFile(const std::string& path)
@@ -55,10 +124,11 @@ PlayerSettings ReadSettingsFile(const std::string& path)
     std::string line;
     std::getline(file, line);
     std::map<std::string, long long> values;
-    bool broken = line != kHeader;
+    Bindings bindings = Bindings::Defaults();
+    bool broken = line != kHeader && line != kFirstHeader;
     while (!broken && std::getline(file, line))
     {
-        if (line.empty())
+        if (line.empty() || ParseBindingLine(line, bindings))
         {
             continue;
         }
@@ -90,6 +160,8 @@ PlayerSettings ReadSettingsFile(const std::string& path)
     settings.Height = static_cast<unsigned>(values["height"]);
     settings.Fullscreen = values["fullscreen"] == 1;
     settings.SoundLevel = static_cast<int>(values["volume"]);
+    settings.UnmuteLevel = in("unmute", 1, 10) ? static_cast<int>(values["unmute"]) : 10;
+    settings.Controls = bindings;
     return settings;
 }
 
@@ -105,7 +177,14 @@ bool WriteSettingsFile(const std::string& path, const PlayerSettings& settings)
     {
         std::ofstream file(temporary, std::ios::trunc);
         file << kHeader << "\nwidth " << settings.Width << "\nheight " << settings.Height << "\nfullscreen "
-             << (settings.Fullscreen ? 1 : 0) << "\nvolume " << settings.SoundLevel << "\n";
+             << (settings.Fullscreen ? 1 : 0) << "\nvolume " << settings.SoundLevel << "\nunmute "
+             << settings.UnmuteLevel << "\n";
+        for (Action action : Bindings::AllActions())
+        {
+            const ActionBinding& binding = settings.Controls.Of(action);
+            file << "keys " << Bindings::ActionName(action) << " " << FormatCodes(binding.Keys) << "\nbuttons "
+                 << Bindings::ActionName(action) << " " << FormatCodes(binding.Buttons) << "\n";
+        }
         file.flush();
         if (!file)
         {
@@ -159,6 +238,11 @@ void SaveCurrentSettings()
     if (CORE->m_Audio != nullptr)
     {
         g_Current.SoundLevel = static_cast<int>(std::lround(CORE->m_Audio->MasterVolume * 10.0f));
+        g_Current.UnmuteLevel = static_cast<int>(std::lround(CORE->m_Audio->UnmuteVolume * 10.0f));
+    }
+    if (CORE->m_Input != nullptr)
+    {
+        g_Current.Controls = CORE->m_Input->GetBindings();
     }
     WriteSettingsFile(g_Path, g_Current);
 }

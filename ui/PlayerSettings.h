@@ -1,5 +1,7 @@
 #pragma once
 
+#include "input/Bindings.h"
+
 #include <string>
 
 namespace Framework
@@ -13,6 +15,10 @@ struct PlayerSettings
     bool Fullscreen = true;
     // Master volume in tenths, 0 to 10.
     int SoundLevel = 10;
+    // The volume sound returns to when it is turned back on, 1 to 10.
+    int UnmuteLevel = 10;
+    // The keys and buttons of the game actions.
+    Bindings Controls = Bindings::Defaults();
 };
 
 // Reads a settings file; a missing or broken file gives the defaults and one log line.
@@ -29,8 +35,8 @@ const std::string& SettingsFilePath();
 const PlayerSettings& CurrentSettings();
 // Sets what start-up read (without writing the file).
 void SetCurrentSettings(const PlayerSettings& settings);
-// Takes the window's resolution, the full-screen state and the master volume from the running game and
-// writes them, when a file is in use.
+// Takes the window's resolution, the full-screen state, the master volume and the bindings from the running
+// game and writes them, when a file is in use.
 void SaveCurrentSettings();
 
 } // namespace Framework

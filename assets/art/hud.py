@@ -48,6 +48,11 @@ def font_sprite():
     f["Char_Dot"] = glyph(".")
     f["Char_Dash"] = glyph("-")
     f["Char_Arrow"] = glyph("<>")
+    # Marks a key name may hold (the names are shown in the player's own layout).
+    for name, ch in (("Period", "."), ("Comma", ","), ("Minus", "-"), ("Apostrophe", "'"), ("Plus", "+"),
+                     ("Equals", "="), ("Semicolon", ";"), ("LeftBracket", "["), ("RightBracket", "]"),
+                     ("Backslash", "\\"), ("Grave", "`"), ("Underscore", "_"), ("Ampersand", "&")):
+        f["Char_" + name] = glyph(ch)
     f["Char_Arrow_2"] = doc(GLYPH[0], GLYPH[1], "")
     f["Char_Stick"] = stick(True)
     f["Char_Stick_Transparent"] = stick(False)
@@ -129,9 +134,18 @@ LABELS = [
     ("Label_QuitQuestion", "QUIT THE GAME?"),
     ("Label_SureQuestion", "ARE YOU SURE?"),
     ("Label_Levels", "LEVELS"),
+    ("Label_Controls", "CONTROLS"),
+    ("Label_Left", "LEFT"),
+    ("Label_Right", "RIGHT"),
+    ("Label_Jump", "JUMP"),
+    ("Label_Roll", "ROLL"),
+    ("Label_Pause", "PAUSE"),
+    ("Label_Defaults", "DEFAULTS"),
+    ("Label_Apply", "SELECT TO APPLY"),
 ]
 LABEL_H = 72
 LABEL_TEXT = 40
+STATE_SIZE = (136, LABEL_H)
 
 
 def label(txt):
@@ -304,6 +318,16 @@ def sprites():
     for name, txt in LABELS:
         w, svg = label(txt)
         out.append(single(name, LAYER, (w, LABEL_H), svg, f'menu label "{txt}"'))
+    # A switch's state beside its label: "on", "off", or blank by default.
+    sw = {}
+    for frame, txt in (("Label_State_On", "ON"), ("Label_State_Off", "OFF")):
+        sw[frame] = doc(STATE_SIZE[0], STATE_SIZE[1], font.text(txt, STATE_SIZE[0] / 2, LABEL_H / 2, LABEL_TEXT,
+                                                                 fill="url(#gold)", weight=6, outline_weight=10.5),
+                        gold_defs(1.5, 12.5))
+    sw["Label_State_Blank"] = doc(STATE_SIZE[0], STATE_SIZE[1], "")
+    out.append(Sprite("Label_State", LAYER, STATE_SIZE, sw,
+                      {"default": ["Label_State_Blank"], "on": ["Label_State_On"], "off": ["Label_State_Off"]},
+                      note="a switch's state: `on`, `off`; `default` is blank"))
     cf = {"Cursor_Bees_0": cursor(0.0), "Cursor_Bees_1": cursor(1.0)}
     out.append(Sprite("Cursor_Bees", LAYER, (720, 96), cf, {"default": list(cf)},
                       note="`Z_Bees` / `HUD_Z_Bees`: two bees 640 apart, centred on the selected label; loop `default`"))

@@ -160,6 +160,7 @@ def sprites():
         single("MainScreen", LAYER, (W, H), main_screen(), "main menu page backdrop (object `MainScreen`)"),
         single("HowToPlayScreen", LAYER, (W, H), page("meadow", "HOW TO PLAY", "a"), "how-to-play page backdrop"),
         single("OptionsScreen", LAYER, (W, H), page("forest", "OPTIONS", "b"), "options page backdrop"),
+        single("ControlsScreen", LAYER, (W, H), page("forest", "CONTROLS", "e"), "controls page backdrop"),
         single("CreditsScreen", LAYER, (W, H), page("forest", "CREDITS", "c", board=wood_board), "credits page backdrop"),
         single("LevelsScreen", LAYER, (W, H), page("meadow", "LEVELS", "e"), "level list page backdrop"),
         single("ConfirmationScreen", LAYER, (W, H), page("meadow", "", "d"), "quit confirmation page backdrop"),

@@ -181,16 +181,17 @@ TEST_F(AudioTest, VolumesFollowTheMasterLevelAndMute)
     audio->SetMasterVolume(7 / 10.0f);
     EXPECT_FLOAT_EQ(fake->EffectVolume, 0.49f);
 
-    // Mute forgets the level; unmute restores full volume, also from a level this close to zero.
+    // Unmute returns to the level sound had when it was muted.
     audio->SetMasterVolume(0.5f);
     audio->ToggleMute();
     EXPECT_EQ(fake->EffectVolume, 0.0f);
     audio->ToggleMute();
-    EXPECT_EQ(audio->MasterVolume, 1.0f);
-    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.7f);
+    EXPECT_EQ(audio->MasterVolume, 0.5f);
+    EXPECT_FLOAT_EQ(fake->MusicVolume, 0.175f);
+    // A level this close to zero counts as muted.
     audio->SetMasterVolume(0.00005f);
     audio->ToggleMute();
-    EXPECT_EQ(audio->MasterVolume, 1.0f);
+    EXPECT_EQ(audio->MasterVolume, 0.5f);
 }
 
 TEST_F(AudioTest, TheGameIsSilentWhileAnotherWindowHasTheFocus)

@@ -1,5 +1,7 @@
 #include "engine/WindowSystem.h"
 #include "engine/Core.h"
+#include "engine/ProcessState.h"
+#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "platform/Window.h"
@@ -80,4 +82,28 @@ TEST_F(WindowSystemTest, SizeChangesResizeTheBackBufferOnlyInAWindow)
     Push(size);
     core.m_Windows->Update(0);
     EXPECT_EQ(core.m_Graphics->m_BackBufferWidth, 1280u) << "full screen keeps the resolution";
+}
+
+TEST_F(WindowSystemTest, F11AndAltEnterToggleFullScreenWhereverTheGameIs)
+{
+    // The menus' full-screen switch, which the keys share, works on the running game.
+    CORE = &core;
+    auto logic = std::make_unique<GameLogic>(&core);
+    core.m_GameLogic = logic.get();
+    core.AddSystem(std::move(logic));
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.scancode = SDL_SCANCODE_F11;
+    Push(key);
+    core.m_Windows->Update(0);
+    EXPECT_TRUE(core.m_Graphics->m_Fullscreen);
+    key.key.keysym.scancode = SDL_SCANCODE_RETURN;
+    Push(key);
+    core.m_Windows->Update(0);
+    EXPECT_TRUE(core.m_Graphics->m_Fullscreen) << "Enter alone does nothing";
+    key.key.keysym.mod = KMOD_LALT;
+    Push(key);
+    core.m_Windows->Update(0);
+    EXPECT_FALSE(core.m_Graphics->m_Fullscreen);
+    CORE = nullptr;
 }

@@ -1,8 +1,8 @@
 <?xml version="1.0" encoding="UTF-8"?>
-<tileset version="1.8" tiledversion="1.8.2" name="12_Screens" tilewidth="1280" tileheight="720" tilecount="11" columns="0">
+<tileset version="1.8" tiledversion="1.8.2" name="12_Screens" tilewidth="1280" tileheight="720" tilecount="13" columns="0">
  <grid orientation="orthogonal" width="1" height="1"/>
  <properties>
-  <property name="nextTileId" type="int" value="11"/>
+  <property name="nextTileId" type="int" value="13"/>
  </properties>
  <tile id="0">
   <image width="1280" height="720" source="12_Screens/ConfirmationScreen.png"/>
@@ -36,5 +36,11 @@
  </tile>
  <tile id="10">
   <image width="900" height="200" source="12_Screens/You_Win.png"/>
+ </tile>
+ <tile id="11">
+  <image width="1280" height="720" source="12_Screens/ControlsScreen.png"/>
+ </tile>
+ <tile id="12">
+  <image width="1280" height="720" source="12_Screens/LevelsScreen.png"/>
  </tile>
 </tileset>

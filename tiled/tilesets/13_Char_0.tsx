@@ -1,8 +1,8 @@
 <?xml version="1.0" encoding="UTF-8"?>
-<tileset version="1.8" tiledversion="1.8.2" name="13_Char_0" tilewidth="1000" tileheight="640" tilecount="76" columns="0">
+<tileset version="1.8" tiledversion="1.8.2" name="13_Char_0" tilewidth="1000" tileheight="640" tilecount="105" columns="0">
  <grid orientation="orthogonal" width="1" height="1"/>
  <properties>
-  <property name="nextTileId" type="int" value="76"/>
+  <property name="nextTileId" type="int" value="105"/>
  </properties>
  <tile id="0">
   <image width="48" height="64" source="13_Char_0/Char_0.png"/>
@@ -231,5 +231,92 @@
  </tile>
  <tile id="75">
   <image width="640" height="299" source="13_Char_0/TeamCredits.png"/>
+ </tile>
+ <tile id="76">
+  <image width="48" height="64" source="13_Char_0/Char_Ampersand.png"/>
+ </tile>
+ <tile id="77">
+  <image width="48" height="64" source="13_Char_0/Char_Apostrophe.png"/>
+ </tile>
+ <tile id="78">
+  <image width="48" height="64" source="13_Char_0/Char_Backslash.png"/>
+ </tile>
+ <tile id="79">
+  <image width="48" height="64" source="13_Char_0/Char_Comma.png"/>
+ </tile>
+ <tile id="80">
+  <image width="48" height="64" source="13_Char_0/Char_Dash.png"/>
+ </tile>
+ <tile id="81">
+  <image width="48" height="64" source="13_Char_0/Char_Dot.png"/>
+ </tile>
+ <tile id="82">
+  <image width="48" height="64" source="13_Char_0/Char_Equals.png"/>
+ </tile>
+ <tile id="83">
+  <image width="48" height="64" source="13_Char_0/Char_Grave.png"/>
+ </tile>
+ <tile id="84">
+  <image width="48" height="64" source="13_Char_0/Char_LeftBracket.png"/>
+ </tile>
+ <tile id="85">
+  <image width="48" height="64" source="13_Char_0/Char_Minus.png"/>
+ </tile>
+ <tile id="86">
+  <image width="48" height="64" source="13_Char_0/Char_Period.png"/>
+ </tile>
+ <tile id="87">
+  <image width="48" height="64" source="13_Char_0/Char_Plus.png"/>
+ </tile>
+ <tile id="88">
+  <image width="48" height="64" source="13_Char_0/Char_RightBracket.png"/>
+ </tile>
+ <tile id="89">
+  <image width="48" height="64" source="13_Char_0/Char_Semicolon.png"/>
+ </tile>
+ <tile id="90">
+  <image width="48" height="64" source="13_Char_0/Char_Underscore.png"/>
+ </tile>
+ <tile id="91">
+  <image width="56" height="56" source="13_Char_0/HUD_ClockIcon.png"/>
+ </tile>
+ <tile id="92">
+  <image width="472" height="72" source="13_Char_0/Label_Apply.png"/>
+ </tile>
+ <tile id="93">
+  <image width="280" height="72" source="13_Char_0/Label_Controls.png"/>
+ </tile>
+ <tile id="94">
+  <image width="280" height="72" source="13_Char_0/Label_Defaults.png"/>
+ </tile>
+ <tile id="95">
+  <image width="160" height="72" source="13_Char_0/Label_Jump.png"/>
+ </tile>
+ <tile id="96">
+  <image width="160" height="72" source="13_Char_0/Label_Left.png"/>
+ </tile>
+ <tile id="97">
+  <image width="224" height="72" source="13_Char_0/Label_Levels.png"/>
+ </tile>
+ <tile id="98">
+  <image width="192" height="72" source="13_Char_0/Label_Pause.png"/>
+ </tile>
+ <tile id="99">
+  <image width="184" height="72" source="13_Char_0/Label_Right.png"/>
+ </tile>
+ <tile id="100">
+  <image width="160" height="72" source="13_Char_0/Label_Roll.png"/>
+ </tile>
+ <tile id="101">
+  <image width="136" height="72" source="13_Char_0/Label_State.png"/>
+ </tile>
+ <tile id="102">
+  <image width="136" height="72" source="13_Char_0/Label_State_Blank.png"/>
+ </tile>
+ <tile id="103">
+  <image width="136" height="72" source="13_Char_0/Label_State_Off.png"/>
+ </tile>
+ <tile id="104">
+  <image width="136" height="72" source="13_Char_0/Label_State_On.png"/>
  </tile>
 </tileset>
