@@ -117,7 +117,7 @@ TEST(ControlsProgram, EscapeCancelsTheWaitAndATakenKeySwapsBack)
     EXPECT_NE(last.find("\"left\":{\"keys\":[\"44\"]"), std::string::npos);
     EXPECT_NE(last.find("\"right\":{\"keys\":[\"27\"]"), std::string::npos);
     EXPECT_NE(last.find("\"roll\":{\"keys\":[\"4d\",\"53\",\"11\"]"), std::string::npos);
-    EXPECT_NE(last.find("\"menu\":{\"screen\":5,"), std::string::npos);
+    EXPECT_NE(last.find("\"menu\":{\"screen\":6,"), std::string::npos);
     std::filesystem::remove_all(profile);
 }
 
