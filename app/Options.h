@@ -27,7 +27,13 @@ struct Options
     bool Check = false;           // check the data folder instead of playing
     std::string CheckDir;         // the folder --check reads (default: the game's own Resources)
     std::string Profile;          // settings and progress live here, in every mode (default: the XDG folders)
+    unsigned Width = 0;           // with Windowed, the window's size for this run (0: the settings' size)
+    unsigned Height = 0;
 };
+
+// The smallest and largest window side --size accepts, in pixels (the settings file keeps the same limits).
+constexpr unsigned kMinWindowSide = 320;
+constexpr unsigned kMaxWindowSide = 16384;
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.
 struct ParseResult
