@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <string>
 
 namespace Framework
 {
@@ -24,6 +25,27 @@ bool ParseUnsigned(const std::string& text, uint64_t& out)
     out = value;
     return true;
 }
+
+// Reads "WxH" with both sides within the window limits.
+bool ParseSize(const std::string& text, unsigned& width, unsigned& height)
+{
+    const size_t cross = text.find('x');
+    uint64_t w = 0;
+    uint64_t h = 0;
+    if (cross == std::string::npos || !ParseUnsigned(text.substr(0, cross), w) ||
+        !ParseUnsigned(text.substr(cross + 1), h))
+    {
+        return false;
+    }
+    auto inRange = [](uint64_t side) { return side >= kMinWindowSide && side <= kMaxWindowSide; };
+    if (!inRange(w) || !inRange(h))
+    {
+        return false;
+    }
+    width = static_cast<unsigned>(w);
+    height = static_cast<unsigned>(h);
+    return true;
+}
 } // namespace
 
 std::string UsageText()
@@ -31,7 +53,7 @@ std::string UsageText()
     return "usage: kibbet [--headless] [--windowed] [--frames N] [--fixed-step] [--seed N]\n"
            "              [--resources DIR] [--level NAME] [--dump-state] [--record FILE]\n"
            "              [--replay FILE] [--screenshot FILE] [--dump-every N] [--screenshot-every N]\n"
-           "              [--profile DIR] [--watch]\n"
+           "              [--profile DIR] [--watch] [--size WxH]\n"
            "       kibbet --check [DIR]   check the data of DIR (default: the game's own) and exit\n"
            "       kibbet --export-map LEVEL FILE     write a level (name or file) as a Tiled map (.tmx or .tmj)\n"
            "       kibbet --export-level MAP FILE     write a level (a map, name or file) as a text level\n";
@@ -120,6 +142,15 @@ std::string ParseOne(const std::vector<std::string>& args, size_t& i, Options& o
         o.Seed = static_cast<unsigned>(seed);
         return {};
     }
+    if (arg == "--size")
+    {
+        if (!hasValue || !ParseSize(args[++i], o.Width, o.Height))
+        {
+            return "--size needs WIDTHxHEIGHT, each side " + std::to_string(kMinWindowSide) + " to " +
+                   std::to_string(kMaxWindowSide) + " pixels (for example 1920x1080)";
+        }
+        return {};
+    }
     if (arg == "--check")
     {
         o.Check = true;
@@ -166,6 +197,10 @@ ParseResult ParseOptions(const std::vector<std::string>& args)
         {
             return fail(problem);
         }
+    }
+    if (result.Values.Width != 0 && !result.Values.Windowed)
+    {
+        return fail("--size sets the size of a window: it needs --windowed");
     }
     if (result.Values.ScreenshotEvery != 0 && result.Values.Screenshot.empty())
     {

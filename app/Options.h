@@ -31,7 +31,13 @@ struct Options
     std::string ExportTo;         // the file it is written to (.tmx or .tmj for a map, text for --export-level)
     bool ExportAsMap = false;     // true for --export-map, false for --export-level
     bool Watch = false;           // reload the played level when its file changes
+    unsigned Width = 0;           // with Windowed, the window's size for this run (0: the settings' size)
+    unsigned Height = 0;
 };
+
+// The smallest and largest window side --size accepts, in pixels (the settings file keeps the same limits).
+constexpr unsigned kMinWindowSide = 320;
+constexpr unsigned kMaxWindowSide = 16384;
 
 // Result of parsing: options, or an exit code with a message when the program must stop at once.
 struct ParseResult

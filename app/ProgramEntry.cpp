@@ -99,14 +99,17 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
 {
     UseResourceRoot(options, executablePath);
     PlayerSettings settings = LoadPlayerSettings(options);
+    // --size gives this run's window its size; the settings read above keep theirs.
+    const unsigned width = options.Width != 0 ? options.Width : settings.Width;
+    const unsigned height = options.Height != 0 ? options.Height : settings.Height;
 
     // Creation order differs from registration order: the resource tables and the window must
     // exist before any system is initialised.
     auto resources = std::make_unique<ResourceManager>(&core);
     std::unique_ptr<IWindow> window =
         options.Headless ? CreateHeadlessWindow()
-                         : CreateSdlWindow("A Kibbet", static_cast<int>(settings.Width),
-                                           static_cast<int>(settings.Height), ResourcePath("Textures/Icon.ico"));
+                         : CreateSdlWindow("A Kibbet", static_cast<int>(width), static_cast<int>(height),
+                                           ResourcePath("Textures/Icon.ico"));
     IWindow* windowView = window.get();
     auto windows = std::make_unique<WindowSystem>(&core, "A Kibbet", std::move(window));
     std::unique_ptr<IRenderDevice> device;
@@ -116,8 +119,8 @@ void BuildSystems(Core& core, const Options& options, const std::string& executa
     }
     auto graphics =
         std::make_unique<Graphics>(&core, windowView, std::move(device), options.Windowed || !settings.Fullscreen);
-    graphics->m_ResolutionWidth = settings.Width;
-    graphics->m_ResolutionHeight = settings.Height;
+    graphics->m_ResolutionWidth = width;
+    graphics->m_ResolutionHeight = height;
     // Headless runs never open the sound card; a game without one runs silently as well.
     auto audio = std::make_unique<Audio>(&core, options.Headless ? CreateSilentSoundDevice() : CreateSdlSoundDevice());
     if (!SettingsFilePath().empty())

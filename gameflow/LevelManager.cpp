@@ -12,8 +12,39 @@
 #include "input/Input.h"
 #include "platform/Log.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
 namespace Framework
 {
+
+namespace
+{
+using SteadyClock = std::chrono::steady_clock;
+
+double MillisecondsSince(SteadyClock::time_point from)
+{
+    return std::chrono::duration<double, std::milli>(SteadyClock::now() - from).count();
+}
+
+std::string Fixed(double value, int decimals)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+} // namespace
+
+void LogLevelTiming(const std::string& event)
+{
+    static const bool enabled = std::getenv("KIBBET_LOAD_TIMES") != nullptr;
+    if (enabled)
+    {
+        const double now = std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
+        Log("timing: " + event + " at " + Fixed(now, 6));
+    }
+}
 
 LevelManager::LevelManager() = default;
 LevelManager::~LevelManager() = default;
@@ -52,12 +83,18 @@ void LevelManager::ChangeLevel(const std::string& name)
             }
         }
         m_CurrentLevelName = name;
+        const SteadyClock::time_point started = SteadyClock::now();
         if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
             CORE->m_Graphics->LoadAllTextures();
         }
+        const double textures = MillisecondsSince(started);
         LoadLevelFile();
+        const double file = MillisecondsSince(started) - textures;
         StartCurrentLevel();
+        const double total = MillisecondsSince(started);
+        LogLevelTiming("level " + name + " loaded in " + Fixed(total, 1) + " ms (textures " + Fixed(textures, 1) +
+                       ", file " + Fixed(file, 1) + ", start " + Fixed(total - textures - file, 1) + ")");
     }
 }
 

@@ -57,4 +57,8 @@ private:
     void StartCurrentLevel();
 };
 
+// With KIBBET_LOAD_TIMES set in the environment, logs the event with the wall-clock time (seconds since the
+// epoch), so a benchmark can time level changes against its own clock; otherwise does nothing.
+void LogLevelTiming(const std::string& event);
+
 } // namespace Framework

@@ -79,6 +79,7 @@ void GameLogic::ExitVolumeTouched()
     }
     if (WalkVolume(ScriptedWalk::Exit, m_Flow.ExitVolumes))
     {
+        LogLevelTiming("exit walk of " + m_LevelManager.GetCurrentLevelName() + " begins");
         StartFade(FadeDirection::Out, 2.0f);
         return;
     }

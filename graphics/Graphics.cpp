@@ -23,6 +23,9 @@ namespace
 // F3 shows the debug overlay, F12 writes a numbered screenshot.
 constexpr int kF3 = 0x72;
 constexpr int kF12 = 0x7B;
+// The world units the view spans, whatever the window's size.
+constexpr unsigned kViewWidth = 1280;
+constexpr unsigned kViewHeight = 720;
 } // namespace
 
 Graphics::Graphics(Core* core, IWindow* window, std::unique_ptr<IRenderDevice> device, bool startWindowed)
@@ -63,7 +66,9 @@ void Graphics::Initialize()
 void Graphics::CreateDevice()
 {
     Resize(0, 0);
-    CAMERA.InitCamera(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight));
+    // The view is the same stretch of world at every window size; the viewport scales it to the back buffer.
+    // (Taking the window's size here showed more of the world, past the backdrops' edges, in a larger window.)
+    CAMERA.InitCamera(static_cast<int>(kViewWidth), static_cast<int>(kViewHeight));
     if (!m_Device->Create(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight)))
     {
         Log("graphics: no render device; the game goes on without drawing");

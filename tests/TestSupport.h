@@ -133,11 +133,13 @@ private:
 // a test holds in place of the devices, and runs every Initialize and Load pass and starts the level as the first
 // frame does, or only the Factory's Initialize so object types exist.
 inline void StartEngine(Core& core, const std::string& resourceDir, const std::string& level, bool headless,
-                        bool runPasses, TestKeys* keys = nullptr)
+                        bool runPasses, TestKeys* keys = nullptr, unsigned width = 0, unsigned height = 0)
 {
     Options options;
     options.Headless = headless;
     options.Windowed = !headless;
+    options.Width = width;
+    options.Height = height;
     options.ResourceDir = resourceDir;
     options.Level = level;
     CORE = &core;

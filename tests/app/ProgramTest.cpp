@@ -25,10 +25,22 @@ TEST(Options, ParsesFlagsAndRejectsUnknownOnes)
     EXPECT_TRUE(check.Values.Check && check.Values.Headless);
     EXPECT_EQ(check.Values.CheckDir, "levels");
     EXPECT_EQ(ParseOptions({"--check", "--headless"}).Values.CheckDir, "");
+    ParseResult sized = ParseOptions({"--windowed", "--size", "1920x1080"});
+    EXPECT_EQ(sized.Values.Width, 1920u);
+    EXPECT_EQ(sized.Values.Height, 1080u);
 
-    const std::vector<std::vector<std::string>> rejected{
-        {"--bogus"},  {"--frames"},     {"--frames", "-3"},    {"--frames", "12x"},
-        {"--record"}, {"--screenshot"}, {"--dump-every", "0"}, {"--screenshot-every", "5"}};
+    const std::vector<std::vector<std::string>> rejected{{"--bogus"},
+                                                         {"--frames"},
+                                                         {"--frames", "-3"},
+                                                         {"--frames", "12x"},
+                                                         {"--record"},
+                                                         {"--screenshot"},
+                                                         {"--dump-every", "0"},
+                                                         {"--screenshot-every", "5"},
+                                                         {"--size", "1920x1080"},
+                                                         {"--windowed", "--size", "1920"},
+                                                         {"--windowed", "--size", "100x720"},
+                                                         {"--windowed", "--size", "1280x99999"}};
     for (const std::vector<std::string>& bad : rejected)
     {
         EXPECT_EQ(ParseOptions(bad).ExitCode, 2) << bad[0];
