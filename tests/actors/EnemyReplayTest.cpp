@@ -1,5 +1,6 @@
 #include "tests/TestSupport.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <regex>
@@ -112,6 +113,12 @@ TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
     EXPECT_EQ(Field(outro.World, "bossOutro"), "true");
     EXPECT_EQ(Field(outro.Objects["Kibbet"], "x"), "4890");
     EXPECT_EQ(Field(outro.Objects["1ChildBear"], "action"), "20");
+    // "YOU WIN!" stands in the middle of the view.
+    ASSERT_TRUE(std::regex_search(outro.World, camera, std::regex(R"re("camera":\{"x":([-0-9.e]+))re")));
+    const auto banner = std::find_if(outro.Objects.begin(), outro.Objects.end(),
+                                     [](const auto& object) { return Field(object.second, "name") == "\"You_Win\""; });
+    ASSERT_NE(banner, outro.Objects.end());
+    EXPECT_NEAR(std::stof(Field(banner->second, "x")), std::stof(camera[1].str()), 1.0f);
 
     Dump end = RunReplay("Resources", "Level_Bear", replay, 2902);
     EXPECT_EQ(Field(end.World, "level"), "\"Level_00_Menu\"");
