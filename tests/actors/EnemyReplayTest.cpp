@@ -94,6 +94,8 @@ TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
     EXPECT_EQ(Field(first.Objects["Trap_2"], "animation"), "\"close\"") << "the bear charged into the east trap";
     EXPECT_EQ(Field(first.Objects["Bear"], "action"), "17") << "and runs home hurt";
     EXPECT_EQ(Field(first.Objects["1Blocker"], "y"), "400");
+    EXPECT_NE(first.World.find("\"camera\":{\"x\":2780,\"y\":352}"), std::string::npos)
+        << "the view holds the arena between the blockers, floor to bridge: " << first.World;
 
     Dump second = RunReplay("Resources", "Level_Bear", replay, 1660);
     EXPECT_EQ(Field(second.Objects["Trap_1"], "animation"), "\"close\"") << "then into the west trap";
