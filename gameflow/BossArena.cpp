@@ -16,6 +16,8 @@ namespace
 {
 // The backdrops stand this far above the hero once the arena opens.
 constexpr float BackdropRise = 200.0f;
+// The middle of the closed blockers' height: the view of the fight centres here, floor to the highest ledge.
+constexpr float ArenaViewY = 352.0f;
 
 Factory* Objects()
 {
@@ -35,13 +37,29 @@ void SetGeyserLift(const std::string& geyserKey, float lift)
 
 void CloseArena(GameObjectComposition* first, GameObjectComposition* second)
 {
+    float left = 0.0f;
+    float right = 0.0f;
+    int closed = 0;
     for (GameObjectComposition* blocker : {first, second})
     {
         if (Transform* transform = blocker != nullptr ? blocker->GetTransform() : nullptr)
         {
             transform->Position.y = BlockerClosedY;
+            (closed++ == 0 ? left : right) = transform->Position.x;
         }
     }
+    if (closed < 2)
+    {
+        return;
+    }
+    // The view moves as a pan does, so the backdrops keep their parallax.
+    const Vec2 centre = CAMERA.ScreenCentre();
+    const float dx = centre.x - (left + right) * 0.5f;
+    const float dy = centre.y - ArenaViewY;
+    CAMERA.UpdateParallax(-dx, -dy);
+    CAMERA.m_ViewOffset.x += dx;
+    CAMERA.m_ViewOffset.y += dy;
+    CAMERA.RebuildViewProjection();
 }
 
 void OpenArena(GameObjectComposition* bear, GameObjectComposition* first, GameObjectComposition* second)

@@ -16,8 +16,9 @@ namespace Framework
 
 namespace
 {
-// Where the closing scene puts its pieces, in the boss level's coordinates.
-constexpr Vec2 YouWinPlace{4200.0f, 300.0f};
+// Where the closing scene puts its pieces, in the boss level's coordinates; the banner stands in the middle of
+// the view, which holds still through the scene.
+constexpr float YouWinY = 300.0f;
 constexpr Vec2 CubPlace{3550.0f, 130.0f};
 constexpr float CubScale = 0.2f;
 constexpr float CubPatrolRange = 400.0f;
@@ -69,7 +70,7 @@ void GameLogic::StartBossOutro()
     {
         if (Transform* transform = banner->GetTransform())
         {
-            transform->Position = YouWinPlace;
+            transform->Position = {CAMERA.ScreenCentre().x, YouWinY};
         }
     }
     factory->UnloadHUD();

@@ -61,7 +61,10 @@ void ScrollComponent::Serialize(TextSerializer& reader, const std::string& block
         const float share = m_BaseRect.m_UVBottomLeft.y - m_BaseRect.m_UVTopLeft.y;
         const float scale = texels > 0.0f && share > 0.0f ? kReferenceHeight * share / texels : 1.0f;
         m_Step = kStep * scale;
-        m_WindowHeight = kWindowHeight * scale;
+        // The window is as tall in the roll as the page is drawn ("TeamCredits" in the dimension table), so the
+        // text keeps its shape whatever height the page is given.
+        const float page = static_cast<float>(CORE->m_ResourceManager->GetDimensions(kCredits).Height);
+        m_WindowHeight = page > 0.0f && texels > 0.0f && share > 0.0f ? share * page / texels : kWindowHeight * scale;
     }
 }
 

@@ -36,7 +36,7 @@ public:
 
     // Size of one step, in texture coordinates of an atlas kReferenceHeight texels tall.
     static constexpr float kStep = 0.001f;
-    // The window's height in the same coordinates: what one page of the credits shows.
+    // The window's height in the same coordinates when the dimension table gives no page height.
     static constexpr float kWindowHeight = 0.073f;
     // The atlas height the two sizes above are given for. Reading scales them to the atlas the credits
     // picture really sits in (its share of the atlas in the UV table over the roll's height in texels,

@@ -72,7 +72,7 @@ def icon_drawings():
 
 
 # The page of the credits roll that the scrolling credits show, in texels.
-CREDITS_WINDOW = 299
+CREDITS_WINDOW = 345
 
 
 def size_overrides(atlas_sizes):
@@ -172,7 +172,7 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "  `Char_Slash`.",
         "- `Cursor_Bees` is centred on the selected label, so its two bees sit 320 units left and right of the",
         "  label's centre; scale the cursor object with the labels it marks.",
-        "- `TeamCredits` is drawn 640 x 2400 in the `Char_0` atlas; its size in `Dimensions.json` is the 299-texel",
+        "- `TeamCredits` is drawn 640 x 2400 in the `Char_0` atlas; its size in `Dimensions.json` is the 345-texel",
         "  page the scrolling credits show, so a credits object shows it undistorted at scale 1. `TeamCredits_Roll`",
         "  in `Dimensions.json` is the whole roll, from which the game sizes its scroll steps for the atlas.",
         "- Skies are 1600 x 900 so a parallax sky with factor 1 covers the view with room to spare; hills and tree",

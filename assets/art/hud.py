@@ -334,7 +334,7 @@ def sprites():
     out.append(single("Plank", LAYER, (640, 640), plank(640, 640), "pause menu backdrop `HUD_0_Plank`"))
     out.append(single("Plank_Small", LAYER, (600, 420), plank(600, 420), "smaller backdrop `HUD_0_Credit_Plank`"))
     out.append(single("HowToPlay", LAYER, (1000, 560), how_to_play(), "controls card (`HUD_UI_HowToPlay` and the menu page)"))
-    out.append(Sprite("TeamCredits", LAYER, (CREDITS_SIZE[0], 299), {"TeamCredits": credits_roll()},
+    out.append(Sprite("TeamCredits", LAYER, (CREDITS_SIZE[0], 345), {"TeamCredits": credits_roll()},
                       {"default": ["TeamCredits"]}, render=CREDITS_SIZE,
-                      note="tall credits roll (640 x 2400 pixels); its size is the 299-texel page the scrolling credits show"))
+                      note="tall credits roll (640 x 2400 pixels); its size is the 345-texel page the scrolling credits show"))
     return out

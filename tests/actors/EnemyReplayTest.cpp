@@ -1,7 +1,11 @@
 #include "tests/TestSupport.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <regex>
 #include <sstream>
+#include <unistd.h>
 
 using namespace Framework;
 
@@ -80,17 +84,23 @@ TEST(EnemyReplay, ARollingHeroKnocksTheWaspSpinningForFourTenthsOfASecond)
     }
 }
 
-// The replay flies over the first trap, lures the bear into it, waits out the fight in the arena's left corner,
-// flies over the second trap to the exit, watches the closing scene and presses a key.
+// The replay climbs the ledges to the bridge over the arena, drops onto the east ledge to lure the bear into the
+// trap under it, crosses back to the west ledge to lure it into the other trap, waits there while its patrol
+// springs the reopened east trap, then takes the bridge to the exit, watches the closing scene and presses a key.
 TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
 {
     const std::string replay = "tests/replays/Level_Bear.txt";
-    Dump fight = RunReplay("Resources", "Level_Bear", replay, 1030);
-    EXPECT_EQ(Field(fight.Objects["Trap_1"], "animation"), "\"close\"") << "the bear's lunge sprang the first trap";
-    EXPECT_EQ(Field(fight.Objects["Bear"], "action"), "17") << "and the bear runs home hurt";
-    EXPECT_EQ(Field(fight.Objects["1Blocker"], "y"), "400");
+    Dump first = RunReplay("Resources", "Level_Bear", replay, 1060);
+    EXPECT_EQ(Field(first.Objects["Trap_2"], "animation"), "\"close\"") << "the bear charged into the east trap";
+    EXPECT_EQ(Field(first.Objects["Bear"], "action"), "17") << "and runs home hurt";
+    EXPECT_EQ(Field(first.Objects["1Blocker"], "y"), "400");
+    EXPECT_NE(first.World.find("\"camera\":{\"x\":2780,\"y\":352}"), std::string::npos)
+        << "the view holds the arena between the blockers, floor to bridge: " << first.World;
 
-    Dump beaten = RunReplay("Resources", "Level_Bear", replay, 2300);
+    Dump second = RunReplay("Resources", "Level_Bear", replay, 1660);
+    EXPECT_EQ(Field(second.Objects["Trap_1"], "animation"), "\"close\"") << "then into the west trap";
+
+    Dump beaten = RunReplay("Resources", "Level_Bear", replay, 2200);
     EXPECT_EQ(beaten.Objects.count("Bear"), 0u);
     EXPECT_EQ(beaten.Objects.count("1Blocker") + beaten.Objects.count("2Blocker"), 0u);
     EXPECT_EQ(Field(beaten.World, "lives"), "3");
@@ -101,11 +111,43 @@ TEST(EnemyReplay, TheBossLevelIsFinishedByItsReplayAndReturnsToTheMenu)
     EXPECT_NEAR(std::stof(Field(beaten.Objects["HUD_Head_1"], "x")), cameraX - 600.0f, 0.01f);
     EXPECT_NEAR(std::stof(Field(beaten.Objects["Sky"], "x")), cameraX, 0.01f);
 
-    Dump outro = RunReplay("Resources", "Level_Bear", replay, 3100);
+    Dump outro = RunReplay("Resources", "Level_Bear", replay, 2870);
     EXPECT_EQ(Field(outro.World, "bossOutro"), "true");
     EXPECT_EQ(Field(outro.Objects["Kibbet"], "x"), "4890");
     EXPECT_EQ(Field(outro.Objects["1ChildBear"], "action"), "20");
+    // "YOU WIN!" stands in the middle of the view.
+    ASSERT_TRUE(std::regex_search(outro.World, camera, std::regex(R"re("camera":\{"x":([-0-9.e]+))re")));
+    const auto banner = std::find_if(outro.Objects.begin(), outro.Objects.end(),
+                                     [](const auto& object) { return Field(object.second, "name") == "\"You_Win\""; });
+    ASSERT_NE(banner, outro.Objects.end());
+    EXPECT_NEAR(std::stof(Field(banner->second, "x")), std::stof(camera[1].str()), 1.0f);
 
-    Dump end = RunReplay("Resources", "Level_Bear", replay, 3130);
+    Dump end = RunReplay("Resources", "Level_Bear", replay, 2902);
     EXPECT_EQ(Field(end.World, "level"), "\"Level_00_Menu\"");
+}
+
+// A player who walks up to the bear and then lets go of every key does not win: a minute after the introduction
+// the bear still patrols, no trap has caught it and the arena stays shut.
+TEST(EnemyReplay, TheBearIsNotBeatenByStandingStill)
+{
+    std::ifstream shipped(SourcePath("tests/replays/Level_Bear.txt"));
+    const std::string path = ::testing::TempDir() + "kibbet_bear_idle_" + std::to_string(::getpid()) + ".txt";
+    std::ofstream idle(path);
+    std::string line;
+    for (int i = 0; i <= 680 && std::getline(shipped, line); ++i)
+    {
+        idle << line << "\n"; // the header and the route up to the introduction
+    }
+    idle.close();
+    const int introductionEnd = 738;
+    const int minute = 3530; // 60 s of 17 ms frames
+    RunResult run = RunGame("--headless --fixed-step --level Level_Bear --replay " + path + " --frames " +
+                            std::to_string(introductionEnd + minute) + " --dump-state");
+    std::remove(path.c_str());
+    EXPECT_EQ(run.Status, 0);
+    static const std::regex bear(R"re(\{"key":"Bear".*"action":(-?[0-9]+))re");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(run.Output, match, bear)) << "the bear is gone";
+    EXPECT_LE(std::stoi(match[1].str()), 12) << "patrolling or attacking, never caught: " << match[0];
+    EXPECT_NE(run.Output.find("\"key\":\"2Blocker\""), std::string::npos);
 }

@@ -283,5 +283,27 @@ TEST(LevelFlowProgram, RestartThenYesStartsAgainWithThreeLives)
     std::remove(path.c_str());
 }
 
+// The ledge above the first level's lift holds five pollen: riding the lift up and flying over to it collects
+// them (a sound and a burst each) and play goes on with the hero steering, in the same level.
+TEST(LevelFlowProgram, TheLedgeAboveTheLiftRewardsAndPlayGoesOn)
+{
+    std::vector<std::string> lines = ReplayLines("Level_01", 1, 1850); // on the ground below the lift
+    const std::pair<int, std::string> held[] = {
+        {45, "25"},   {150, "-"}, {1, "20"},     {12, "-"},  {50, "20,27"}, {20, "27"}, // up onto the lift
+        {162, "-"},   {30, "27"},                                                       // ride it to the right
+        {1, "20,27"}, {12, "27"}, {70, "20,27"}, {40, "27"}, {30, "-"},                 // fly over to the ledge
+    };
+    for (const auto& [frames, keys] : held)
+    {
+        lines.insert(lines.end(), static_cast<size_t>(frames), "F1 K" + keys + " P0:0:0:0");
+    }
+    std::string path = Replay("secret", lines);
+    ExpectAlong("--level Level_01 --replay " + path,
+                {{2473,
+                  {"\"level\":\"Level_01\"", "\"pollen\":18,\"collected\":17", "\"SFX_Collect\":17", "\"control\":true",
+                   "\"endScreen\":false"}}});
+    std::remove(path.c_str());
+}
+
 } // namespace
 } // namespace Framework
