@@ -230,7 +230,7 @@
   <image width="48" height="64" source="13_Char_0/PrimaryFont.png"/>
  </tile>
  <tile id="75">
-  <image width="640" height="299" source="13_Char_0/TeamCredits.png"/>
+  <image width="640" height="345" source="13_Char_0/TeamCredits.png"/>
  </tile>
  <tile id="76">
   <image width="48" height="64" source="13_Char_0/Char_Ampersand.png"/>
