@@ -135,8 +135,8 @@ TEST(GroundLevelProgramTest, DrawsThreeVerticesPerFanTriangleAndPlacesTheGlyphs)
     // Earth and hill (two triangles each), then grass, then the renamed moss patch; the hive in "World".
     for (const char* draw :
          {R"({"layer":3,"shader":"Main","vertices":12})", R"({"layer":4,"shader":"Main","vertices":6})",
-          R"({"layer":6,"shader":"Main","vertices":6})", R"({"layer":7,"shader":"Main","vertices":6})",
-          R"({"layer":13,"shader":"Main","vertices":78})"})
+          R"({"layer":6,"shader":"Main","vertices":6})", R"({"layer":13,"shader":"Main","vertices":6})",
+          R"({"layer":20,"shader":"Main","vertices":78})"})
     {
         EXPECT_NE(world.find(draw), std::string::npos) << draw << " in " << world;
     }
