@@ -187,6 +187,19 @@ std::vector<Route> CampaignRoutes()
           {1850, onRoute("27", "\"x\":6250,\"y\":222")},
           {2215, onRoute("30", "\"x\":6250,\"y\":222")},
           {2381, {"\"level\":\"Level_04\"", "\"timer\":40.32", "\"control\":false"}}}},
+        // Hops off the first crumbling ledge up to the shelf, waits for the frog to leap and flies over it, rides
+        // the geyser up the cliff and a crumbling ledge to the pollen nook, hops the pit's crumbling ledges, passes
+        // the second frog, rides the lift over the pond, climbs the crumbling stair to the ridge past the third
+        // frog and hops the second pit's ledges.
+        {"Level_05",
+         {{1000, onRoute("14", "\"x\":-845.46167,\"y\":-152")},
+          {2000, onRoute("20", "\"x\":3000,\"y\":-128")},
+          {3000, onRoute("27", "\"x\":7900,\"y\":-128")},
+          {4000, onRoute("30", "\"x\":11600,\"y\":-128")},
+          {5250, onRoute("36", "\"x\":15050,\"y\":-128")},
+          {5753,
+           {"\"level\":\"Level_05\"", "\"music\":\"BGM_Marsh\"", "\"timer\":97.76", "\"collected\":41",
+            "\"control\":false"}}}},
     };
 }
 
