@@ -84,15 +84,16 @@ void LevelManager::ChangeLevel(const std::string& name)
         }
         m_CurrentLevelName = name;
         const SteadyClock::time_point started = SteadyClock::now();
+        LoadLevelFile();
+        const double file = MillisecondsSince(started);
+        StartCurrentLevel();
+        const double start = MillisecondsSince(started) - file;
         if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
-            CORE->m_Graphics->LoadAllTextures();
+            CORE->m_Graphics->KeepLevelTextures();
         }
-        const double textures = MillisecondsSince(started);
-        LoadLevelFile();
-        const double file = MillisecondsSince(started) - textures;
-        StartCurrentLevel();
         const double total = MillisecondsSince(started);
+        const double textures = total - file - start;
         LogLevelTiming("level " + name + " loaded in " + Fixed(total, 1) + " ms (textures " + Fixed(textures, 1) +
                        ", file " + Fixed(file, 1) + ", start " + Fixed(total - textures - file, 1) + ")");
     }

@@ -1,5 +1,7 @@
 #include "graphics/Graphics.h"
 
+#include "platform/Image.h"
+
 #include "engine/Core.h"
 #include "engine/Paths.h"
 #include "graphics/Camera.h"
@@ -115,11 +117,10 @@ void Graphics::Load()
     if (m_Streaming && m_DeviceReady)
     {
         m_PendingTextures = textures;
+        m_TextureFiles = textures;
         m_PendingTextures[0].clear();
-        if (!m_LoadBehindStart)
-        {
-            LoadAllTextures();
-        }
+        // Otherwise each level loads what it draws (KeepLevelTextures), and the rest waits until drawn.
+        m_LoadAhead = m_LoadBehindStart;
     }
     // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
     for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
@@ -206,14 +207,10 @@ void Graphics::StreamTextures()
             continue;
         }
         const int index = static_cast<int>(layer);
-        auto sprites = m_SpriteLayers.find(index);
-        auto shapes = m_ShapeLayers.find(index);
-        bool drawn = (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
-                     (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
-                     (index == m_ParticleLayer && !m_Emitters.empty());
+        const bool drawn = LayerDrawn(index);
         // A layer with something to draw waits for its texture; of the others, the next one is loaded
         // once its picture is decoded, one a frame, so the start-up screens keep their pace.
-        if (drawn || (!inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
+        if (drawn || (m_LoadAhead && !inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
         {
             inOrder = inOrder || !drawn;
             LoadPendingTexture(index);
@@ -221,6 +218,60 @@ void Graphics::StreamTextures()
         else
         {
             inOrder = true;
+        }
+    }
+}
+
+bool Graphics::LayerDrawn(int layer) const
+{
+    auto sprites = m_SpriteLayers.find(layer);
+    auto shapes = m_ShapeLayers.find(layer);
+    return (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
+           (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
+           (layer == m_ParticleLayer && !m_Emitters.empty());
+}
+
+void Graphics::KeepLevelTextures()
+{
+    if (!m_Streaming || !m_DeviceReady)
+    {
+        return;
+    }
+    m_LoadAhead = false;
+    // Pictures decoded ahead for the start-up screens would wait in memory for a turn that never comes.
+    m_Device->PrefetchTextures({});
+    std::vector<std::pair<long long, int>> missing;
+    for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
+    {
+        const int index = static_cast<int>(layer);
+        if (!LayerDrawn(index))
+        {
+            if (m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
+            {
+                m_PendingTextures[layer] = m_TextureFiles[layer];
+            }
+            continue;
+        }
+        int width = 0;
+        int height = 0;
+        if (!m_PendingTextures[layer].empty() && ReadImageSize(m_PendingTextures[layer], width, height))
+        {
+            missing.emplace_back(static_cast<long long>(width) * height, index);
+        }
+    }
+    // Largest first: a picture's decoded copy lives beside the textures loaded before it, so the peak is
+    // lowest when the last ones are the small ones.
+    std::sort(missing.begin(), missing.end(), std::greater<>());
+    for (const auto& entry : missing)
+    {
+        LoadPendingTexture(entry.second);
+    }
+    // Those whose size could not be read: the device logs their fault.
+    for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
+    {
+        if (LayerDrawn(static_cast<int>(layer)))
+        {
+            LoadPendingTexture(static_cast<int>(layer));
         }
     }
 }

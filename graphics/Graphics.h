@@ -46,6 +46,10 @@ public:
     void Load() override;
     // Loads every texture still missing (a level about to start waits for them).
     void LoadAllTextures();
+    // Keeps the textures of the running level only: those of layers with something to draw are loaded
+    // now, the others are freed (and loaded again when something is drawn in them), and nothing more is
+    // decoded ahead. Called once a level has made its objects.
+    void KeepLevelTextures();
     // Applies the window's focus to the display before the first frame.
     void BeforeFirstFrame() override;
     // Draws and presents one frame.
@@ -130,6 +134,8 @@ private:
     void CreateDevice();
     // Loads the textures still missing of the layers with something to draw, and at most one other.
     void StreamTextures();
+    // Layer has sprites, shapes or (the particle layer) emitters to draw.
+    bool LayerDrawn(int layer) const;
     // Loads the texture of layer if it is still missing.
     void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
@@ -158,6 +164,10 @@ private:
     bool m_Streaming = false;
     // By layer, the picture file still to load into it (empty when loaded or tried).
     std::vector<std::string> m_PendingTextures;
+    // By layer, its picture file.
+    std::vector<std::string> m_TextureFiles;
+    // Textures of layers with nothing to draw are loaded too, in order, one a frame (the start-up screens).
+    bool m_LoadAhead = false;
     std::vector<Vertex> m_Batch;
     // The solid cells of the large sprite being drawn.
     std::vector<Vertex> m_Solid;

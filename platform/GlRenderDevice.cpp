@@ -249,6 +249,19 @@ public:
         return true;
     }
 
+    bool UnloadTextureAt(size_t slot) override
+    {
+        if (slot >= m_Textures.size() || m_Textures[slot].Name == 0)
+        {
+            return false;
+        }
+        glDeleteTextures(1, &m_Textures[slot].Name);
+        Texture empty;
+        empty.Mipmapped = m_Textures[slot].Mipmapped;
+        m_Textures[slot] = std::move(empty);
+        return true;
+    }
+
     bool PictureReady(const std::string& path) override { return m_Prefetch == nullptr || m_Prefetch->Ready(path); }
 
     size_t TextureCount() const override { return m_Textures.size(); }

@@ -73,6 +73,12 @@ public:
         (void)path;
         return false;
     }
+    // Frees the texture of a slot filled by LoadTextureAt, leaving it empty; false when it was empty.
+    virtual bool UnloadTextureAt(size_t slot)
+    {
+        (void)slot;
+        return false;
+    }
     // LoadTexture(path) would not wait for the picture to be decoded.
     virtual bool PictureReady(const std::string& path)
     {
