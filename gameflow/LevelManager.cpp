@@ -90,7 +90,9 @@ void LevelManager::ChangeLevel(const std::string& name)
         const double start = MillisecondsSince(started) - file;
         if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
-            CORE->m_Graphics->KeepLevelTextures();
+            // A level the hero plays keeps only what it draws; the menus keep what the start-up screens
+            // loaded, so the first level starts at once.
+            CORE->m_Graphics->KeepLevelTextures(CAMERA.m_Target != nullptr);
         }
         const double total = MillisecondsSince(started);
         const double textures = total - file - start;

@@ -231,7 +231,7 @@ bool Graphics::LayerDrawn(int layer) const
            (layer == m_ParticleLayer && !m_Emitters.empty());
 }
 
-void Graphics::KeepLevelTextures()
+void Graphics::KeepLevelTextures(bool freeOthers)
 {
     if (!m_Streaming || !m_DeviceReady)
     {
@@ -246,7 +246,7 @@ void Graphics::KeepLevelTextures()
         const int index = static_cast<int>(layer);
         if (!LayerDrawn(index))
         {
-            if (m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
+            if (freeOthers && m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
             {
                 m_PendingTextures[layer] = m_TextureFiles[layer];
             }

@@ -46,10 +46,10 @@ public:
     void Load() override;
     // Loads every texture still missing (a level about to start waits for them).
     void LoadAllTextures();
-    // Keeps the textures of the running level only: those of layers with something to draw are loaded
-    // now, the others are freed (and loaded again when something is drawn in them), and nothing more is
-    // decoded ahead. Called once a level has made its objects.
-    void KeepLevelTextures();
+    // Loads the missing textures of layers with something to draw and stops decoding others ahead; with
+    // freeOthers, also frees the textures of the other layers (loaded again when something is drawn in
+    // them). Called once a level has made its objects.
+    void KeepLevelTextures(bool freeOthers);
     // Applies the window's focus to the display before the first frame.
     void BeforeFirstFrame() override;
     // Draws and presents one frame.
