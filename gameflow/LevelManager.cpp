@@ -90,8 +90,8 @@ void LevelManager::ChangeLevel(const std::string& name)
         const double start = MillisecondsSince(started) - file;
         if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
-            // A level the hero plays keeps only what it draws; the menus keep what the start-up screens
-            // loaded, so the first level starts at once.
+            // A level the hero plays keeps only what it draws; the menus go on loading the rest, so the
+            // first level starts without decoding.
             CORE->m_Graphics->KeepLevelTextures(CAMERA.m_Target != nullptr);
         }
         const double total = MillisecondsSince(started);

@@ -237,9 +237,23 @@ void Graphics::KeepLevelTextures(bool freeOthers)
     {
         return;
     }
-    m_LoadAhead = false;
-    // Pictures decoded ahead for the start-up screens would wait in memory for a turn that never comes.
-    m_Device->PrefetchTextures({});
+    if (freeOthers && m_LoadAhead)
+    {
+        // The worker decodes in layer order: what this level draws is taken from it in that order first.
+        for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
+        {
+            if (LayerDrawn(static_cast<int>(layer)))
+            {
+                LoadPendingTexture(static_cast<int>(layer));
+            }
+        }
+    }
+    if (freeOthers)
+    {
+        m_LoadAhead = false;
+        // Pictures decoded ahead would wait in memory for a turn that never comes.
+        m_Device->PrefetchTextures({});
+    }
     std::vector<std::pair<long long, int>> missing;
     for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
     {

@@ -46,9 +46,9 @@ public:
     void Load() override;
     // Loads every texture still missing (a level about to start waits for them).
     void LoadAllTextures();
-    // Loads the missing textures of layers with something to draw and stops decoding others ahead; with
-    // freeOthers, also frees the textures of the other layers (loaded again when something is drawn in
-    // them). Called once a level has made its objects.
+    // Loads the missing textures of layers with something to draw. With freeOthers, also frees those of
+    // the other layers (loaded again when something is drawn in them) and stops loading them ahead;
+    // without, the others go on loading one a frame. Called once a level has made its objects.
     void KeepLevelTextures(bool freeOthers);
     // Applies the window's focus to the display before the first frame.
     void BeforeFirstFrame() override;
