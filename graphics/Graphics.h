@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/ISystem.h"
+#include "graphics/CoverCut.h"
 #include "graphics/DebugOverlay.h"
 #include "platform/RenderDevice.h"
 #include "platform/Vertex.h"
@@ -139,7 +140,18 @@ private:
     // Loads the texture of layer if it is still missing.
     void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
-    void DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    // Advances the visible sprites' animations and places their quads in m_Placed.
+    void PlaceSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt);
+    // Draws the quads placed on layer.
+    void DrawSprites(int layer);
+    // The placed sprites' solid cells that are drawn opaque, into m_Covers.
+    void FindCovers();
+    // The opaque rectangular shapes, added to m_Covers.
+    void FindShapeCovers();
+    // The covers of the layers drawn after layer, into m_CoversAbove.
+    void CoversAbove(int layer);
+    // Whether a sprite's quad is large and unshrunk enough to be drawn cell by cell.
+    static bool Splits(const Vertex (&quad)[4], const TextureCoverage& coverage, Vec2 scale);
     // Draws a large sprite's quad cell by cell (see SplitByCoverage): solid cells without blending at once,
     // mixed cells left in the batch. False, and nothing done, when it is small, scaled down or not split.
     bool SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale);
@@ -169,8 +181,29 @@ private:
     // Textures of layers with nothing to draw are loaded too, in order, one a frame (the start-up screens).
     bool m_LoadAhead = false;
     std::vector<Vertex> m_Batch;
-    // The solid cells of the large sprite being drawn.
+    // The solid cells of the large sprite being drawn, and its cells before the covers cut them.
     std::vector<Vertex> m_Solid;
+    std::vector<Vertex> m_Cells;
+    // A sprite placed for this frame: its corners as SplitByCoverage takes them, and its scale.
+    struct PlacedSprite
+    {
+        Vertex Quad[4];
+        Vec2 Scale;
+    };
+    struct PlacedLayer
+    {
+        std::vector<PlacedSprite> Sprites;
+        bool ScaledDown = false;
+    };
+    // By layer, the sprites to draw this frame.
+    std::vector<PlacedLayer> m_Placed;
+    struct LayerCover
+    {
+        int Layer;
+        CoverRect Rect;
+    };
+    std::vector<LayerCover> m_Covers;
+    std::vector<CoverRect> m_CoversAbove;
     std::vector<DrawRecord> m_LastDraws;
     DebugOverlay m_Overlay;
     Vec2 m_ViewCentre;

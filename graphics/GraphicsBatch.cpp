@@ -5,6 +5,7 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "graphics/Camera.h"
+#include "graphics/CoverCut.h"
 #include "graphics/CustomShape.h"
 #include "graphics/Emitter.h"
 #include "graphics/GraphicsComponent.h"
@@ -68,17 +69,25 @@ void Graphics::DrawLayers(float dt)
     m_ViewCentre = CAMERA.ScreenCentre();
     CAMERA.UpdateLookAhead(dt);
     int layers = m_DeviceReady ? static_cast<int>(m_Device->TextureCount()) : 0;
+    m_Placed.resize(static_cast<size_t>(std::max(layers, 0)));
+    for (int i = 0; i < layers; ++i)
+    {
+        m_Placed[static_cast<size_t>(i)].Sprites.clear();
+        auto sprites = m_SpriteLayers.find(i);
+        if (sprites != m_SpriteLayers.end())
+        {
+            PlaceSprites(sprites->second, i, dt);
+        }
+    }
+    FindCovers();
     for (int i = 0; i < layers; ++i)
     {
         if (i == m_ParticleLayer)
         {
             DrawParticles();
         }
-        auto sprites = m_SpriteLayers.find(i);
-        if (sprites != m_SpriteLayers.end())
-        {
-            DrawSprites(sprites->second, i, dt);
-        }
+        CoversAbove(i);
+        DrawSprites(i);
         // A layer may hold both: sprites first, then the shapes.
         auto shapes = m_ShapeLayers.find(i);
         if (shapes != m_ShapeLayers.end())
@@ -88,15 +97,13 @@ void Graphics::DrawLayers(float dt)
     }
 }
 
-void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt)
+void Graphics::PlaceSprites(const std::vector<GraphicsComponent*>& sprites, int layer, float dt)
 {
     const float r = 0.0f;
     const float g = m_FadeValue;
     const float b = m_SpriteChannelB;
     const float a = m_SpriteAlpha;
-    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
-    const TextureCoverage* coverage = m_DeviceReady ? m_Device->Coverage(layer) : nullptr;
-    bool scaledDown = false;
+    PlacedLayer& placed = m_Placed[static_cast<size_t>(layer)];
     for (GraphicsComponent* component : sprites)
     {
         Transform* transform =
@@ -113,7 +120,8 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             continue;
         }
         component->m_Animation.AdvanceAnimation(dt);
-        scaledDown = scaledDown || std::fabs(transform->Scale.x) < 1.0f || std::fabs(transform->Scale.y) < 1.0f;
+        placed.ScaledDown =
+            placed.ScaledDown || std::fabs(transform->Scale.x) < 1.0f || std::fabs(transform->Scale.y) < 1.0f;
 
         // The world matrix of the transform (scale, rotation, translation), applied to x and y only.
         float c = 1.0f;
@@ -131,21 +139,32 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
         const float ty = transform->Position.y;
         const Vec2* uv[4] = {&sprite.UVs.m_UVTopRight, &sprite.UVs.m_UVBottomRight, &sprite.UVs.m_UVBottomLeft,
                              &sprite.UVs.m_UVTopLeft};
-        Vertex quad[4];
+        PlacedSprite& out = placed.Sprites.emplace_back();
+        out.Scale = transform->Scale;
         for (int k = 0; k < 4; ++k)
         {
             const Vec3& p = sprite.Corners[static_cast<size_t>(k)];
-            quad[k] = {p.x * m00 + p.y * m10 + tx,
-                       p.x * m01 + p.y * m11 + ty,
-                       p.z,
-                       r,
-                       g,
-                       b,
-                       a * component->m_Alpha,
-                       uv[k]->x,
-                       uv[k]->y};
+            out.Quad[k] = {p.x * m00 + p.y * m10 + tx,
+                           p.x * m01 + p.y * m11 + ty,
+                           p.z,
+                           r,
+                           g,
+                           b,
+                           a * component->m_Alpha,
+                           uv[k]->x,
+                           uv[k]->y};
         }
-        if (coverage != nullptr && SplitLargeSprite(quad, *coverage, layer, transform->Scale))
+    }
+}
+
+void Graphics::DrawSprites(int layer)
+{
+    const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
+    const TextureCoverage* coverage = m_DeviceReady ? m_Device->Coverage(layer) : nullptr;
+    PlacedLayer& placed = m_Placed[static_cast<size_t>(layer)];
+    for (const PlacedSprite& sprite : placed.Sprites)
+    {
+        if (coverage != nullptr && SplitLargeSprite(sprite.Quad, *coverage, layer, sprite.Scale))
         {
             continue;
         }
@@ -154,42 +173,46 @@ void Graphics::DrawSprites(const std::vector<GraphicsComponent*>& sprites, int l
             // More visible sprites than the buffer holds: draw what is there and go on with a new batch.
             Flush(PixelShader::Main, layer, Primitive::Triangles);
         }
-        size_t at = m_Batch.size();
-        m_Batch.resize(at + 6);
-        Vertex* out = &m_Batch[at];
-        out[0] = quad[0];
-        out[1] = quad[1];
-        out[2] = quad[2];
-        out[3] = quad[2];
-        out[4] = quad[3];
-        out[5] = quad[0];
+        const Vertex(&quad)[4] = sprite.Quad;
+        m_Batch.insert(m_Batch.end(), {quad[0], quad[1], quad[2], quad[2], quad[3], quad[0]});
     }
-    if (scaledDown && m_DeviceReady)
+    if (placed.ScaledDown && m_DeviceReady)
     {
         m_Device->UseMipmaps(layer);
     }
+    placed.ScaledDown = false;
     Flush(PixelShader::Main, layer, Primitive::Triangles);
 }
 
-bool Graphics::SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale)
+bool Graphics::Splits(const Vertex (&quad)[4], const TextureCoverage& coverage, Vec2 scale)
 {
     // Small sprites gain nothing from being cut up; scaled down, filtering reads past the cells.
     const float texelsWide = std::fabs(quad[0].u - quad[3].u) * static_cast<float>(coverage.Width);
     const float texelsHigh = std::fabs(quad[2].v - quad[3].v) * static_cast<float>(coverage.Height);
-    if (texelsWide * texelsHigh < kLargeSpriteTexels || std::fabs(scale.x) < 1.0f || std::fabs(scale.y) < 1.0f)
+    return texelsWide * texelsHigh >= kLargeSpriteTexels && std::fabs(scale.x) >= 1.0f && std::fabs(scale.y) >= 1.0f;
+}
+
+bool Graphics::SplitLargeSprite(const Vertex (&quad)[4], const TextureCoverage& coverage, int layer, Vec2 scale)
+{
+    if (!Splits(quad, coverage, scale))
     {
         return false;
     }
     m_Solid.clear();
+    m_Cells.clear();
     const size_t before = m_Batch.size();
-    if (!SplitByCoverage(quad, coverage, m_Solid, m_Batch))
+    if (!SplitByCoverage(quad, coverage, m_Cells, m_Batch))
     {
         return false;
     }
+    // What the layers above paint over is left out: those pixels would be drawn only to be replaced.
+    CutByCovers(m_Cells, m_CoversAbove, m_Solid);
+    m_Cells.assign(m_Batch.begin() + static_cast<std::ptrdiff_t>(before), m_Batch.end());
+    m_Batch.resize(before);
+    std::vector<Vertex> mixed;
+    CutByCovers(m_Cells, m_CoversAbove, mixed);
     // The sprites before this one are drawn first, then its solid cells; its mixed cells go on in the
     // batch. Both lie in the sprite's own cells, which never overlap, so the picture is the same.
-    std::vector<Vertex> mixed(m_Batch.begin() + static_cast<std::ptrdiff_t>(before), m_Batch.end());
-    m_Batch.resize(before);
     Flush(PixelShader::Main, layer, Primitive::Triangles);
     const size_t capacity = static_cast<size_t>(m_MaxQuads) * 6;
     for (size_t from = 0; from < m_Solid.size(); from += capacity)

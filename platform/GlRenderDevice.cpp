@@ -283,6 +283,16 @@ public:
         return entry.Mipmapped || entry.Coverage.Cells.empty() ? nullptr : &entry.Coverage;
     }
 
+    bool Opaque(int texture) const override
+    {
+        if (texture < 0 || static_cast<size_t>(texture) >= m_Textures.size())
+        {
+            return false;
+        }
+        const Texture& entry = m_Textures[static_cast<size_t>(texture)];
+        return entry.Name != 0 && entry.Opaque;
+    }
+
     void UseMipmaps(int texture) override
     {
         if (m_Context == nullptr || texture < 0 || static_cast<size_t>(texture) >= m_Textures.size() ||

@@ -108,6 +108,12 @@ public:
         (void)texture;
         return nullptr;
     }
+    // Whether every texel of a loaded texture is opaque; false when it is not loaded or the device does not know.
+    virtual bool Opaque(int texture) const
+    {
+        (void)texture;
+        return false;
+    }
     // Shows the back buffer in the window, scaled to fit with bars if the shapes differ.
     virtual void Present() = 0;
     // Copies the back buffer, rows from the top; false when there is none.

@@ -7,6 +7,7 @@
 #include <SDL.h>
 
 #include <array>
+#include <utility>
 
 namespace Framework
 {
@@ -33,77 +34,29 @@ int VirtualKeyFromScancode(int scancode)
     {
         return 0x7C + (scancode - SDL_SCANCODE_F13);
     }
-    switch (scancode)
+    // The keys outside the runs above, as virtual-key codes (left and right modifiers share one code).
+    static const std::array<std::pair<int, int>, 35> kSingles = {{
+        {SDL_SCANCODE_0, 0x30},           {SDL_SCANCODE_UP, 0x26},        {SDL_SCANCODE_DOWN, 0x28},
+        {SDL_SCANCODE_LEFT, 0x25},        {SDL_SCANCODE_RIGHT, 0x27},     {SDL_SCANCODE_EQUALS, 0xBB},
+        {SDL_SCANCODE_MINUS, 0xBD},       {SDL_SCANCODE_TAB, 0x09},       {SDL_SCANCODE_SPACE, 0x20},
+        {SDL_SCANCODE_RETURN, 0x0D},      {SDL_SCANCODE_KP_ENTER, 0x0D},  {SDL_SCANCODE_ESCAPE, 0x1B},
+        {SDL_SCANCODE_LSHIFT, 0x10},      {SDL_SCANCODE_RSHIFT, 0x10},    {SDL_SCANCODE_LCTRL, 0x11},
+        {SDL_SCANCODE_RCTRL, 0x11},       {SDL_SCANCODE_LALT, 0x12},      {SDL_SCANCODE_RALT, 0x12},
+        {SDL_SCANCODE_GRAVE, 0xC0},       {SDL_SCANCODE_BACKSPACE, 0x08}, {SDL_SCANCODE_SEMICOLON, 0xBA},
+        {SDL_SCANCODE_COMMA, 0xBC},       {SDL_SCANCODE_PERIOD, 0xBE},    {SDL_SCANCODE_SLASH, 0xBF},
+        {SDL_SCANCODE_LEFTBRACKET, 0xDB}, {SDL_SCANCODE_BACKSLASH, 0xDC}, {SDL_SCANCODE_RIGHTBRACKET, 0xDD},
+        {SDL_SCANCODE_APOSTROPHE, 0xDE},  {SDL_SCANCODE_HOME, 0x24},      {SDL_SCANCODE_END, 0x23},
+        {SDL_SCANCODE_PAGEUP, 0x21},      {SDL_SCANCODE_PAGEDOWN, 0x22},  {SDL_SCANCODE_INSERT, 0x2D},
+        {SDL_SCANCODE_DELETE, 0x2E},      {SDL_SCANCODE_KP_0, 0x60},
+    }};
+    for (const auto& [code, key] : kSingles)
     {
-    case SDL_SCANCODE_0:
-        return 0x30;
-    case SDL_SCANCODE_UP:
-        return 0x26;
-    case SDL_SCANCODE_DOWN:
-        return 0x28;
-    case SDL_SCANCODE_LEFT:
-        return 0x25;
-    case SDL_SCANCODE_RIGHT:
-        return 0x27;
-    case SDL_SCANCODE_EQUALS:
-        return 0xBB;
-    case SDL_SCANCODE_MINUS:
-        return 0xBD;
-    case SDL_SCANCODE_TAB:
-        return 0x09;
-    case SDL_SCANCODE_SPACE:
-        return 0x20;
-    case SDL_SCANCODE_RETURN:
-    case SDL_SCANCODE_KP_ENTER:
-        return 0x0D;
-    case SDL_SCANCODE_ESCAPE:
-        return 0x1B;
-    case SDL_SCANCODE_LSHIFT:
-    case SDL_SCANCODE_RSHIFT:
-        return 0x10;
-    case SDL_SCANCODE_LCTRL:
-    case SDL_SCANCODE_RCTRL:
-        return 0x11;
-    case SDL_SCANCODE_LALT:
-    case SDL_SCANCODE_RALT:
-        return 0x12;
-    case SDL_SCANCODE_GRAVE:
-        return 0xC0;
-    case SDL_SCANCODE_BACKSPACE:
-        return 0x08;
-    case SDL_SCANCODE_SEMICOLON:
-        return 0xBA;
-    case SDL_SCANCODE_COMMA:
-        return 0xBC;
-    case SDL_SCANCODE_PERIOD:
-        return 0xBE;
-    case SDL_SCANCODE_SLASH:
-        return 0xBF;
-    case SDL_SCANCODE_LEFTBRACKET:
-        return 0xDB;
-    case SDL_SCANCODE_BACKSLASH:
-        return 0xDC;
-    case SDL_SCANCODE_RIGHTBRACKET:
-        return 0xDD;
-    case SDL_SCANCODE_APOSTROPHE:
-        return 0xDE;
-    case SDL_SCANCODE_HOME:
-        return 0x24;
-    case SDL_SCANCODE_END:
-        return 0x23;
-    case SDL_SCANCODE_PAGEUP:
-        return 0x21;
-    case SDL_SCANCODE_PAGEDOWN:
-        return 0x22;
-    case SDL_SCANCODE_INSERT:
-        return 0x2D;
-    case SDL_SCANCODE_DELETE:
-        return 0x2E;
-    case SDL_SCANCODE_KP_0:
-        return 0x60;
-    default:
-        return 0;
+        if (code == scancode)
+        {
+            return key;
+        }
     }
+    return 0;
 }
 
 namespace
