@@ -7,6 +7,7 @@
 #include "engine/Paths.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
+#include "gameflow/LevelTextureLayers.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -90,15 +91,40 @@ void LevelManager::ChangeLevel(const std::string& name)
         const double start = MillisecondsSince(started) - file;
         if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
-            // A level the hero plays keeps only what it draws; the menus go on loading the rest, so the
-            // first level starts without decoding.
-            CORE->m_Graphics->KeepLevelTextures(CAMERA.m_Target != nullptr);
+            // Each level keeps only what it draws.
+            CORE->m_Graphics->KeepLevelTextures();
+            if (CAMERA.m_Target == nullptr)
+            {
+                // From a menu the player most often starts the first level.
+                PrefetchLevel(FirstPlayableLevelName());
+            }
         }
         const double total = MillisecondsSince(started);
         const double textures = total - file - start;
         LogLevelTiming("level " + name + " loaded in " + Fixed(total, 1) + " ms (textures " + Fixed(textures, 1) +
                        ", file " + Fixed(file, 1) + ", start " + Fixed(total - textures - file, 1) + ")");
     }
+}
+
+void LevelManager::PrefetchLevel(const std::string& name)
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr && !name.empty())
+    {
+        CORE->m_Graphics->PrefetchLayers(LevelTextureLayers(name));
+    }
+}
+
+std::string LevelManager::FirstPlayableLevelName() const
+{
+    for (const std::string& file : m_LevelFiles)
+    {
+        const std::string name = PathParts(file).FileName;
+        if (GameLogic::IsPlayableLevel(name))
+        {
+            return name;
+        }
+    }
+    return {};
 }
 
 void LevelManager::RestartLevel()

@@ -71,6 +71,12 @@ void Graphics::CreateDevice()
     // The view is the same stretch of world at every window size; the viewport scales it to the back buffer.
     // (Taking the window's size here showed more of the world, past the backdrops' edges, in a larger window.)
     CAMERA.InitCamera(static_cast<int>(kViewWidth), static_cast<int>(kViewHeight));
+    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    // The first texture (the loading picture's) is decoded on a worker while the context is made.
+    if (!textures.empty())
+    {
+        m_Device->PrefetchTextures({textures.front()}, 1);
+    }
     if (!m_Device->Create(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight)))
     {
         Log("graphics: no render device; the game goes on without drawing");
@@ -79,12 +85,6 @@ void Graphics::CreateDevice()
     m_DeviceCreated = true;
     m_Device->SetViewport(
         ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
-    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
-    // The layers after the first are decoded on a worker thread while this one starts up; Load takes them.
-    if (textures.size() > 1)
-    {
-        m_Device->PrefetchTextures(std::vector<std::string>(textures.begin() + 1, textures.end()));
-    }
     if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
     {
         Log("graphics: the shaders did not compile; the game goes on without drawing");
@@ -119,8 +119,7 @@ void Graphics::Load()
         m_PendingTextures = textures;
         m_TextureFiles = textures;
         m_PendingTextures[0].clear();
-        // Otherwise each level loads what it draws (KeepLevelTextures), and the rest waits until drawn.
-        m_LoadAhead = m_LoadBehindStart;
+        // Each level loads what it draws (KeepLevelTextures); the rest waits until drawn.
     }
     // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
     for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
@@ -199,25 +198,11 @@ void Graphics::Update(float dt)
 
 void Graphics::StreamTextures()
 {
-    bool inOrder = false;
     for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
     {
-        if (m_PendingTextures[layer].empty())
+        if (!m_PendingTextures[layer].empty() && LayerDrawn(static_cast<int>(layer)))
         {
-            continue;
-        }
-        const int index = static_cast<int>(layer);
-        const bool drawn = LayerDrawn(index);
-        // A layer with something to draw waits for its texture; of the others, the next one is loaded
-        // once its picture is decoded, one a frame, so the start-up screens keep their pace.
-        if (drawn || (m_LoadAhead && !inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
-        {
-            inOrder = inOrder || !drawn;
-            LoadPendingTexture(index);
-        }
-        else
-        {
-            inOrder = true;
+            LoadPendingTexture(static_cast<int>(layer));
         }
     }
 }
@@ -231,71 +216,76 @@ bool Graphics::LayerDrawn(int layer) const
            (layer == m_ParticleLayer && !m_Emitters.empty());
 }
 
-void Graphics::KeepLevelTextures(bool freeOthers)
+std::vector<int> Graphics::MissingLargestFirst(const std::vector<int>& layers) const
+{
+    std::vector<std::pair<long long, int>> missing;
+    for (int layer : layers)
+    {
+        int width = 0;
+        int height = 0;
+        if (layer >= 0 && static_cast<size_t>(layer) < m_PendingTextures.size() &&
+            !m_PendingTextures[static_cast<size_t>(layer)].empty() &&
+            ReadImageSize(m_PendingTextures[static_cast<size_t>(layer)], width, height))
+        {
+            missing.emplace_back(static_cast<long long>(width) * height, layer);
+        }
+    }
+    std::sort(missing.begin(), missing.end(), std::greater<>());
+    std::vector<int> out;
+    for (const auto& entry : missing)
+    {
+        out.push_back(entry.second);
+    }
+    return out;
+}
+
+void Graphics::PrefetchLayers(const std::vector<int>& layers)
 {
     if (!m_Streaming || !m_DeviceReady)
     {
         return;
     }
-    if (freeOthers && m_LoadAhead)
+    std::vector<std::string> paths;
+    for (int layer : MissingLargestFirst(layers))
     {
-        // The worker decodes in layer order: what this level draws is taken from it in that order first.
-        for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
-        {
-            if (LayerDrawn(static_cast<int>(layer)))
-            {
-                LoadPendingTexture(static_cast<int>(layer));
-            }
-        }
+        paths.push_back(m_PendingTextures[static_cast<size_t>(layer)]);
     }
-    if (freeOthers)
+    // All of them decoded ahead: the level's load then only uploads.
+    m_Device->PrefetchTextures(paths, paths.size());
+}
+
+void Graphics::KeepLevelTextures()
+{
+    if (!m_Streaming || !m_DeviceReady)
     {
-        m_LoadAhead = false;
-        // Pictures decoded ahead would wait in memory for a turn that never comes.
-        m_Device->PrefetchTextures({});
+        return;
     }
-    std::vector<std::pair<long long, int>> missing;
+    std::vector<int> drawn;
     for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
     {
         const int index = static_cast<int>(layer);
-        if (!LayerDrawn(index))
+        if (LayerDrawn(index))
         {
-            if (freeOthers && m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
-            {
-                m_PendingTextures[layer] = m_TextureFiles[layer];
-            }
-            continue;
+            drawn.push_back(index);
         }
-        int width = 0;
-        int height = 0;
-        if (!m_PendingTextures[layer].empty() && ReadImageSize(m_PendingTextures[layer], width, height))
+        else if (m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
         {
-            missing.emplace_back(static_cast<long long>(width) * height, index);
+            // Freed before the others load: a picture's decoded copy then lives beside fewer textures.
+            m_PendingTextures[layer] = m_TextureFiles[layer];
         }
     }
-    // Largest first: a picture's decoded copy lives beside the textures loaded before it, so the peak is
-    // lowest when the last ones are the small ones.
-    std::sort(missing.begin(), missing.end(), std::greater<>());
-    for (const auto& entry : missing)
+    // Largest first: the peak is lowest when the last pictures decoded are the small ones.
+    for (int layer : MissingLargestFirst(drawn))
     {
-        LoadPendingTexture(entry.second);
+        LoadPendingTexture(layer);
     }
     // Those whose size could not be read: the device logs their fault.
-    for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
+    for (int layer : drawn)
     {
-        if (LayerDrawn(static_cast<int>(layer)))
-        {
-            LoadPendingTexture(static_cast<int>(layer));
-        }
+        LoadPendingTexture(layer);
     }
-}
-
-void Graphics::LoadAllTextures()
-{
-    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
-    {
-        LoadPendingTexture(static_cast<int>(layer));
-    }
+    // Pictures decoded ahead for layers this level does not draw would wait in memory for nothing.
+    m_Device->PrefetchTextures({}, 1);
 }
 
 void Graphics::LoadPendingTexture(int layer)

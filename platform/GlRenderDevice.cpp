@@ -202,9 +202,13 @@ public:
         return ok;
     }
 
-    void PrefetchTextures(const std::vector<std::string>& paths) override
+    void PrefetchTextures(const std::vector<std::string>& paths, size_t ahead) override
     {
-        m_Prefetch = std::make_unique<ImagePrefetch>(paths);
+        m_Prefetch.reset();
+        if (!paths.empty())
+        {
+            m_Prefetch = std::make_unique<ImagePrefetch>(paths, ahead);
+        }
     }
 
     bool LoadTexture(const std::string& path) override
