@@ -48,7 +48,7 @@ void GameLogic::Initialize()
     if (m_Core != nullptr && m_Core->m_Graphics != nullptr)
     {
         // The splash's pictures and the menu's are decoded while the other systems load their files and the
-        // splash plays.
+        // splash plays (which keeps them for the menu).
         std::vector<int> layers = LevelTextureLayers("Level_00_Splash");
         const std::vector<int> menu = LevelTextureLayers("Level_00_Menu");
         layers.insert(layers.end(), menu.begin(), menu.end());

@@ -89,15 +89,10 @@ void LevelManager::ChangeLevel(const std::string& name)
         const double file = MillisecondsSince(started);
         StartCurrentLevel();
         const double start = MillisecondsSince(started) - file;
-        if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
+        if (CORE != nullptr && CORE->m_Graphics != nullptr)
         {
             // Each level keeps only what it draws.
             CORE->m_Graphics->KeepLevelTextures();
-            if (CAMERA.m_Target == nullptr)
-            {
-                // From a menu the player most often starts the first level.
-                PrefetchLevel(FirstPlayableLevelName());
-            }
         }
         const double total = MillisecondsSince(started);
         const double textures = total - file - start;
@@ -110,21 +105,15 @@ void LevelManager::PrefetchLevel(const std::string& name)
 {
     if (CORE != nullptr && CORE->m_Graphics != nullptr && !name.empty())
     {
-        CORE->m_Graphics->PrefetchLayers(LevelTextureLayers(name));
-    }
-}
-
-std::string LevelManager::FirstPlayableLevelName() const
-{
-    for (const std::string& file : m_LevelFiles)
-    {
-        const std::string name = PathParts(file).FileName;
-        if (GameLogic::IsPlayableLevel(name))
+        const std::vector<int> layers = LevelTextureLayers(name);
+        std::string listed;
+        for (int layer : layers)
         {
-            return name;
+            listed += " " + std::to_string(layer);
         }
+        LogLevelTiming("textures of " + name + " decoded ahead (layers" + listed + ")");
+        CORE->m_Graphics->PrefetchLayers(layers);
     }
-    return {};
 }
 
 void LevelManager::RestartLevel()

@@ -30,8 +30,6 @@ public:
     // Decodes ahead, on a worker thread, the textures the named level draws and are not loaded, so its
     // load only uploads them.
     void PrefetchLevel(const std::string& name);
-    // The first level of file order the player plays (not a start-up screen or the menu); empty if none.
-    std::string FirstPlayableLevelName() const;
     // Runs the current level's frame, then a requested level change.
     void UpdateLevel(float dt);
     // Asks for a level change at the end of the next UpdateLevel.

@@ -284,8 +284,6 @@ void Graphics::KeepLevelTextures()
     {
         LoadPendingTexture(layer);
     }
-    // Pictures decoded ahead for layers this level does not draw would wait in memory for nothing.
-    m_Device->PrefetchTextures({}, 1);
 }
 
 void Graphics::LoadPendingTexture(int layer)
