@@ -1,5 +1,6 @@
 // GameLogic's state machine: the transitions between flow states and the frame of each state that has one
 // (the scripted walks are in WalkTriggers.cpp, the boss level's closing scene in BossOutro.cpp).
+#include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -56,6 +57,11 @@ void GameLogic::HeroDied()
         }
         Enter(FlowState::RespawnPan, false);
         m_PlayerController->ResetToIdle();
+        // What the player must learn again (crumbled ledges, a frog's rhythm) is as it was for the next try.
+        for (GameLogicComponent* component : m_LogicComponents)
+        {
+            component->HeroRespawned();
+        }
     }
     if (m_Core != nullptr && m_Core->m_Audio != nullptr)
     {

@@ -9,6 +9,7 @@ import bear
 import enemies
 import hero
 import hud
+import marsh_creatures
 import particles
 import screens
 import tiles
@@ -37,15 +38,17 @@ LAYERS = [
     Layer("06_Ground_Moss.png", "Ground_Moss", tile=True, holds="custom shapes: forest moss top"),
     Layer("07_World.png", "World", width=4096, holds="props: pollen, hive, water, clouds, platforms, logs, blockers, traps"),
     Layer("08_Enemies.png", "Enemies", width=2048, holds="wasps, king wasp, porcupine"),
-    Layer("09_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
-    Layer("10_Hero.png", "Hero", width=2048, holds="Kibbet"),
-    Layer("11_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
-    Layer("12_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
-    Layer("13_Char_0.png", "Char_0", width=4096,
+    Layer("09_Marsh_Creatures.png", "Marsh_Creatures", width=1024,
+          holds="the marsh's frog and dragonfly and its crumbling ledge (only the second world uses them)"),
+    Layer("10_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
+    Layer("11_Hero.png", "Hero", width=2048, holds="Kibbet"),
+    Layer("12_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
+    Layer("13_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
+    Layer("14_Char_0.png", "Char_0", width=4096,
           holds="topmost: the font, the HUD, menu labels, cursor, planks, how-to-play card, credits"),
 ]
 
-MODULES = [backgrounds, world, enemies, bear, hero, particles, screens, hud]
+MODULES = [backgrounds, world, enemies, marsh_creatures, bear, hero, particles, screens, hud]
 
 
 def all_sprites():
