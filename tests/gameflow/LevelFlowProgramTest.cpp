@@ -186,14 +186,18 @@ std::vector<Route> CampaignRoutes()
           {2150, onRoute("26", "\"x\":5150,\"y\":222")},
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
           {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
-        // Over the first gap, up the geyser, across the ledges over the deep pit, the lift over the wide gap, the
-        // ledges over the second deep pit, the lift up the cliff and down the ledges to the exit.
+        // Under the first dragonfly, over the first gap, up the geyser, over a frog, across the crumbling ledges over
+        // the deep pit, past the second dragonfly onto the lift, over the second frog, the ledges over the second
+        // deep pit, over the third frog, the lift up the cliff, over the fourth frog and down the last ledges.
         {"Level_06",
          {{1100, onRoute("12", "\"x\":1000,\"y\":-128")},
-          {1450, onRoute("16", "\"x\":1000,\"y\":-128")},
-          {2760, onRoute("24", "\"x\":6700,\"y\":384")},
-          {4250, onRoute("36", "\"x\":13350,\"y\":640")},
-          {5198, {"\"level\":\"Level_06\"", "\"timer\":88.33", "\"control\":false"}}}},
+          {1700, onRoute("16", "\"x\":1000,\"y\":-128")},
+          {2300, onRoute("21", "\"x\":6700,\"y\":384")},
+          {3000, onRoute("25", "\"x\":6700,\"y\":384")},
+          {3700, onRoute("34", "\"x\":9750,\"y\":128")},
+          {4500, onRoute("35", "\"x\":13350,\"y\":640")},
+          {5200, onRoute("45", "\"x\":13350,\"y\":640")},
+          {5619, {"\"level\":\"Level_06\"", "\"timer\":95.48", "\"control\":false"}}}},
     };
 }
 
