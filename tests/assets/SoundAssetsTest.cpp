@@ -66,6 +66,7 @@ const Required kRequired[] = {
     {"Level_00_Menu", Kind::Music, 45.0, 120.0},
     {"BGM_Meadow", Kind::Music, 45.0, 120.0},
     {"BGM_Forest", Kind::Music, 45.0, 120.0},
+    {"BGM_Marsh", Kind::Music, 45.0, 120.0},
     {"BGM_Boss", Kind::Music, 45.0, 120.0},
     {"BGM_Game_Over", Kind::Music, 3.0, 8.0},
     {"BGM_Level_Complete_03", Kind::Music, 3.0, 8.0},
