@@ -200,6 +200,18 @@ std::vector<Route> CampaignRoutes()
           {5753,
            {"\"level\":\"Level_05\"", "\"music\":\"BGM_Marsh\"", "\"timer\":97.76", "\"collected\":41",
             "\"control\":false"}}}},
+        // Under the first dragonfly, over the first gap, up the geyser, over a frog, across the crumbling ledges over
+        // the deep pit, past the second dragonfly onto the lift, over the second frog, the ledges over the second
+        // deep pit, over the third frog, the lift up the cliff, over the fourth frog and down the last ledges.
+        {"Level_06",
+         {{1100, onRoute("12", "\"x\":1000,\"y\":-128")},
+          {1700, onRoute("16", "\"x\":1000,\"y\":-128")},
+          {2300, onRoute("21", "\"x\":6700,\"y\":384")},
+          {3000, onRoute("25", "\"x\":6700,\"y\":384")},
+          {3700, onRoute("34", "\"x\":9750,\"y\":128")},
+          {4500, onRoute("35", "\"x\":13350,\"y\":640")},
+          {5200, onRoute("45", "\"x\":13350,\"y\":640")},
+          {5619, {"\"level\":\"Level_06\"", "\"timer\":95.48", "\"control\":false"}}}},
     };
 }
 
