@@ -187,12 +187,13 @@ std::vector<Route> CampaignRoutes()
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
           {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
         // Rides the geyser, the lift, the strong geyser and the cloud up the marsh cliffs, crosses the ledges on
-        // top, comes down on the lift and the ledges, rolls through the wasps and rides the cloud over the long pit.
+        // top, comes down on the lift and the ledges, rolls through the wasps, rides the cloud over the long pit and
+        // climbs once more on a geyser and a lift before the last wasp, porcupine, trap and geyser.
         {"Level_07",
          {{1000, onRoute("19", "\"x\":-845.46167,\"y\":-152")},
           {2100, onRoute("32", "\"x\":5850,\"y\":1422")},
           {4100, onRoute("47", "\"x\":13700,\"y\":-128")},
-          {5997, {"\"level\":\"Level_07\"", "\"timer\":101.91", "\"control\":false"}}}},
+          {6587, {"\"level\":\"Level_07\"", "\"timer\":111.94", "\"control\":false"}}}},
     };
 }
 
