@@ -19,6 +19,19 @@ void Behaviour::Attach(GameObjectComposition* object)
     }
 }
 
+void Behaviour::ReturnHome()
+{
+    if (Transform* transform = OwnTransform())
+    {
+        transform->Position = m_Home;
+        transform->Rotation = 0.0f;
+    }
+    if (Body* body = OwnBody())
+    {
+        body->m_Velocity = {0.0f, 0.0f, 0.0f};
+    }
+}
+
 Transform* Behaviour::OwnTransform() const
 {
     return m_Object != nullptr ? m_Object->GetTransform() : nullptr;

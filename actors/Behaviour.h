@@ -28,6 +28,9 @@ enum class BehaviourKind : int
     Bear = 6,
     PathWasp = 7,
     Knockback = 8,
+    Hopper = 9,
+    Diver = 10,
+    Crumble = 11,
 };
 
 // The values of an object's GameLogic block, as the data gives them; a kind's class is built from them.
@@ -42,6 +45,14 @@ struct BehaviourParams
     float HomingSpeed = 0.0f;
     float InitialVelocity = 2.0f;
     std::vector<Vec3> Path;
+    // The frog's leap: its height above the take-off point and its length, in units; seconds sitting between leaps.
+    float LeapHeight = 0.0f;
+    float LeapLength = 0.0f;
+    float Period = 0.0f;
+    // Seconds of warning before a kind strikes (croak, shiver, shake).
+    float Delay = 0.0f;
+    // Seconds a crumbled ledge stays away.
+    float ReturnTime = 0.0f;
 };
 
 // What an actor does each frame: one class per kind, each with its own states. Built from the data by
@@ -60,6 +71,11 @@ public:
     virtual int Action() const = 0;
     // A reverse volume touched the actor. Kinds that keep a heading turn round once per volume; others ignore it.
     virtual void Reverse(std::uintptr_t volume) { (void)volume; }
+    // The hero died and comes back to a checkpoint: a kind whose cycle the player learns (a frog's leaps, a
+    // crumbled ledge) starts it again from where it was placed and says so; others carry on.
+    virtual bool HeroRespawned() { return false; }
+    // Puts the actor back at home, upright and still (for a kind restarting its cycle).
+    void ReturnHome();
     // Whether the rolling hero's hit sends the actor tumbling (the bear shrugs it off).
     virtual bool Knockable() const { return true; }
     // The sound the actor makes when the hero's roll hits it, or null.

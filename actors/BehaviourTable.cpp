@@ -13,7 +13,10 @@ namespace Framework
     X(4, Trap)                                                                                                         \
     X(5, Porcupine)                                                                                                    \
     X(6, BearOrCub)                                                                                                    \
-    X(7, PathWasp)
+    X(7, PathWasp)                                                                                                     \
+    X(9, Hopper)                                                                                                       \
+    X(10, Diver)                                                                                                       \
+    X(11, Crumble)
 
 #define KIBBET_DECLARE_BEHAVIOUR_FACTORY(Number, Name)                                                                 \
     std::unique_ptr<Behaviour> Make##Name##Behaviour(const BehaviourParams& params);

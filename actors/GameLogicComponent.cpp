@@ -66,6 +66,15 @@ void GameLogicComponent::Hit(const BehaviourContext& context)
     }
 }
 
+void GameLogicComponent::HeroRespawned()
+{
+    // A kind that starts again also ends a tumble it was in, which would otherwise carry it off again.
+    if (m_Behaviour->HeroRespawned())
+    {
+        m_Knockback.reset();
+    }
+}
+
 int GameLogicComponent::Kind() const
 {
     return m_Knockback ? m_Knockback->Kind() : m_Behaviour->Kind();
@@ -90,6 +99,11 @@ void GameLogicComponent::DescribeFields(FieldList& fields)
                      behavior.Number("m_HomingSpeed", m_Params.HomingSpeed);
                      behavior.Number("m_InitialVelocity", m_Params.InitialVelocity);
                      behavior.Vec3List("m_PathVector", m_Params.Path, "stupidVector");
+                     behavior.Number("m_LeapHeight", m_Params.LeapHeight);
+                     behavior.Number("m_LeapLength", m_Params.LeapLength);
+                     behavior.Number("m_Period", m_Params.Period);
+                     behavior.Number("m_Delay", m_Params.Delay);
+                     behavior.Number("m_ReturnTime", m_Params.ReturnTime);
                  });
 }
 

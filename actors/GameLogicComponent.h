@@ -16,8 +16,9 @@ class KnockbackBehaviour;
 //
 // Data block: "m_Controller" (an empty block), then "m_Behavior", a block of "static_cast<int>(m_Behavior)",
 // "static_cast<int>(m_Action)", "m_RangeOfAction", "m_RangeOfHoming", "m_Speed", "m_HomingSpeed",
-// "m_InitialVelocity" and the path: "m_PathVector", a list of vector blocks, or "stupidVector" holding
-// one zero vector when the path is empty. Values are read by position; names are not compared.
+// "m_InitialVelocity", the path: "m_PathVector", a list of vector blocks, or "stupidVector" holding
+// one zero vector when the path is empty, then "m_LeapHeight", "m_LeapLength", "m_Period", "m_Delay" and
+// "m_ReturnTime" (the timings of the marsh kinds). Values are read by position; names are not compared.
 class GameLogicComponent : public IComponent
 {
 public:
@@ -41,6 +42,8 @@ public:
     void Update(float dt, const BehaviourContext& context);
     // The rolling hero hit the actor: unless it is tumbling already or shrugs hits off, it tumbles for a while.
     void Hit(const BehaviourContext& context);
+    // The hero died and comes back to a checkpoint: kinds with a cycle of their own start it again.
+    void HeroRespawned();
     // A reverse volume touched the actor.
     void Reverse(std::uintptr_t volume) { m_Behaviour->Reverse(volume); }
     // The behaviour number and action the state dump shows (the knock-back's number while it runs).

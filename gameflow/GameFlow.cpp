@@ -1,5 +1,6 @@
 // GameLogic's state machine: the transitions between flow states and the frame of each state that has one
 // (the scripted walks are in WalkTriggers.cpp, the boss level's closing scene in BossOutro.cpp).
+#include "actors/GameLogicComponent.h"
 #include "actors/HeroController.h"
 #include "audio/Audio.h"
 #include "data/Factory.h"
@@ -18,6 +19,20 @@
 
 namespace Framework
 {
+
+namespace
+{
+// The hero is back at its checkpoint and the player steers again: what the player must learn anew (crumbled
+// ledges, a frog's rhythm, a dragonfly's dive) is as it was placed for the next try. Done only now, so nothing
+// takes aim at where the hero died while the view pans back.
+void RestartActorCycles(const std::vector<GameLogicComponent*>& components)
+{
+    for (GameLogicComponent* component : components)
+    {
+        component->HeroRespawned();
+    }
+}
+} // namespace
 
 void GameLogic::Enter(FlowState state, bool playerControl)
 {
@@ -201,6 +216,7 @@ void GameLogic::UpdateRespawnPan()
         {
             CAMERA.SetCameraTarget(m_Flow.CameraTargetAtDeath, true);
         }
+        RestartActorCycles(m_LogicComponents);
         Enter(FlowState::Playing, true);
         return;
     }
@@ -230,6 +246,7 @@ void GameLogic::UpdateRespawnPan()
         PanView(dx / length * ex, dy / length * ey);
     }
     CAMERA.SetCameraTarget(nullptr, true);
+    RestartActorCycles(m_LogicComponents);
     Enter(FlowState::Playing, true);
 }
 

@@ -55,6 +55,7 @@ IComponent* Body::Clone() const
     copy->m_InverseMass = m_InverseMass;
     copy->m_Restitution = m_Restitution;
     copy->m_Friction = m_Friction;
+    copy->m_Solid = m_Solid;
     copy->m_Polygon.m_Vertices = m_Polygon.m_Vertices;
     copy->m_Polygon.m_Offsets = m_Polygon.m_Offsets;
     copy->m_Polygon.m_Body = copy;

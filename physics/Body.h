@@ -55,6 +55,9 @@ public:
     float m_Friction = 0.0f;    // kept in the data; the solver does not use it
     Polygon m_Polygon;
     bool m_IsStatic = false;
+    // Whether the body touches anything: one that does not (a crumbled ledge) takes part in no contact until a
+    // behaviour sets it again. Not read from data.
+    bool m_Solid = true;
 };
 
 } // namespace Framework

@@ -132,7 +132,9 @@ void Physics::DetectContacts()
     std::vector<char> usable(n);
     for (size_t i = 0; i < n; ++i)
     {
-        pending[i] = marked != nullptr && !marked->empty() && marked->count(m_Bodies[i]->Owner) != 0 ? 1 : 0;
+        // A body about to be destroyed, or one made not solid, sits out every pair like the unusable ones.
+        const bool leaving = marked != nullptr && !marked->empty() && marked->count(m_Bodies[i]->Owner) != 0;
+        pending[i] = leaving || !m_Bodies[i]->m_Solid ? 1 : 0;
         usable[i] = IsUsablePolygon(m_Bodies[i]->m_Polygon.m_Vertices) ? 1 : 0;
         if (usable[i] == 0)
         {

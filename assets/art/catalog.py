@@ -9,6 +9,8 @@ import bear
 import enemies
 import hero
 import hud
+import marsh
+import marsh_creatures
 import particles
 import screens
 import tiles
@@ -31,21 +33,30 @@ LAYERS = [
           holds="sky backdrops, the boss-arena backdrop (parallax, farthest) and the loading picture"),
     Layer("01_Far.png", "Far", width=4096, holds="far hills of both moods (parallax)"),
     Layer("02_Near.png", "Near", width=4096, holds="near tree rows of both moods (parallax)"),
-    Layer("03_Ground_Earth.png", "Ground_Earth", tile=True, holds="custom shapes: meadow earth"),
-    Layer("04_Ground_Grass.png", "Ground_Grass", tile=True, holds="custom shapes: meadow grass top"),
-    Layer("05_Ground_ForestEarth.png", "Ground_ForestEarth", tile=True, holds="custom shapes: forest earth"),
-    Layer("06_Ground_Moss.png", "Ground_Moss", tile=True, holds="custom shapes: forest moss top"),
-    Layer("07_World.png", "World", width=4096, holds="props: pollen, hive, water, clouds, platforms, logs, blockers, traps"),
-    Layer("08_Enemies.png", "Enemies", width=2048, holds="wasps, king wasp, porcupine"),
-    Layer("09_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
-    Layer("10_Hero.png", "Hero", width=2048, holds="Kibbet"),
-    Layer("11_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
-    Layer("12_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
-    Layer("13_Char_0.png", "Char_0", width=4096,
+    Layer("03_Marsh_Sky.png", "Marsh_Sky", width=4096, holds="marsh sky (parallax, farthest in the marsh levels)"),
+    Layer("04_Marsh_Far.png", "Marsh_Far", width=4096, holds="marsh far hills and willows (parallax)"),
+    Layer("05_Marsh_Near.png", "Marsh_Near", width=4096, holds="marsh near willow trunks and reeds (parallax)"),
+    Layer("06_Ground_Pit.png", "Ground_Pit", tile=True, holds="custom shapes: the darkness down a pit (drawn over the backdrops, under the ground)"),
+    Layer("07_Ground_Earth.png", "Ground_Earth", tile=True, holds="custom shapes: meadow earth"),
+    Layer("08_Ground_Grass.png", "Ground_Grass", tile=True, holds="custom shapes: meadow grass top"),
+    Layer("09_Ground_ForestEarth.png", "Ground_ForestEarth", tile=True, holds="custom shapes: forest earth"),
+    Layer("10_Ground_Moss.png", "Ground_Moss", tile=True, holds="custom shapes: forest moss top"),
+    Layer("11_Ground_MarshEarth.png", "Ground_MarshEarth", tile=True, holds="custom shapes: marsh peat"),
+    Layer("12_Ground_MarshReeds.png", "Ground_MarshReeds", tile=True, holds="custom shapes: marsh reed-grass top"),
+    Layer("13_Marsh_World.png", "Marsh_World", width=2048, holds="marsh props: lily pads, stumps, logs, lanterns, cattails"),
+    Layer("14_World.png", "World", width=4096, holds="props: pollen, hive, water, clouds, platforms, logs, blockers, traps"),
+    Layer("15_Enemies.png", "Enemies", width=2048, holds="wasps, king wasp, porcupine"),
+    Layer("16_Marsh_Creatures.png", "Marsh_Creatures", width=1024,
+          holds="the marsh's frog and dragonfly and its crumbling ledge (only the second world uses them)"),
+    Layer("17_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
+    Layer("18_Hero.png", "Hero", width=2048, holds="Kibbet"),
+    Layer("19_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
+    Layer("20_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
+    Layer("21_Char_0.png", "Char_0", width=4096,
           holds="topmost: the font, the HUD, menu labels, cursor, planks, how-to-play card, credits"),
 ]
 
-MODULES = [backgrounds, world, enemies, bear, hero, particles, screens, hud]
+MODULES = [backgrounds, marsh, world, enemies, marsh_creatures, bear, hero, particles, screens, hud]
 
 
 def all_sprites():
@@ -140,7 +151,10 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "| parallax sky, arena backdrop, the loading picture (`Loading`: the loading frame is drawn when only the first atlas is loaded) | `Sky` |",
         "| far hills | `Far` |",
         "| near trees | `Near` |",
+        "| marsh sky, far hills and willows, near reeds (`Sky_Marsh`, `Hills_Marsh`, `Trees_Marsh`) | `Marsh_Sky`, `Marsh_Far`, `Marsh_Near` |",
+        "| marsh props (lily pads, stump, mossy log, lantern, cattails) | `Marsh_World` |",
         "| ground polygons (`CustomShape`) | chosen by the shape name below, not by `m_zOrderString` |",
+        "| the darkness down a pit (`Ground_Pit`, shape `Pit`) | `Ground_Pit`, over the backdrops and under the ground |",
         "| pollen, hive, geysers, waterfall, clouds, platforms, logs, blockers, traps, exit sign | `World` |",
         "| wasps, red wasp, king wasp, porcupine | `Enemies` |",
         "| bear boss (`Bear`), cub (`1ChildBear`) | `Boss` |",

@@ -77,8 +77,49 @@ def turf(base, light, dark, seed, flowers):
     return doc(T, T, rect(-1, -1, T + 2, T + 2, base, "none", 0) + wrapped(draw))
 
 
+def reed_bed(base, light, dark, seed):
+    """Reed-grass: tall, thin, nearly upright blades with seed heads; it wraps both ways like the turf."""
+    rnd = random.Random(seed)
+    blades = [(rnd.uniform(0, T), rnd.uniform(0, T), rnd.uniform(18, 36), rnd.uniform(-0.18, 0.18), rnd.randrange(3))
+              for _ in range(150)]
+    heads = [(rnd.uniform(0, T), rnd.uniform(0, T)) for _ in range(10)]
+
+    def draw():
+        b = ""
+        for x, y, ln, lean, tone in blades:
+            col = (light, dark, "#c9b25a")[tone]
+            b += path(f"M{fmt(x - 2)} {fmt(y)} Q{fmt(x + lean * ln)} {fmt(y - ln * 0.6)} {fmt(x + lean * ln * 1.4)} {fmt(y - ln)} "
+                      f"Q{fmt(x + 0.5)} {fmt(y - ln * 0.5)} {fmt(x + 2)} {fmt(y)} Z", col, "none", 0)
+        for x, y in heads:
+            b += path(f"M{fmt(x)} {fmt(y)} l0 -14", "none", dark, 1.6)
+            b += ellipse(x, y - 18, 2.6, 6, "#6a3e22", INK, 0.8)
+        return b
+
+    return doc(T, T, rect(-1, -1, T + 2, T + 2, base, "none", 0) + wrapped(draw))
+
+
+def shadow(base, dark, root, seed):
+    """The darkness down a pit: nearly black earth with faint roots, quiet enough to read as depth."""
+    rnd = random.Random(seed)
+    spots = [(rnd.uniform(0, T), rnd.uniform(0, T), rnd.uniform(10, 24)) for _ in range(18)]
+    roots = [(rnd.uniform(0, T), rnd.uniform(0, T), rnd.uniform(30, 60), rnd.uniform(-0.6, 0.6)) for _ in range(5)]
+
+    def draw():
+        b = ""
+        for x, y, r in spots:
+            b += ellipse(x, y, r * 1.4, r, dark, "none", 0, 'opacity="0.5"')
+        for x, y, r, k in roots:
+            b += path(f"M{fmt(x)} {fmt(y)} q{fmt(r * 0.5)} {fmt(r * k)} {fmt(r)} {fmt(r * 0.2)}", "none", root, 3,
+                      'opacity="0.6"')
+        return b
+
+    return doc(T, T, rect(-1, -1, T + 2, T + 2, base, "none", 0) + wrapped(draw))
+
+
 def tiles():
     return [
+        Tile("Ground_Pit", shadow("#1e1719", "#120c0e", "#33262a", 41), ["Pit"],
+             "the darkness down a pit: a shape filling the gap hides the backdrops there; the ground's edges draw over it"),
         Tile("Ground_Earth", earth(EARTH, EARTH_DARK, STONE, STONE_DARK, 3, 5), ["Earth", "Meadow_Earth"],
              "warm meadow soil with pebbles and roots; the body of the ground"),
         Tile("Ground_Grass", turf(LEAF_DEEP, "#9ad65a", "#3f8a2c", 5, 7), ["Grass", "Meadow_Grass"],
@@ -87,4 +128,8 @@ def tiles():
              "dark forest loam with grey stones"),
         Tile("Ground_Moss", turf("#3f6e34", "#79b04a", "#2b5527", 13, 3), ["Moss", "Forest_Moss"],
              "forest moss carpet; a thin band on top of `ForestEarth`"),
+        Tile("Ground_MarshEarth", earth("#3e2d31", "#23181c", "#7f7590", "#5a5066", 23, 14), ["MarshEarth", "Marsh_Earth"],
+             "dark marsh peat with violet-grey stones and old roots"),
+        Tile("Ground_MarshReeds", reed_bed("#3f5230", "#9fb05a", "#2f4526", 29), ["MarshReeds", "Marsh_Reeds"],
+             "reed-grass carpet; a thin band on top of `MarshEarth`"),
     ]

@@ -71,6 +71,8 @@ std::vector<SpriteSet> RequiredSprites()
         {"WaterBase", "World", Frames("WaterBase", "*4")},
         {"Waterfall", "World", Frames("Waterfall", "*3")},
         {"RainCloud", "World", Frames("RainCloud", "*3")},
+        {"Lantern", "Marsh_World", Frames("Lantern", "*3")},
+        {"Cattails", "Marsh_World", Frames("Cattails", "*3")},
         {"PrimaryFont", "Char_0", Frames("Char", font)},
         {"HUD_Head", "Char_0", Frames("HUD_Head", "Alive Dead")},
         {"HUD_Bar", "Char_0", Frames("HUD_Bar", "Full Empty")},
@@ -82,6 +84,10 @@ std::vector<SpriteSet> RequiredSprites()
         {"Sky", "Sky_Meadow Sky_Forest Arena_Backdrop Loading"},
         {"Far", "Hills_Meadow Hills_Forest"},
         {"Near", "Trees_Meadow Trees_Forest"},
+        {"Marsh_Sky", "Sky_Marsh"},
+        {"Marsh_Far", "Hills_Marsh"},
+        {"Marsh_Near", "Trees_Marsh"},
+        {"Marsh_World", "LilyPad Platform_LilyPad Stump MossyLog"},
         {"Particle_1", "Particle_Pollen Particle_CheckPoint Particle_Dust Particle_Water Particle_Spray Particle_Rain"},
         {"Screens", "MainScreen HowToPlayScreen OptionsScreen CreditsScreen ConfirmationScreen MainMenuFrame "
                     "Splash_Ventrel Splash_Controller Game_Over You_Win For_Now"},
@@ -216,7 +222,7 @@ TEST_F(ArtAssetsTest, EveryAtlasLoadsAndCustomShapeTilesAreOpaque)
         EXPECT_EQ(image.Pixels.size(), static_cast<size_t>(image.Width) * image.Height * 4) << path;
     }
     const auto& shapes = s_Resources->m_CustomShapes;
-    for (const char* name : {"Earth", "Grass", "ForestEarth", "Moss"})
+    for (const char* name : {"Earth", "Grass", "ForestEarth", "Moss", "MarshEarth", "MarshReeds", "Pit"})
     {
         ASSERT_EQ(shapes.count(name), 1u) << name;
     }

@@ -50,6 +50,10 @@ const Required kRequired[] = {
     {"SFX_Wasp_Angry", Kind::Effect, 0.1, 2.5},
     {"SFX_Wasp_Death", Kind::Effect, 0.1, 2.5},
     {"SFX_Porcupine", Kind::Effect, 0.1, 2.5},
+    // The marsh's frog, dragonfly and crumbling ledge.
+    {"SFX_Frog_Croak", Kind::Effect, 0.1, 2.5},
+    {"SFX_Dragonfly_Buzz", Kind::Effect, 0.1, 2.5},
+    {"SFX_Ledge_Crumble", Kind::Effect, 0.1, 2.5},
     {"SFX_Bear_Attack_VO_01", Kind::Effect, 0.2, 3.0},
     {"SFX_Bear_Attack_VO_02", Kind::Effect, 0.2, 3.0},
     {"SFX_Bear_Attack_Swipe", Kind::Effect, 0.1, 2.0},
@@ -62,6 +66,7 @@ const Required kRequired[] = {
     {"Level_00_Menu", Kind::Music, 45.0, 120.0},
     {"BGM_Meadow", Kind::Music, 45.0, 120.0},
     {"BGM_Forest", Kind::Music, 45.0, 120.0},
+    {"BGM_Marsh", Kind::Music, 45.0, 120.0},
     {"BGM_Boss", Kind::Music, 45.0, 120.0},
     {"BGM_Game_Over", Kind::Music, 3.0, 8.0},
     {"BGM_Level_Complete_03", Kind::Music, 3.0, 8.0},
