@@ -189,12 +189,13 @@ std::vector<Route> CampaignRoutes()
           {2381, {"\"level\":\"Level_04\"", "\"timer\":40.32", "\"control\":false"}}}},
         // Rides the geyser, the lift, the strong geyser and the cloud up the marsh cliffs, crosses the ledges on
         // top, comes down on the lift and the ledges, rolls through the wasps, rides the cloud over the long pit and
-        // climbs once more on a geyser and a lift before the last wasp, porcupine, trap and geyser.
+        // climbs once more on a geyser and a lift before the crumbling ledges down, the last wasp, porcupine, trap and
+        // geyser; it never stands on a crumbling ledge longer than its shaking.
         {"Level_07",
-         {{1000, onRoute("19", "\"x\":-845.46167,\"y\":-152")},
-          {2100, onRoute("32", "\"x\":5850,\"y\":1422")},
-          {4100, onRoute("47", "\"x\":13700,\"y\":-128")},
-          {6587, {"\"level\":\"Level_07\"", "\"timer\":111.94", "\"control\":false"}}}},
+         {{1000, onRoute("20", "\"x\":-845.46167,\"y\":-152")},
+          {2100, onRoute("33", "\"x\":5850,\"y\":1422")},
+          {4100, onRoute("46", "\"x\":13700,\"y\":-128")},
+          {6588, {"\"level\":\"Level_07\"", "\"timer\":111.92", "\"control\":false"}}}},
     };
 }
 
