@@ -187,10 +187,10 @@ std::vector<Route> CampaignRoutes()
           {1850, onRoute("27", "\"x\":6250,\"y\":222")},
           {2215, onRoute("30", "\"x\":6250,\"y\":222")},
           {2381, {"\"level\":\"Level_04\"", "\"timer\":40.32", "\"control\":false"}}}},
-        // Rides the geyser, the lift, the strong geyser and the cloud up the marsh cliffs, crosses the ledges on
-        // top, comes down on the lift and the ledges, rolls through the wasps, rides the cloud over the long pit and
-        // climbs once more on a geyser and a lift before the crumbling ledges down, the last wasp, porcupine, trap and
-        // geyser; it never stands on a crumbling ledge longer than its shaking.
+        // Rides the geyser, the lift, the strong geyser and the cloud up the marsh cliffs (rolling through a frog on
+        // the way), hops over the crumbling ledges on top before they drop, comes down on the lift and the ledges,
+        // rolls through the wasps, rides the cloud over the long pit, runs under a frog's leap and climbs once more
+        // on a geyser and a lift, then down the crumbling ledges, never stopping under the dragonflies.
         {"Level_07",
          {{1000, onRoute("20", "\"x\":-845.46167,\"y\":-152")},
           {2100, onRoute("33", "\"x\":5850,\"y\":1422")},
