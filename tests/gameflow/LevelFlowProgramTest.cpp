@@ -212,6 +212,15 @@ std::vector<Route> CampaignRoutes()
           {4500, onRoute("35", "\"x\":13350,\"y\":640")},
           {5200, onRoute("45", "\"x\":13350,\"y\":640")},
           {5619, {"\"level\":\"Level_06\"", "\"timer\":95.48", "\"control\":false"}}}},
+        // Rides the geyser, the lift, the strong geyser and the cloud up the marsh cliffs (rolling through a frog on
+        // the way), hops over the crumbling ledges on top before they drop, comes down on the lift and the ledges,
+        // rolls through the wasps, rides the cloud over the long pit, runs under a frog's leap and climbs once more
+        // on a geyser and a lift, then down the crumbling ledges, never stopping under the dragonflies.
+        {"Level_07",
+         {{1000, onRoute("20", "\"x\":-845.46167,\"y\":-152")},
+          {2100, onRoute("33", "\"x\":5850,\"y\":1422")},
+          {4100, onRoute("46", "\"x\":13700,\"y\":-128")},
+          {6588, {"\"level\":\"Level_07\"", "\"timer\":111.92", "\"control\":false"}}}},
     };
 }
 
