@@ -84,8 +84,6 @@ void GameLogic::StartBossOutro()
         cub->WalkOut(CubPatrolRange);
     }
     m_Flow.ChildBearPending = true;
-    // The closing scene leads back to the menu.
-    m_LevelManager.PrefetchLevel("Level_00_Menu");
 }
 
 void GameLogic::UpdateBossOutro()

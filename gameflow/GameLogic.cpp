@@ -16,7 +16,6 @@
 #include "engine/WindowSystem.h"
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
-#include "gameflow/LevelTextureLayers.h"
 #include "gameflow/Level_SplashScreens.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
@@ -47,12 +46,8 @@ void GameLogic::Initialize()
     m_LevelManager.ChangeLevel("Level_00_Load");
     if (m_Core != nullptr && m_Core->m_Graphics != nullptr)
     {
-        // The splash's pictures and the menu's are decoded while the other systems load their files and the
-        // splash plays (which keeps them for the menu).
-        std::vector<int> layers = LevelTextureLayers("Level_00_Splash");
-        const std::vector<int> menu = LevelTextureLayers("Level_00_Menu");
-        layers.insert(layers.end(), menu.begin(), menu.end());
-        m_Core->m_Graphics->PrefetchLayers(layers);
+        // The start-up screens need few textures: the rest load behind them.
+        m_Core->m_Graphics->m_LoadBehindStart = true;
         m_Core->m_Graphics->m_FadeValue = 1.0f;
         m_Core->m_Graphics->m_FadeTimer = 0.0f;
     }

@@ -26,6 +26,9 @@ public:
     virtual void PostUpdate(float dt) { (void)dt; }
     // Before another level (or this one again) is loaded: clears the camera locks and every object.
     virtual void Unload();
+    // The textures not loaded yet may go on loading while this level runs; otherwise they are all loaded
+    // before it starts (the start-up screens, which show while the rest loads, say yes).
+    virtual bool LetsTexturesStream() const { return false; }
 
     // The level's music, from the level file's "TrackName".
     std::string m_TrackName;

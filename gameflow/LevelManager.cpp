@@ -7,7 +7,6 @@
 #include "engine/Paths.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
-#include "gameflow/LevelTextureLayers.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -85,34 +84,17 @@ void LevelManager::ChangeLevel(const std::string& name)
         }
         m_CurrentLevelName = name;
         const SteadyClock::time_point started = SteadyClock::now();
-        LoadLevelFile();
-        const double file = MillisecondsSince(started);
-        StartCurrentLevel();
-        const double start = MillisecondsSince(started) - file;
-        if (CORE != nullptr && CORE->m_Graphics != nullptr)
+        if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
         {
-            // Each level keeps only what it draws.
-            CORE->m_Graphics->KeepLevelTextures();
+            CORE->m_Graphics->LoadAllTextures();
         }
+        const double textures = MillisecondsSince(started);
+        LoadLevelFile();
+        const double file = MillisecondsSince(started) - textures;
+        StartCurrentLevel();
         const double total = MillisecondsSince(started);
-        const double textures = total - file - start;
         LogLevelTiming("level " + name + " loaded in " + Fixed(total, 1) + " ms (textures " + Fixed(textures, 1) +
                        ", file " + Fixed(file, 1) + ", start " + Fixed(total - textures - file, 1) + ")");
-    }
-}
-
-void LevelManager::PrefetchLevel(const std::string& name)
-{
-    if (CORE != nullptr && CORE->m_Graphics != nullptr && !name.empty())
-    {
-        const std::vector<int> layers = LevelTextureLayers(name);
-        std::string listed;
-        for (int layer : layers)
-        {
-            listed += " " + std::to_string(layer);
-        }
-        LogLevelTiming("textures of " + name + " decoded ahead (layers" + listed + ")");
-        CORE->m_Graphics->PrefetchLayers(layers);
     }
 }
 

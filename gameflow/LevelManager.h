@@ -27,9 +27,6 @@ public:
     void NextLevel();
     // The level NextLevel would request now; empty without level files.
     std::string NextLevelName() const;
-    // Decodes ahead, on a worker thread, the textures the named level draws and are not loaded, so its
-    // load only uploads them.
-    void PrefetchLevel(const std::string& name);
     // Runs the current level's frame, then a requested level change.
     void UpdateLevel(float dt);
     // Asks for a level change at the end of the next UpdateLevel.

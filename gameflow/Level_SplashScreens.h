@@ -17,6 +17,7 @@ public:
     void Initialize() override;
     // Advances the timeline by dt.
     void Update(float dt) override;
+    bool LetsTexturesStream() const override { return true; }
 
     // Seconds from the start of the timeline: the logo fades out, the controller fades in, it fades out,
     // the menu starts.

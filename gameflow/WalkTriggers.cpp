@@ -81,8 +81,6 @@ void GameLogic::ExitVolumeTouched()
     {
         LogLevelTiming("exit walk of " + m_LevelManager.GetCurrentLevelName() + " begins");
         StartFade(FadeDirection::Out, 2.0f);
-        // The walk and the tally give the worker time to decode what the next level draws.
-        m_LevelManager.PrefetchLevel(m_LevelManager.NextLevelName());
         return;
     }
     Enter(FlowState::LevelComplete, false);

@@ -1,7 +1,5 @@
 #include "graphics/Graphics.h"
 
-#include "platform/Image.h"
-
 #include "engine/Core.h"
 #include "engine/Paths.h"
 #include "graphics/Camera.h"
@@ -71,12 +69,6 @@ void Graphics::CreateDevice()
     // The view is the same stretch of world at every window size; the viewport scales it to the back buffer.
     // (Taking the window's size here showed more of the world, past the backdrops' edges, in a larger window.)
     CAMERA.InitCamera(static_cast<int>(kViewWidth), static_cast<int>(kViewHeight));
-    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
-    // The first texture (the loading picture's) is decoded on a worker while the context is made.
-    if (!textures.empty())
-    {
-        m_Device->PrefetchTextures({textures.front()}, 1);
-    }
     if (!m_Device->Create(static_cast<int>(m_BackBufferWidth), static_cast<int>(m_BackBufferHeight)))
     {
         Log("graphics: no render device; the game goes on without drawing");
@@ -85,6 +77,12 @@ void Graphics::CreateDevice()
     m_DeviceCreated = true;
     m_Device->SetViewport(
         ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
+    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+    // The layers after the first are decoded on a worker thread while this one starts up; Load takes them.
+    if (textures.size() > 1)
+    {
+        m_Device->PrefetchTextures(std::vector<std::string>(textures.begin() + 1, textures.end()));
+    }
     if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
     {
         Log("graphics: the shaders did not compile; the game goes on without drawing");
@@ -117,9 +115,11 @@ void Graphics::Load()
     if (m_Streaming && m_DeviceReady)
     {
         m_PendingTextures = textures;
-        m_TextureFiles = textures;
         m_PendingTextures[0].clear();
-        // Each level loads what it draws (KeepLevelTextures); the rest waits until drawn.
+        if (!m_LoadBehindStart)
+        {
+            LoadAllTextures();
+        }
     }
     // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
     for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
@@ -198,91 +198,38 @@ void Graphics::Update(float dt)
 
 void Graphics::StreamTextures()
 {
+    bool inOrder = false;
     for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
     {
-        if (!m_PendingTextures[layer].empty() && LayerDrawn(static_cast<int>(layer)))
+        if (m_PendingTextures[layer].empty())
         {
-            LoadPendingTexture(static_cast<int>(layer));
+            continue;
         }
-    }
-}
-
-bool Graphics::LayerDrawn(int layer) const
-{
-    auto sprites = m_SpriteLayers.find(layer);
-    auto shapes = m_ShapeLayers.find(layer);
-    return (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
-           (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
-           (layer == m_ParticleLayer && !m_Emitters.empty());
-}
-
-std::vector<int> Graphics::MissingLargestFirst(const std::vector<int>& layers) const
-{
-    std::vector<std::pair<long long, int>> missing;
-    for (int layer : layers)
-    {
-        int width = 0;
-        int height = 0;
-        if (layer >= 0 && static_cast<size_t>(layer) < m_PendingTextures.size() &&
-            !m_PendingTextures[static_cast<size_t>(layer)].empty() &&
-            ReadImageSize(m_PendingTextures[static_cast<size_t>(layer)], width, height))
-        {
-            missing.emplace_back(static_cast<long long>(width) * height, layer);
-        }
-    }
-    std::sort(missing.begin(), missing.end(), std::greater<>());
-    std::vector<int> out;
-    for (const auto& entry : missing)
-    {
-        out.push_back(entry.second);
-    }
-    return out;
-}
-
-void Graphics::PrefetchLayers(const std::vector<int>& layers)
-{
-    if (!m_Streaming || !m_DeviceReady)
-    {
-        return;
-    }
-    std::vector<std::string> paths;
-    for (int layer : MissingLargestFirst(layers))
-    {
-        paths.push_back(m_PendingTextures[static_cast<size_t>(layer)]);
-    }
-    // All of them decoded ahead: the level's load then only uploads.
-    m_Device->PrefetchTextures(paths, paths.size());
-}
-
-void Graphics::KeepLevelTextures()
-{
-    if (!m_Streaming || !m_DeviceReady)
-    {
-        return;
-    }
-    std::vector<int> drawn;
-    for (size_t layer = 0; layer < m_TextureFiles.size(); ++layer)
-    {
         const int index = static_cast<int>(layer);
-        if (LayerDrawn(index))
+        auto sprites = m_SpriteLayers.find(index);
+        auto shapes = m_ShapeLayers.find(index);
+        bool drawn = (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
+                     (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
+                     (index == m_ParticleLayer && !m_Emitters.empty());
+        // A layer with something to draw waits for its texture; of the others, the next one is loaded
+        // once its picture is decoded, one a frame, so the start-up screens keep their pace.
+        if (drawn || (!inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
         {
-            drawn.push_back(index);
+            inOrder = inOrder || !drawn;
+            LoadPendingTexture(index);
         }
-        else if (m_PendingTextures[layer].empty() && m_Device->UnloadTextureAt(layer))
+        else
         {
-            // Freed before the others load: a picture's decoded copy then lives beside fewer textures.
-            m_PendingTextures[layer] = m_TextureFiles[layer];
+            inOrder = true;
         }
     }
-    // Largest first: the peak is lowest when the last pictures decoded are the small ones.
-    for (int layer : MissingLargestFirst(drawn))
+}
+
+void Graphics::LoadAllTextures()
+{
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
     {
-        LoadPendingTexture(layer);
-    }
-    // Those whose size could not be read: the device logs their fault.
-    for (int layer : drawn)
-    {
-        LoadPendingTexture(layer);
+        LoadPendingTexture(static_cast<int>(layer));
     }
 }
 

@@ -45,12 +45,8 @@ public:
     void Initialize() override;
     // Loads the textures after the first and finds the particle layer.
     void Load() override;
-    // Loads the missing textures of layers with something to draw and frees those of the other layers
-    // (loaded again when something is drawn in them). Called once a level has made its objects.
-    void KeepLevelTextures();
-    // Decodes the missing pictures of these layers on a worker thread, so a level that draws them only
-    // uploads them when it loads (replaces the pictures an earlier call decoded and nothing took).
-    void PrefetchLayers(const std::vector<int>& layers);
+    // Loads every texture still missing (a level about to start waits for them).
+    void LoadAllTextures();
     // Applies the window's focus to the display before the first frame.
     void BeforeFirstFrame() override;
     // Draws and presents one frame.
@@ -107,6 +103,9 @@ public:
     // The viewport for a back buffer of w x h that keeps the aspect ratio, with bars on two sides.
     static ViewportRect ComputeViewport(float w, float h, float aspect);
 
+    // Set before Load: the textures after the first load while the game runs (if the device can), each
+    // before anything is drawn with it, instead of all in Load.
+    bool m_LoadBehindStart = false;
     float m_SpriteAlpha = 1.0f;
     float m_SpriteChannelB = 1.0f;
     unsigned m_BackBufferWidth = 0;
@@ -130,12 +129,8 @@ public:
 
 private:
     void CreateDevice();
-    // Loads the textures still missing of the layers with something to draw.
+    // Loads the textures still missing of the layers with something to draw, and at most one other.
     void StreamTextures();
-    // Of these layers, those whose texture is missing, the largest picture first.
-    std::vector<int> MissingLargestFirst(const std::vector<int>& layers) const;
-    // Layer has sprites, shapes or (the particle layer) emitters to draw.
-    bool LayerDrawn(int layer) const;
     // Loads the texture of layer if it is still missing.
     void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
@@ -175,8 +170,6 @@ private:
     bool m_Streaming = false;
     // By layer, the picture file still to load into it (empty when loaded or tried).
     std::vector<std::string> m_PendingTextures;
-    // By layer, its picture file.
-    std::vector<std::string> m_TextureFiles;
     std::vector<Vertex> m_Batch;
     // The solid cells of the large sprite being drawn, and its cells before the covers cut them.
     std::vector<Vertex> m_Solid;

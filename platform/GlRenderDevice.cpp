@@ -236,13 +236,9 @@ public:
         return ok;
     }
 
-    void PrefetchTextures(const std::vector<std::string>& paths, size_t ahead) override
+    void PrefetchTextures(const std::vector<std::string>& paths) override
     {
-        m_Prefetch.reset();
-        if (!paths.empty())
-        {
-            m_Prefetch = std::make_unique<ImagePrefetch>(paths, ahead);
-        }
+        m_Prefetch = std::make_unique<ImagePrefetch>(paths);
     }
 
     bool LoadTexture(const std::string& path) override
@@ -284,19 +280,6 @@ public:
             m_Textures[slot].Mipmapped = false;
             UseMipmaps(static_cast<int>(slot));
         }
-        return true;
-    }
-
-    bool UnloadTextureAt(size_t slot) override
-    {
-        if (slot >= m_Textures.size() || m_Textures[slot].Name == 0)
-        {
-            return false;
-        }
-        glDeleteTextures(1, &m_Textures[slot].Name);
-        Texture empty;
-        empty.Mipmapped = m_Textures[slot].Mipmapped;
-        m_Textures[slot] = std::move(empty);
         return true;
     }
 

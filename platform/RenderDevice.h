@@ -53,12 +53,8 @@ public:
     // Compiles the four entry points of the effect file; false (errors on standard error) on failure.
     virtual bool CompileShaders(const std::string& effectPath) = 0;
     // Names the files LoadTexture will be asked for next, in this order, so the device may decode them
-    // ahead on another thread, at most `ahead` of them waiting at a time; forgets those of the last call.
-    virtual void PrefetchTextures(const std::vector<std::string>& paths, size_t ahead)
-    {
-        (void)paths;
-        (void)ahead;
-    }
+    // ahead on another thread.
+    virtual void PrefetchTextures(const std::vector<std::string>& paths) { (void)paths; }
     // Appends a texture read from a picture file; false, and nothing appended, on failure. Textures have no
     // mipmaps until UseMipmaps asks for them.
     virtual bool LoadTexture(const std::string& path) = 0;
@@ -75,12 +71,6 @@ public:
     {
         (void)slot;
         (void)path;
-        return false;
-    }
-    // Frees the texture of a slot filled by LoadTextureAt, leaving it empty; false when it was empty.
-    virtual bool UnloadTextureAt(size_t slot)
-    {
-        (void)slot;
         return false;
     }
     // LoadTexture(path) would not wait for the picture to be decoded.

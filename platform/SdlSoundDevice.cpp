@@ -95,15 +95,6 @@ public:
         {
             return 0;
         }
-        // The mixer converts a sound in a buffer several times the converted sound's length (room for the
-        // converter's steps) and keeps all of it; only the sound itself is kept here.
-        if (chunk->allocated != 0 && chunk->abuf != nullptr && chunk->alen > 0)
-        {
-            if (void* fitted = SDL_realloc(chunk->abuf, chunk->alen))
-            {
-                chunk->abuf = static_cast<Uint8*>(fitted);
-            }
-        }
         m_Effects.push_back(chunk);
         return static_cast<SoundHandle>(m_Effects.size());
     }

@@ -5,7 +5,6 @@
 #include "data/Transform.h"
 #include "engine/Core.h"
 #include "engine/Paths.h"
-#include "gameflow/GameLogic.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "ui/ConfirmationPage.h"
@@ -70,7 +69,6 @@ Level_Menu::~Level_Menu() = default;
 
 void Level_Menu::Initialize()
 {
-    m_PrefetchDue = true;
     for (int page = 0; page < PageCount(); ++page)
     {
         PageAt(page).Prepare();
@@ -99,13 +97,6 @@ void Level_Menu::Initialize()
 
 void Level_Menu::Update(float dt)
 {
-    if (m_PrefetchDue && CORE != nullptr && CORE->m_GameLogic != nullptr)
-    {
-        // From the menu the player most often starts the first level.
-        LevelManager& levels = CORE->m_GameLogic->m_LevelManager;
-        levels.PrefetchLevel(FirstPlayableLevel(levels.m_LevelFiles));
-        m_PrefetchDue = false;
-    }
     RunPage(dt);
 }
 

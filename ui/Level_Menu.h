@@ -37,8 +37,6 @@ public:
     void Update(float dt) override;
 
 private:
-    // The first level's pictures are still to be decoded ahead (once the menu's own are loaded).
-    bool m_PrefetchDue = false;
     // Every page starts on its first item; the camera and the frame "0_MainMenu" turn to the page's backdrop,
     // the object added with it.
     void Show(int page, bool shown) override;
