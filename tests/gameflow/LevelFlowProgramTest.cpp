@@ -186,6 +186,12 @@ std::vector<Route> CampaignRoutes()
           {2150, onRoute("26", "\"x\":5150,\"y\":222")},
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
           {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
+        // Over the trap and the first pond, the porcupine and the frog, up the geyser, under the dragonflies
+        // along the crumbling ledges, then the second trap.
+        {"Level_08",
+         {{600, onRoute("7", "\"x\":1150,\"y\":-128")},
+          {1500, onRoute("21", "\"x\":1150,\"y\":-128")},
+          {1949, {"\"level\":\"Level_08\"", "\"timer\":32.58", "\"control\":false"}}}},
     };
 }
 
