@@ -187,11 +187,13 @@ std::vector<Route> CampaignRoutes()
           {2600, onRoute("30", "\"x\":6250,\"y\":222")},
           {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
         // Over the trap and the first pond, the porcupine and the frog, up the geyser, under the dragonflies
-        // along the crumbling ledges, then the second trap.
+        // along the crumbling ledges, the second trap, the ponds, the geyser to the high marsh and its ponds.
         {"Level_08",
          {{600, onRoute("7", "\"x\":1150,\"y\":-128")},
           {1500, onRoute("21", "\"x\":1150,\"y\":-128")},
-          {1949, {"\"level\":\"Level_08\"", "\"timer\":32.58", "\"control\":false"}}}},
+          {2300, onRoute("32", "\"x\":5250,\"y\":222")},
+          {3000, onRoute("42", "\"x\":8000,\"y\":222")},
+          {3629, {"\"level\":\"Level_08\"", "\"timer\":61.14", "\"control\":false"}}}},
     };
 }
 
