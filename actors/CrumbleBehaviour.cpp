@@ -53,7 +53,7 @@ bool ExtentOf(const Body* body, Extent& out)
 
 // A ledge (a static body, like a platform) that holds until the hero stands on it, then shakes with a crackle for
 // m_Delay seconds, crumbles away (no longer solid) and comes back whole at its place m_ReturnTime seconds after it
-// began to fall. A death puts it back at once.
+// began to fall, or once the hero is out of that place. The hero back at a checkpoint puts it back at once.
 class CrumbleBehaviour final : public Behaviour
 {
 public:
@@ -81,7 +81,8 @@ public:
 
 private:
     bool HeroStandsOn(const BehaviourContext& context) const;
-    void Fall(float dt);
+    bool HeroInPlace(const BehaviourContext& context) const;
+    void Fall(float dt, const BehaviourContext& context);
     void Restore();
     void SetAlpha(float alpha) const;
 
@@ -136,13 +137,13 @@ void CrumbleBehaviour::Update(float dt, const BehaviourContext& context)
         break;
     case State::Fall:
     case State::Gone:
-        Fall(dt);
+        Fall(dt, context);
         break;
     }
 }
 
 // The pieces drop and fade; the body stays where it fell, invisible and not solid, until the ledge returns.
-void CrumbleBehaviour::Fall(float dt)
+void CrumbleBehaviour::Fall(float dt, const BehaviourContext& context)
 {
     Body* body = OwnBody();
     if (m_State == State::Fall)
@@ -156,10 +157,28 @@ void CrumbleBehaviour::Fall(float dt)
             SetAlpha(0.0f);
         }
     }
-    if (m_Timer >= m_ReturnTime)
+    if (m_Timer >= m_ReturnTime && !HeroInPlace(context))
     {
         Restore();
     }
+}
+
+// Whether the hero overlaps the ledge's place: it waits to return until the hero is out of it, rather than
+// appear around the hero and throw it out.
+bool CrumbleBehaviour::HeroInPlace(const BehaviourContext& context) const
+{
+    const Transform* self = OwnTransform();
+    Extent hero;
+    Extent ledge;
+    if (self == nullptr || !ExtentOf(context.Hero != nullptr ? context.Hero->GetBody() : nullptr, hero) ||
+        !ExtentOf(OwnBody(), ledge))
+    {
+        return false;
+    }
+    const float dx = m_Home.x - self->Position.x;
+    const float dy = m_Home.y - self->Position.y;
+    return hero.Right > ledge.Left + dx && hero.Left < ledge.Right + dx && hero.Top > ledge.Bottom + dy &&
+           hero.Bottom < ledge.Top + dy;
 }
 
 void CrumbleBehaviour::Restore()

@@ -63,6 +63,8 @@ private:
     State m_State = State::Hover;
     float m_Timer = 0.0f;
     Vec2 m_Target;
+    // Where it put itself last frame; only read in a shiver or dive, which a hover frame always precedes.
+    Vec2 m_Placed;
     bool m_FacesLeft = false;
 };
 
@@ -84,6 +86,13 @@ void DiverBehaviour::Update(float dt, const BehaviourContext& context)
     // The behaviour places the dragonfly itself each frame; a velocity left on the body would add to that.
     body->m_Velocity = {0.0f, 0.0f, 0.0f};
     m_Timer += dt;
+    // Only a roll's tumble moves it besides itself: knocked out of a shiver or a dive, it gives up and climbs home.
+    const bool knocked = std::fabs(self->Position.x - m_Placed.x) + std::fabs(self->Position.y - m_Placed.y) > 1.0f;
+    if (knocked && (m_State == State::Shiver || m_State == State::Dive))
+    {
+        m_State = State::Climb;
+        m_FacesLeft = m_Home.x < self->Position.x;
+    }
     switch (m_State)
     {
     case State::Hover:
@@ -110,6 +119,7 @@ void DiverBehaviour::Update(float dt, const BehaviourContext& context)
         }
         break;
     }
+    m_Placed = self->Position;
     Show();
 }
 

@@ -20,6 +20,20 @@
 namespace Framework
 {
 
+namespace
+{
+// The hero is back at its checkpoint and the player steers again: what the player must learn anew (crumbled
+// ledges, a frog's rhythm, a dragonfly's dive) is as it was placed for the next try. Done only now, so nothing
+// takes aim at where the hero died while the view pans back.
+void RestartActorCycles(const std::vector<GameLogicComponent*>& components)
+{
+    for (GameLogicComponent* component : components)
+    {
+        component->HeroRespawned();
+    }
+}
+} // namespace
+
 void GameLogic::Enter(FlowState state, bool playerControl)
 {
     m_Flow.State = state;
@@ -57,11 +71,6 @@ void GameLogic::HeroDied()
         }
         Enter(FlowState::RespawnPan, false);
         m_PlayerController->ResetToIdle();
-        // What the player must learn again (crumbled ledges, a frog's rhythm) is as it was for the next try.
-        for (GameLogicComponent* component : m_LogicComponents)
-        {
-            component->HeroRespawned();
-        }
     }
     if (m_Core != nullptr && m_Core->m_Audio != nullptr)
     {
@@ -207,6 +216,7 @@ void GameLogic::UpdateRespawnPan()
         {
             CAMERA.SetCameraTarget(m_Flow.CameraTargetAtDeath, true);
         }
+        RestartActorCycles(m_LogicComponents);
         Enter(FlowState::Playing, true);
         return;
     }
@@ -236,6 +246,7 @@ void GameLogic::UpdateRespawnPan()
         PanView(dx / length * ex, dy / length * ey);
     }
     CAMERA.SetCameraTarget(nullptr, true);
+    RestartActorCycles(m_LogicComponents);
     Enter(FlowState::Playing, true);
 }
 

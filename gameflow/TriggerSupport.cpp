@@ -10,6 +10,10 @@
 #include "graphics/GraphicsComponent.h"
 #include "input/Input.h"
 #include "physics/Body.h"
+#include "physics/Physics.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace Framework
 {
@@ -61,6 +65,33 @@ void PlayEffect(GameObjectComposition* object, const std::string& kind, Vec2 ori
     }
     type->m_Origin = origin;
     EmitBurst(*type);
+}
+
+float GroundTopBelow(Vec2 point)
+{
+    float top = -std::numeric_limits<float>::infinity();
+    if (CORE == nullptr || CORE->m_Physics == nullptr)
+    {
+        return top;
+    }
+    for (const Body* body : CORE->m_Physics->m_Bodies)
+    {
+        const std::vector<Vec3>& vertices = body->m_Polygon.m_Vertices;
+        if (!body->m_IsStatic || vertices.empty())
+        {
+            continue;
+        }
+        auto [left, right] = std::minmax_element(vertices.begin(), vertices.end(),
+                                                 [](const Vec3& a, const Vec3& b) { return a.x < b.x; });
+        float highest =
+            std::max_element(vertices.begin(), vertices.end(), [](const Vec3& a, const Vec3& b) { return a.y < b.y; })
+                ->y;
+        if (point.x >= left->x && point.x <= right->x && highest <= point.y)
+        {
+            top = std::max(top, highest);
+        }
+    }
+    return top;
 }
 
 void ShowAnimation(GameObjectComposition* object, const std::string& animation)

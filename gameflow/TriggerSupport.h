@@ -29,6 +29,9 @@ GameObjectComposition* FindHeroObject();
 Body* HeroBody();
 // Sets the origin of the object's particle type of that kind and bursts it; nothing without one.
 void PlayEffect(GameObjectComposition* object, const std::string& kind, Vec2 origin);
+// The top of the highest static body under the point (between the point and the depths), or minus
+// infinity over open ground; only the bodies simulated now (those near the view) are looked at.
+float GroundTopBelow(Vec2 point);
 // Makes the object's sprite show the animation from now on.
 void ShowAnimation(GameObjectComposition* object, const std::string& animation);
 // Forgets every key and button held or pressed and sets whether the devices are polled.

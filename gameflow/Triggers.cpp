@@ -14,6 +14,7 @@
 #include "gameflow/HUD.h"
 #include "gameflow/ILevel.h"
 #include "gameflow/TriggerSupport.h"
+#include "graphics/Emitter.h"
 #include "physics/Body.h"
 #include "physics/ContactRecord.h"
 #include "physics/Polygon.h"
@@ -327,7 +328,20 @@ void WaterSpawnerTrigger::OnContact(const ContactRecord& record)
     {
         return;
     }
-    PlayEffect(source, source->Name == "Clouds_Rain" ? "Rain" : "WaterBase", own->Position);
+    if (source->Name != "Clouds_Rain")
+    {
+        PlayEffect(source, "WaterBase", own->Position);
+        return;
+    }
+    // Rain stops where it meets the ground or a platform instead of falling on over the earth.
+    Emitter* emitter = source->GetEmitter();
+    ParticleType* rain = emitter != nullptr ? FindParticleType(*emitter, "Rain") : nullptr;
+    const size_t before = rain != nullptr ? rain->m_Particles.size() : 0;
+    PlayEffect(source, "Rain", own->Position);
+    for (size_t i = before; rain != nullptr && i < rain->m_Particles.size(); ++i)
+    {
+        rain->m_Particles[i].m_Floor = GroundTopBelow(rain->m_Particles[i].Position);
+    }
 }
 
 void KibbetBounceTrigger::OnContact(const ContactRecord& record)

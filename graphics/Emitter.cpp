@@ -120,6 +120,10 @@ void UpdateParticles(ParticleType& type, float dt)
         {
             p.m_Life = std::max(p.m_Life - dt, 0.0f);
         }
+        if (p.Position.y < p.m_Floor)
+        {
+            p.m_Life = 0.0f;
+        }
     }
     std::erase_if(type.m_Particles, [](const Particle& p) { return p.m_Life == 0.0f; });
 }

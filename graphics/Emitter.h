@@ -38,7 +38,8 @@ public:
 ParticleType* FindParticleType(Emitter& emitter, const std::string& name);
 // Appends one burst of the type's kind at its origin; a kind missing from ParticleSpawners adds nothing.
 void EmitBurst(ParticleType& type);
-// Moves, limits and ages every particle of the type by dt seconds and drops those whose life ran out.
+// Moves, limits and ages every particle of the type by dt seconds and drops those whose life ran out or
+// that fell below their floor.
 void UpdateParticles(ParticleType& type, float dt);
 
 } // namespace Framework

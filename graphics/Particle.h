@@ -3,6 +3,7 @@
 #include "graphics/Sprite.h"
 #include "platform/Vector.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct Particle
     float m_Spin = 0.0f;
     Vec2 Acceleration; // units per second squared
     Vec2 Velocity;     // units per second
+    // The particle ends once it falls below this height (rain stops on the ground); no floor by default.
+    float m_Floor = -std::numeric_limits<float>::infinity();
 };
 
 // One entry of an emitter: a particle kind by name, the sprite its particles show, where the next burst

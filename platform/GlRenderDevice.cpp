@@ -24,6 +24,33 @@ namespace
 // The vertex buffer holds this many of the largest draws before it is orphaned and filled again.
 constexpr size_t kBufferDraws = 4;
 const std::array<const char*, 4> kEntryPoints = {"VS_Main", "PS_Main", "PS_Degub_Main", "PS_Particle"};
+// Drawn instead of PS_Main where the tint changes nothing (see Draw); optional: without it PS_Main draws all.
+const char* const kPlainEntryPoint = "PS_Plain";
+// The programs: one for each pixel shader, then the plain one.
+constexpr size_t kPlainProgram = 3;
+
+// What one pass over a draw's vertices tells: whether the tint leaves the texels as they are (white and
+// opaque) and whether the texture is sampled only inside its picture (no coordinate outside 0..1).
+struct VertexSummary
+{
+    bool Opaque = true;
+    bool Untinted = true;
+    bool Inside = true;
+};
+
+VertexSummary Summarise(const Vertex* vertices, size_t count)
+{
+    VertexSummary out;
+    for (const Vertex* v = vertices; v != vertices + count; ++v)
+    {
+        out.Opaque = out.Opaque && v->a >= 1.0f;
+        // The shader's tint is mix(1, g, b): white where there is no fade (g) or it does not apply (b).
+        out.Untinted = out.Untinted && (v->g >= 1.0f || v->b <= 0.0f);
+        out.Inside = out.Inside && v->u >= 0.0f && v->u <= 1.0f && v->v >= 0.0f && v->v <= 1.0f;
+    }
+    out.Untinted = out.Untinted && out.Opaque;
+    return out;
+}
 
 // Splits the effect file into its "@entry NAME" sections.
 std::map<std::string, std::string> SplitEffect(const std::string& text)
@@ -152,21 +179,27 @@ public:
         std::stringstream text;
         text << file.rdbuf();
         std::map<std::string, std::string> sections = SplitEffect(text.str());
-        std::array<GLuint, 4> stages{};
+        std::array<GLuint, 5> stages{};
         bool ok = true;
-        for (size_t i = 0; i < kEntryPoints.size() && ok; ++i)
+        for (size_t i = 0; i < stages.size() && ok; ++i)
         {
-            auto found = sections.find(kEntryPoints[i]);
+            const char* entry = i < kEntryPoints.size() ? kEntryPoints[i] : kPlainEntryPoint;
+            auto found = sections.find(entry);
+            if (found == sections.end() && i == kEntryPoints.size())
+            {
+                Log(std::string("shader ") + entry + " is missing from " + effectPath + "; PS_Main draws every sprite");
+                break;
+            }
             if (found == sections.end())
             {
-                Log(std::string("shader ") + kEntryPoints[i] + " is missing from " + effectPath);
+                Log(std::string("shader ") + entry + " is missing from " + effectPath);
                 ok = false;
                 break;
             }
-            stages[i] = CompileStage(i == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER, kEntryPoints[i], found->second);
+            stages[i] = CompileStage(i == 0 ? GL_VERTEX_SHADER : GL_FRAGMENT_SHADER, entry, found->second);
             ok = stages[i] != 0;
         }
-        for (size_t p = 0; p < 3 && ok; ++p)
+        for (size_t p = 0; p < m_Programs.size() && ok && stages[p + 1] != 0; ++p)
         {
             GLuint program = glCreateProgram();
             glAttachShader(program, stages[0]);
@@ -178,7 +211,8 @@ public:
             {
                 char log[2048] = {};
                 glGetProgramInfoLog(program, sizeof log, nullptr, log);
-                Log(std::string("shader ") + kEntryPoints[p + 1] + " did not link: " + log);
+                Log(std::string("shader ") + (p < kPlainProgram ? kEntryPoints[p + 1] : kPlainEntryPoint) +
+                    " did not link: " + log);
                 glDeleteProgram(program);
                 ok = false;
                 break;
@@ -329,7 +363,9 @@ public:
         m_Width = std::max(width, 1);
         m_Height = std::max(height, 1);
         glBindTexture(GL_TEXTURE_2D, m_FboTexture);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, m_Width, m_Height, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+        // Unsized and given in blue-first order, it is stored as BGRA8: the software rasteriser's fast path
+        // draws only into that.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, m_Width, m_Height, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
         glBindFramebuffer(GL_FRAMEBUFFER, m_Fbo);
@@ -378,9 +414,7 @@ public:
             return;
         }
         count = std::min(count, m_MaxVertices);
-        glUseProgram(m_Programs[index]);
-        glUniformMatrix4fv(m_MatrixSlots[index], 1, GL_FALSE, m_Matrix.data());
-        const Texture* bound = nullptr;
+        Texture* bound = nullptr;
         if (texture >= 0 && static_cast<size_t>(texture) < m_Textures.size())
         {
             bound = &m_Textures[static_cast<size_t>(texture)];
@@ -391,11 +425,18 @@ public:
             glActiveTexture(GL_TEXTURE0);
             glBindTexture(GL_TEXTURE_2D, bound->Name);
         }
+        const VertexSummary summary = Summarise(vertices, count);
+        if (shader == PixelShader::Main && bound != nullptr)
+        {
+            SetWrap(*bound, summary.Inside);
+            index = summary.Untinted && m_Programs[kPlainProgram] != 0 ? kPlainProgram : index;
+        }
+        glUseProgram(m_Programs[index]);
+        glUniformMatrix4fv(m_MatrixSlots[index], 1, GL_FALSE, m_Matrix.data());
         // An opaque picture drawn fully opaque covers what is under it: blending would give the same
         // pixels at a much higher cost in a software rasteriser.
-        bool opaque = shader == PixelShader::Main && bound != nullptr && (bound->Opaque || m_OpaqueTexels) &&
-                      std::all_of(vertices, vertices + count, [](const Vertex& v) { return v.a >= 1.0f; });
-        SetBlending(!opaque);
+        SetBlending(
+            !(shader == PixelShader::Main && bound != nullptr && (bound->Opaque || m_OpaqueTexels) && summary.Opaque));
         // Each draw appends its vertices behind the last one's, so the driver never waits for a draw still
         // reading them. Only a full buffer is orphaned (a new store that the driver may zero-fill, which
         // per draw cost a software rasteriser more than the drawing of some layers).
@@ -491,6 +532,9 @@ private:
         bool Opaque = false;
         // Has mipmaps, or (not loaded yet) gets them when it is loaded.
         bool Mipmapped = false;
+        // Clamped to its edges rather than repeated; WrapSet once either was set.
+        bool Clamped = false;
+        bool WrapSet = false;
         TextureCoverage Coverage;
     };
 
@@ -526,15 +570,31 @@ private:
         glGenTextures(1, &texture.Name);
         glBindTexture(GL_TEXTURE_2D, texture.Name);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.Width, image.Height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+        // Unsized with blue-first pixels, the texture keeps that order (BGRA8), the only one that a software
+        // rasteriser's fast path samples.
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.Width, image.Height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
                      image.Pixels.get());
         // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
         // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        SetWrap(texture, false);
         return true;
+    }
+
+    // Shapes repeat their texture; sprites sample inside their picture, where clamping to its edge gives the
+    // same texels inside and keeps a software rasteriser on its fast path at the edges.
+    static void SetWrap(Texture& texture, bool clamp)
+    {
+        if (texture.Clamped == clamp && texture.WrapSet)
+        {
+            return;
+        }
+        GLint mode = clamp ? GL_CLAMP_TO_EDGE : GL_REPEAT;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
+        texture.Clamped = clamp;
+        texture.WrapSet = true;
     }
 
     void SetBlending(bool on)
@@ -566,8 +626,9 @@ private:
     // Vertices the buffer holds, and how many of them this round of draws has used.
     size_t m_Capacity = 0;
     size_t m_Used = 0;
-    std::array<GLuint, 3> m_Programs{};
-    std::array<GLint, 3> m_MatrixSlots{-1, -1, -1};
+    // By pixel shader, then the plain program (0 when the effect file has none).
+    std::array<GLuint, 4> m_Programs{};
+    std::array<GLint, 4> m_MatrixSlots{-1, -1, -1, -1};
     std::array<float, 16> m_Matrix{};
     std::vector<Texture> m_Textures;
     // Decodes the textures still to come on a worker thread; kept until the device goes.

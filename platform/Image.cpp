@@ -44,14 +44,16 @@ DecodedImage DecodeImageFile(const std::string& path)
         out.Height = 0;
         return out;
     }
-    const unsigned char* pixel = out.Pixels.get();
-    const unsigned char* end = pixel + static_cast<size_t>(out.Width) * static_cast<size_t>(out.Height) * 4;
-    // A picture without an alpha channel is opaque; otherwise the first translucent pixel decides.
-    out.Opaque = true;
-    for (pixel += 3; channels == 4 && pixel < end && out.Opaque; pixel += 4)
+    unsigned char* pixel = out.Pixels.get();
+    unsigned char* end = pixel + static_cast<size_t>(out.Width) * static_cast<size_t>(out.Height) * 4;
+    // A picture without an alpha channel is opaque; otherwise any translucent pixel decides.
+    unsigned char alpha = 255;
+    for (; pixel < end; pixel += 4)
     {
-        out.Opaque = *pixel == 255;
+        std::swap(pixel[0], pixel[2]);
+        alpha &= pixel[3];
     }
+    out.Opaque = alpha == 255;
     out.Coverage = MeasureCoverage(out.Pixels.get(), out.Width, out.Height);
     return out;
 }

@@ -48,7 +48,8 @@ struct TextureCoverage
 // Sorts the cells of an RGBA8 picture into clear, mixed and solid ones.
 TextureCoverage MeasureCoverage(const unsigned char* pixels, int width, int height);
 
-// An RGBA8 picture, rows from the top, in the decoder's own buffer: handed on without a copy.
+// A BGRA8 picture (blue first: the order a software rasteriser's fast path reads), rows from the top, in
+// the decoder's own buffer: handed on without a copy.
 struct DecodedImage
 {
     int Width = 0;
@@ -61,7 +62,7 @@ struct DecodedImage
 
 // Decodes a PNG (or another format the decoder knows) into RGBA8; false, and out untouched, on failure.
 bool LoadImageFile(const std::string& path, Image& out);
-// Decodes a picture file into RGBA8 and notes whether it is opaque; null pixels on failure.
+// Decodes a picture file into BGRA8 and notes whether it is opaque; null pixels on failure.
 DecodedImage DecodeImageFile(const std::string& path);
 // Reads the largest picture of a Windows icon (".ico") file, stored as PNG or as a 32-bit bitmap.
 bool LoadIcoFile(const std::string& path, Image& out);

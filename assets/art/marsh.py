@@ -60,8 +60,9 @@ def periodic(terms, x):
 
 
 def ridge(h, base, terms, step=16):
-    pts = [(x, base + periodic(terms, x)) for x in range(0, ROW_W + step, step)]
-    return f"M0 {h + 4} L" + " L".join(f"{fmt(x)} {fmt(y)}" for x, y in pts) + f" L{ROW_W} {h + 4} Z"
+    """A periodic outline across the row; its closing sides lie outside the picture so no outline shows at the wrap."""
+    pts = [(x, base + periodic(terms, x)) for x in range(-step, ROW_W + 2 * step, step)]
+    return f"M{-step} {h + 8} L" + " L".join(f"{fmt(x)} {fmt(y)}" for x, y in pts) + f" L{ROW_W + step} {h + 8} Z"
 
 
 def willow(x, ground, s, fill, stroke, strands):
@@ -74,7 +75,7 @@ def willow(x, ground, s, fill, stroke, strands):
     out += puffy(dome, fill, 3, stroke=stroke, highlight=False)
     for i in range(strands):
         fx = x + (-110 + 220 * (i + 0.5) / strands) * s
-        ln = (90 + 50 * math.sin(i * 1.7 + x)) * s
+        ln = (90 + 50 * math.sin(i * 1.7 + x % ROW_W)) * s
         fy = top + 40 * s
         out += path(f"M{fmt(fx)} {fmt(fy)} q{fmt(6 * s)} {fmt(ln * 0.5)} {fmt(-2 * s)} {fmt(ln)}", "none", fill, 7 * s)
     return out
@@ -140,7 +141,7 @@ def trunk(x, s):
     for i in range(15):
         fx = x + (-170 + 340 * (i + 0.5) / 15) * s
         fy = top - 10 * s + 30 * s * math.sin(math.pi * (i + 0.5) / 15)
-        ln = (150 + 90 * math.sin(i * 2.3 + x * 0.01) ** 2) * s
+        ln = (150 + 90 * math.sin(i * 2.3 + (x % ROW_W) * 0.01) ** 2) * s
         out += path(f"M{fmt(fx)} {fmt(fy)} q{fmt(10 * s)} {fmt(ln * 0.5)} {fmt(-4 * s)} {fmt(ln)}", "none", INK, 11 * s)
         out += path(f"M{fmt(fx)} {fmt(fy)} q{fmt(10 * s)} {fmt(ln * 0.5)} {fmt(-4 * s)} {fmt(ln)}", "none", "#5a7a44", 7 * s)
         out += path(f"M{fmt(fx + 2)} {fmt(fy)} q{fmt(10 * s)} {fmt(ln * 0.5)} {fmt(-2 * s)} {fmt(ln * 0.85)}", "none", "#8aa862",

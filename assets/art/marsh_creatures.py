@@ -138,9 +138,10 @@ def ledge(cracks, spread=0.0, shake=0.0):
     b = ""
     for i in range(pieces):
         x0, x1 = 8 + i * 48, 8 + (i + 1) * 48
-        dx = (i - 2) * 14 * spread + (shake if i % 2 else -shake)
-        dy = spread * (10 + 12 * ((i * 3) % 4))
-        rot = (i - 2) * 9 * spread
+        dx = (i - 2) * 10 * spread + (shake if i % 2 else -shake)
+        # the pieces stay inside the frame: the behaviour drops the whole ledge while they break apart
+        dy = spread * 2 * ((i * 3) % 3)
+        rot = (i - 2) * 6 * spread
         slab = path(f"M{x0} {top} L{x1} {top} L{x1 - 2 - i % 2 * 4} {bottom - 4 + (i % 3) * 3} "
                     f"Q{(x0 + x1) / 2} {bottom + 4} {x0 + 3 + (i % 2) * 3} {bottom - 2} Z", "url(#ls)", INK, 2.6)
         slab += path(f"M{x0 + 4} {top + 12} l10 3 m8 6 l12 -2", "none", STONE, 2, 'opacity="0.8"')
@@ -159,7 +160,7 @@ def ledge(cracks, spread=0.0, shake=0.0):
 def ledge_sprite():
     f = {"Ledge_Whole": ledge(0)}
     shake = []
-    for i, (c, s) in enumerate(((1, 1.5), (2, -1.5), (3, 1.5), (3, -1.5))):
+    for i, (c, s) in enumerate(((1, 2.5), (2, -2.5), (3, 2.5), (3, -2.5))):
         n = f"Ledge_Shake_{i}"
         f[n] = ledge(c, shake=s)
         shake.append(n)

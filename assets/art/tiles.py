@@ -98,8 +98,28 @@ def reed_bed(base, light, dark, seed):
     return doc(T, T, rect(-1, -1, T + 2, T + 2, base, "none", 0) + wrapped(draw))
 
 
+def shadow(base, dark, root, seed):
+    """The darkness down a pit: nearly black earth with faint roots, quiet enough to read as depth."""
+    rnd = random.Random(seed)
+    spots = [(rnd.uniform(0, T), rnd.uniform(0, T), rnd.uniform(10, 24)) for _ in range(18)]
+    roots = [(rnd.uniform(0, T), rnd.uniform(0, T), rnd.uniform(30, 60), rnd.uniform(-0.6, 0.6)) for _ in range(5)]
+
+    def draw():
+        b = ""
+        for x, y, r in spots:
+            b += ellipse(x, y, r * 1.4, r, dark, "none", 0, 'opacity="0.5"')
+        for x, y, r, k in roots:
+            b += path(f"M{fmt(x)} {fmt(y)} q{fmt(r * 0.5)} {fmt(r * k)} {fmt(r)} {fmt(r * 0.2)}", "none", root, 3,
+                      'opacity="0.6"')
+        return b
+
+    return doc(T, T, rect(-1, -1, T + 2, T + 2, base, "none", 0) + wrapped(draw))
+
+
 def tiles():
     return [
+        Tile("Ground_Pit", shadow("#1e1719", "#120c0e", "#33262a", 41), ["Pit"],
+             "the darkness down a pit: a shape filling the gap hides the backdrops there; the ground's edges draw over it"),
         Tile("Ground_Earth", earth(EARTH, EARTH_DARK, STONE, STONE_DARK, 3, 5), ["Earth", "Meadow_Earth"],
              "warm meadow soil with pebbles and roots; the body of the ground"),
         Tile("Ground_Grass", turf(LEAF_DEEP, "#9ad65a", "#3f8a2c", 5, 7), ["Grass", "Meadow_Grass"],

@@ -39,12 +39,15 @@ std::vector<std::string> LevelFiles()
     std::vector<std::string> levels;
     for (const auto& entry : std::filesystem::directory_iterator(SourcePath("Resources/Data/Levels")))
     {
-        if (entry.path().extension() == ".json")
+        // Text levels and Tiled maps alike; a name with both files is one level.
+        const std::string extension = entry.path().extension().string();
+        if (extension == ".json" || extension == ".tmx" || extension == ".tmj")
         {
             levels.push_back(entry.path().stem().string());
         }
     }
     std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     return levels;
 }
 

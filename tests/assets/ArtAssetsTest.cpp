@@ -222,7 +222,7 @@ TEST_F(ArtAssetsTest, EveryAtlasLoadsAndCustomShapeTilesAreOpaque)
         EXPECT_EQ(image.Pixels.size(), static_cast<size_t>(image.Width) * image.Height * 4) << path;
     }
     const auto& shapes = s_Resources->m_CustomShapes;
-    for (const char* name : {"Earth", "Grass", "ForestEarth", "Moss", "MarshEarth", "MarshReeds"})
+    for (const char* name : {"Earth", "Grass", "ForestEarth", "Moss", "MarshEarth", "MarshReeds", "Pit"})
     {
         ASSERT_EQ(shapes.count(name), 1u) << name;
     }

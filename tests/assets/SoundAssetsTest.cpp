@@ -50,6 +50,7 @@ const Required kRequired[] = {
     {"SFX_Wasp_Angry", Kind::Effect, 0.1, 2.5},
     {"SFX_Wasp_Death", Kind::Effect, 0.1, 2.5},
     {"SFX_Porcupine", Kind::Effect, 0.1, 2.5},
+    // The marsh's frog, dragonfly and crumbling ledge.
     {"SFX_Frog_Croak", Kind::Effect, 0.1, 2.5},
     {"SFX_Dragonfly_Buzz", Kind::Effect, 0.1, 2.5},
     {"SFX_Ledge_Crumble", Kind::Effect, 0.1, 2.5},

@@ -166,26 +166,27 @@ std::vector<Route> CampaignRoutes()
           {1945, onRoute("25", "\"x\":3150,\"y\":222")},
           {2137, {"\"level\":\"Level_02\"", "\"timer\":34.27", "\"control\":false"}}}},
         // Jumps the trap, flies over the porcupine, waits in the flowers and rolls through the path wasp,
-        // rides the lift, then the second trap and porcupine.
+        // rides the lift (which comes to meet the hero), then the second trap and porcupine.
         {"Level_03",
          {{300, onRoute("7", "\"x\":-845.46167,\"y\":-152")},
           {600, onRoute("10", "\"x\":1150,\"y\":-128")},
           {900, onRoute("13", "\"x\":1150,\"y\":-128")},
-          {1400, onRoute("14", "\"x\":1150,\"y\":-128")},
-          {1760, onRoute("17", "\"x\":3550,\"y\":-128")},
-          {2100, onRoute("23", "\"x\":3550,\"y\":-128")},
-          {2546, {"\"level\":\"Level_03\"", "\"timer\":40.32", "\"control\":false"}}}},
+          {1285, onRoute("14", "\"x\":1150,\"y\":-128")},
+          {1575, onRoute("17", "\"x\":3550,\"y\":-128")},
+          {1915, onRoute("23", "\"x\":3550,\"y\":-128")},
+          {2361, {"\"level\":\"Level_03\"", "\"timer\":37.16", "\"control\":false"}}}},
         // Under the rain, over the ravine, past the waterfall, up the strong geyser and over the porcupine, then
-        // rides the cloud over the second ravine and takes the geyser over the second porcupine.
+        // rides the cloud (which comes back for the hero) over the second ravine and takes the geyser over the second
+        // porcupine.
         {"Level_04",
          {{480, {"\"music\":\"BGM_Forest\"", "\"collected\":10"}},
           {700, {"\"SFX_Waterfall_Loop\":1"}},
           {560, onRoute("11", "\"x\":1200,\"y\":-128")},
           {960, onRoute("16", "\"x\":2950,\"y\":222")},
           {1500, onRoute("22", "\"x\":5150,\"y\":222")},
-          {2150, onRoute("26", "\"x\":5150,\"y\":222")},
-          {2600, onRoute("30", "\"x\":6250,\"y\":222")},
-          {2766, {"\"level\":\"Level_04\"", "\"timer\":46.98", "\"control\":false"}}}},
+          {1850, onRoute("27", "\"x\":6250,\"y\":222")},
+          {2215, onRoute("30", "\"x\":6250,\"y\":222")},
+          {2381, {"\"level\":\"Level_04\"", "\"timer\":40.32", "\"control\":false"}}}},
         // Over the trap and the first pond, the porcupine and the frog, up the geyser, under the dragonflies
         // along the crumbling ledges, the second trap, the ponds, the geyser to the high marsh and its ponds.
         {"Level_08",

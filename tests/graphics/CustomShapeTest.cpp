@@ -16,9 +16,9 @@ using namespace Framework;
 
 namespace
 {
-constexpr int kEarth = 3;
-constexpr int kGrass = 4;
-constexpr int kMoss = 6;
+constexpr int kEarth = 7;
+constexpr int kGrass = 8;
+constexpr int kMoss = 10;
 
 // An empty level over the real tables and textures, where each case places its own shapes.
 class CustomShapeTest : public EngineTest
@@ -134,9 +134,9 @@ TEST(GroundLevelProgramTest, DrawsThreeVerticesPerFanTriangleAndPlacesTheGlyphs)
     std::getline(lines, world);
     // Earth and hill (two triangles each), then grass, then the renamed moss patch; the hive in "World".
     for (const char* draw :
-         {R"({"layer":3,"shader":"Main","vertices":12})", R"({"layer":4,"shader":"Main","vertices":6})",
-          R"({"layer":6,"shader":"Main","vertices":6})", R"({"layer":13,"shader":"Main","vertices":6})",
-          R"({"layer":20,"shader":"Main","vertices":78})"})
+         {R"({"layer":7,"shader":"Main","vertices":12})", R"({"layer":8,"shader":"Main","vertices":6})",
+          R"({"layer":10,"shader":"Main","vertices":6})", R"({"layer":14,"shader":"Main","vertices":6})",
+          R"({"layer":21,"shader":"Main","vertices":78})"})
     {
         EXPECT_NE(world.find(draw), std::string::npos) << draw << " in " << world;
     }

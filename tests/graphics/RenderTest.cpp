@@ -138,7 +138,7 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     std::stringstream text;
     text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
     std::string broken = text.str();
-    broken.replace(broken.find("FragColour = texture(Texture, vTexCoord) * vTint"), 10, "FragColour = nonsense(");
+    broken.replace(broken.find("FragColour = clamp(texture(Texture, vTexCoord) * vTint"), 10, "FragColour = nonsense(");
     fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
     std::ofstream(dir / "Data/FX/TextureMap.fx") << broken;
 
@@ -155,6 +155,45 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
     }
     EXPECT_NE(log.find("shader PS_Main did not compile"), std::string::npos) << log;
     EXPECT_NE(log.find("goes on without drawing"), std::string::npos) << log;
+}
+
+// An effect file without the plain shader (an older one) draws every sprite with PS_Main, and says so.
+TEST(ShaderErrorTest, WithoutThePlainShaderTheMainOneDrawsEverything)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_plain_" + std::to_string(::getpid()));
+    fs::remove_all(dir);
+    fs::copy(SourcePath("tests/data/gfx"), dir, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
+    std::stringstream text;
+    text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
+    std::string effect = text.str();
+    effect.replace(effect.find("@entry PS_Plain"), 15, "@entry PS_Unused");
+    fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
+    std::ofstream(dir / "Data/FX/TextureMap.fx") << effect;
+
+    Core core;
+    ::testing::internal::CaptureStderr();
+    StartWindowed(core, dir.string(), "Level_Render");
+    core.m_Graphics->m_FadeValue = 1.0f;
+    core.m_Graphics->Update(0.017f);
+    std::string log = ::testing::internal::GetCapturedStderr();
+    Image picture;
+    bool drawn = core.m_Graphics->Device().ReadBackBuffer(picture);
+    Stop(core);
+    fs::remove_all(dir);
+    if (log.find("no OpenGL") != std::string::npos || log.find("no window to draw into") != std::string::npos)
+    {
+        GTEST_SKIP() << "no OpenGL context with this video driver";
+    }
+    EXPECT_NE(log.find("shader PS_Plain is missing"), std::string::npos) << log;
+    EXPECT_EQ(log.find("goes on without drawing"), std::string::npos) << log;
+    ASSERT_TRUE(drawn);
+    size_t lit = 0;
+    for (size_t i = 0; i < picture.Pixels.size(); i += 4)
+    {
+        lit += picture.Pixels[i] + picture.Pixels[i + 1] + picture.Pixels[i + 2] > 60 ? 1 : 0;
+    }
+    EXPECT_GT(lit, picture.Pixels.size() / 4 / 10) << "the level's sprites are drawn";
 }
 
 // A broken atlas gets one log line and leaves its own layer empty: the layers after it keep their textures.

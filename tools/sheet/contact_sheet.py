@@ -14,7 +14,15 @@ import tempfile
 from PIL import Image, ImageDraw, ImageFont
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-DEFAULT_LEVELS = ["Level_01", "Level_02", "Level_03", "Level_04", "Level_Bear"]
+
+
+def campaign_levels():
+    """The playable levels in play order: the level files of Resources/Data/Levels in name order, without the
+    start-up screens and the menu ("Level_00_*"); a map and a text file of one name are one level."""
+    folder = os.path.join(ROOT, "Resources", "Data", "Levels")
+    stems = {os.path.splitext(name)[0] for name in os.listdir(folder)
+             if os.path.splitext(name)[1] in (".json", ".tmx", ".tmj")}
+    return sorted(stem for stem in stems if not stem.startswith("Level_00"))
 
 
 def font(size):
@@ -78,7 +86,7 @@ def sheet(level, pictures, columns, width, out):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("levels", nargs="*", default=DEFAULT_LEVELS, help="levels (default: the campaign)")
+    parser.add_argument("levels", nargs="*", help="levels (default: the campaign)")
     parser.add_argument("--shots", type=int, default=8, help="pictures per level (default 8)")
     parser.add_argument("--columns", type=int, default=4, help="pictures per row (default 4)")
     parser.add_argument("--width", type=int, default=288, help="width of one picture in pixels (default 288)")
@@ -87,7 +95,7 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
     with tempfile.TemporaryDirectory(prefix="kibbet-sheet-") as folder:
-        for level in args.levels:
+        for level in args.levels or campaign_levels():
             replay = os.path.join(ROOT, "tests", "replays", level + ".txt")
             if not os.path.exists(replay):
                 sys.exit(f"contact-sheet: {level}: no replay {replay}")
