@@ -221,6 +221,17 @@ std::vector<Route> CampaignRoutes()
           {2100, onRoute("33", "\"x\":5850,\"y\":1422")},
           {4100, onRoute("46", "\"x\":13700,\"y\":-128")},
           {6588, {"\"level\":\"Level_07\"", "\"timer\":111.92", "\"control\":false"}}}},
+        // Over the trap and the first pond, the porcupine and the frog, up the geyser, under the dragonflies along
+        // the crumbling ledges, the second trap, the ponds, the geyser to the high marsh and its ponds, then down to
+        // the low banks and up their geysers three times more under dragonflies.
+        {"Level_08",
+         {{600, onRoute("7", "\"x\":1150,\"y\":-128")},
+          {1500, onRoute("21", "\"x\":1150,\"y\":-128")},
+          {2300, onRoute("32", "\"x\":5250,\"y\":222")},
+          {3000, onRoute("42", "\"x\":8000,\"y\":222")},
+          {5000, onRoute("60", "\"x\":13116,\"y\":222")},
+          {7000, onRoute("82", "\"x\":25428,\"y\":222")},
+          {8390, {"\"level\":\"Level_08\"", "\"timer\":142.59", "\"control\":false"}}}},
     };
 }
 
