@@ -129,18 +129,28 @@ TEST_F(RenderTest, FadeZeroIsBlackAndOneIsTheTexture)
     ExpectColour(490, 360, {255, 0, 0}, "faded in");
 }
 
-TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
+// A copy of the drawing test data whose effect file has one piece of text replaced (the copy's effect file is
+// written in place of the link to the real one, which must stay intact).
+std::filesystem::path EditedEffectData(const std::string& name, const std::string& find, const std::string& with)
 {
     namespace fs = std::filesystem;
-    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_fx_" + std::to_string(::getpid()));
+    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::copy(SourcePath("tests/data/gfx"), dir, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
     std::stringstream text;
     text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
-    std::string broken = text.str();
-    broken.replace(broken.find("FragColour = clamp(texture(Texture, vTexCoord) * vTint"), 10, "FragColour = nonsense(");
-    fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
-    std::ofstream(dir / "Data/FX/TextureMap.fx") << broken;
+    std::string effect = text.str();
+    effect.replace(effect.find(find), find.size(), with);
+    fs::remove(dir / "Data/FX/TextureMap.fx");
+    std::ofstream(dir / "Data/FX/TextureMap.fx") << effect;
+    return dir;
+}
+
+TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
+{
+    namespace fs = std::filesystem;
+    fs::path dir = EditedEffectData("fx", "FragColour = clamp(texture(Texture, vTexCoord) * vTint",
+                                    "FragColour = nonsense(texture(Texture, vTexCoord) * vTint");
 
     Core core;
     ::testing::internal::CaptureStderr();
@@ -161,15 +171,7 @@ TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
 TEST(ShaderErrorTest, WithoutThePlainShaderTheMainOneDrawsEverything)
 {
     namespace fs = std::filesystem;
-    fs::path dir = fs::path(::testing::TempDir()) / ("kibbet_plain_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::copy(SourcePath("tests/data/gfx"), dir, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-    std::stringstream text;
-    text << std::ifstream(SourcePath("Resources/Data/FX/TextureMap.fx")).rdbuf();
-    std::string effect = text.str();
-    effect.replace(effect.find("@entry PS_Plain"), 15, "@entry PS_Unused");
-    fs::remove(dir / "Data/FX/TextureMap.fx"); // a link to the real shader, which must stay intact
-    std::ofstream(dir / "Data/FX/TextureMap.fx") << effect;
+    fs::path dir = EditedEffectData("plain", "@entry PS_Plain", "@entry PS_Unused");
 
     Core core;
     ::testing::internal::CaptureStderr();
