@@ -89,6 +89,10 @@ public:
         SDL_EventState(SDL_DROPFILE, SDL_ENABLE);
         SDL_StartTextInput();
         SetIcon(m_Window, iconPath);
+        // An offscreen window has no desktop and never gets the keyboard; it counts as focused, as a run
+        // without a window does, so an unattended run plays instead of pausing at once.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        m_AlwaysFocused = driver != nullptr && std::string(driver) == "offscreen";
     }
 
     ~SdlWindow() override
@@ -131,7 +135,8 @@ public:
 
     bool HasFocus() const override
     {
-        return m_Window != nullptr && (SDL_GetWindowFlags(m_Window) & SDL_WINDOW_INPUT_FOCUS) != 0;
+        return m_Window != nullptr &&
+               (m_AlwaysFocused || (SDL_GetWindowFlags(m_Window) & SDL_WINDOW_INPUT_FOCUS) != 0);
     }
 
     void* NativeHandle() const override { return m_Window; }
@@ -287,6 +292,7 @@ private:
     int m_Width;
     int m_Height;
     bool m_VideoStarted = false;
+    bool m_AlwaysFocused = false;
     bool m_DropInProgress = false;
 };
 
