@@ -41,13 +41,13 @@ void GameLogic::Initialize()
     m_LevelManager.m_LevelFiles = ListLevelFiles(ResourcePath("Data/Levels"));
     if (!m_StartLevel.empty())
     {
+        // Its pictures are decoded while the other systems load.
+        m_LevelManager.PrepareTexturesFor(m_StartLevel);
         return;
     }
     m_LevelManager.ChangeLevel("Level_00_Load");
     if (m_Core != nullptr && m_Core->m_Graphics != nullptr)
     {
-        // The start-up screens need few textures: the rest load behind them.
-        m_Core->m_Graphics->m_LoadBehindStart = true;
         m_Core->m_Graphics->m_FadeValue = 1.0f;
         m_Core->m_Graphics->m_FadeTimer = 0.0f;
     }

@@ -7,6 +7,7 @@
 #include "engine/Paths.h"
 #include "gameflow/GameLogic.h"
 #include "gameflow/ILevel.h"
+#include "gameflow/LevelTextures.h"
 #include "graphics/Camera.h"
 #include "graphics/Graphics.h"
 #include "input/Input.h"
@@ -84,10 +85,7 @@ void LevelManager::ChangeLevel(const std::string& name)
         }
         m_CurrentLevelName = name;
         const SteadyClock::time_point started = SteadyClock::now();
-        if (CORE != nullptr && CORE->m_Graphics != nullptr && !m_CurrentLevel->LetsTexturesStream())
-        {
-            CORE->m_Graphics->LoadAllTextures();
-        }
+        ChooseTextures();
         const double textures = MillisecondsSince(started);
         LoadLevelFile();
         const double file = MillisecondsSince(started) - textures;
@@ -95,6 +93,46 @@ void LevelManager::ChangeLevel(const std::string& name)
         const double total = MillisecondsSince(started);
         LogLevelTiming("level " + name + " loaded in " + Fixed(total, 1) + " ms (textures " + Fixed(textures, 1) +
                        ", file " + Fixed(file, 1) + ", start " + Fixed(total - textures - file, 1) + ")");
+    }
+}
+
+void LevelManager::ChooseTextures()
+{
+    Graphics* graphics = CORE != nullptr ? CORE->m_Graphics : nullptr;
+    if (graphics == nullptr)
+    {
+        return;
+    }
+    m_CurrentLayers = LevelTextureLayers(m_CurrentLevelName);
+    std::vector<std::set<int>> keep{m_CurrentLayers};
+    if (!GameLogic::IsPlayableLevel(m_CurrentLevelName))
+    {
+        // The start-up screens follow one another into the menu, which most often starts the first level.
+        for (const char* name : {"Level_00_Splash", "Level_00_Menu"})
+        {
+            keep.push_back(LevelTextureLayers(name));
+        }
+        for (const std::string& file : m_LevelFiles)
+        {
+            if (GameLogic::IsPlayableLevel(PathParts(file).FileName))
+            {
+                keep.push_back(LevelTextureLayers(PathParts(file).FileName));
+                break;
+            }
+        }
+    }
+    graphics->KeepTextures(keep);
+    if (!m_CurrentLevel->LetsTexturesStream())
+    {
+        graphics->LoadTextures(m_CurrentLayers);
+    }
+}
+
+void LevelManager::PrepareTexturesFor(const std::string& nextLevel)
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    {
+        CORE->m_Graphics->KeepTextures({m_CurrentLayers, LevelTextureLayers(nextLevel)});
     }
 }
 

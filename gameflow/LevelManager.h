@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,9 @@ public:
     std::string GetCurrentLevelName() const { return m_CurrentLevelName; }
     // The file the current level was last read from (empty before the first level).
     const std::string& CurrentLevelFile() const { return m_CurrentLevelFile; }
+    // Keeps the textures the current level draws and decodes those of the named level ahead (behind an exit
+    // walk or a menu), so its start waits for none of them.
+    void PrepareTexturesFor(const std::string& nextLevel);
     // Adds a level object under a name (the fixed levels are made this way); the manager owns it.
     void AddLevel(const std::string& name, std::unique_ptr<ILevel> level);
 
@@ -47,12 +51,17 @@ public:
 
 private:
     std::string m_CurrentLevelFile;
+    // The texture layers the current level draws.
+    std::set<int> m_CurrentLayers;
 
     // Has the Factory read the current level's file, then gives the level its track and camera lock and the
     // camera its target, the hero.
     void LoadLevelFile();
     // False (each fault logged) when the level's file is a map that does not read, so the level is not started.
     bool LevelFileReads(const std::string& name) const;
+    // Keeps the textures of the level being entered and loads those missing, unless it lets them stream; the
+    // start-up screens and the menu also keep those of the screens around them and of the first level.
+    void ChooseTextures();
     // Clears the flow state of the level left, then runs the current level's Load and Initialize.
     void StartCurrentLevel();
 };

@@ -18,7 +18,10 @@ void Level_Generic::Load()
     {
         return;
     }
-    if (CORE->m_Factory != nullptr)
+    // The loading screen shows its picture alone.
+    const bool playable = CORE->m_GameLogic == nullptr ||
+                          GameLogic::IsPlayableLevel(CORE->m_GameLogic->m_LevelManager.GetCurrentLevelName());
+    if (CORE->m_Factory != nullptr && playable)
     {
         CORE->m_Factory->LoadHUD();
     }

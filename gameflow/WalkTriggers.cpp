@@ -80,6 +80,7 @@ void GameLogic::ExitVolumeTouched()
     if (WalkVolume(ScriptedWalk::Exit, m_Flow.ExitVolumes))
     {
         LogLevelTiming("exit walk of " + m_LevelManager.GetCurrentLevelName() + " begins");
+        m_LevelManager.PrepareTexturesFor(m_LevelManager.NextLevelName());
         StartFade(FadeDirection::Out, 2.0f);
         return;
     }

@@ -17,7 +17,7 @@ namespace Framework
 namespace
 {
 const std::string kBlankGlyph = "Char_Arrow_2";
-const std::string kGlyphType = "PrimaryFont";
+const std::string kGlyphType = FontComponent::GlyphType;
 
 enum class WidthClass
 {

@@ -26,6 +26,8 @@ public:
     void DescribeFields(FieldList& fields) override;
     // The type name objects hold it under and data files call its blocks by.
     static constexpr const char* TypeName = "FontComponent";
+    // The object type each character is drawn as.
+    static constexpr const char* GlyphType = "PrimaryFont";
 
     std::string GetName() const override { return TypeName; }
 

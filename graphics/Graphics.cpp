@@ -9,6 +9,7 @@
 #include "graphics/ResourceManager.h"
 #include "input/Input.h"
 #include "platform/FileSystem.h"
+#include "platform/Image.h"
 #include "platform/Log.h"
 #include "platform/Window.h"
 
@@ -78,11 +79,6 @@ void Graphics::CreateDevice()
     m_Device->SetViewport(
         ComputeViewport(static_cast<float>(m_BackBufferWidth), static_cast<float>(m_BackBufferHeight), m_TargetAspect));
     std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
-    // The layers after the first are decoded on a worker thread while this one starts up; Load takes them.
-    if (textures.size() > 1)
-    {
-        m_Device->PrefetchTextures(std::vector<std::string>(textures.begin() + 1, textures.end()));
-    }
     if (!m_Device->CompileShaders(ResourcePath("Data/FX/TextureMap.fx")))
     {
         Log("graphics: the shaders did not compile; the game goes on without drawing");
@@ -107,24 +103,40 @@ void Graphics::CreateDevice()
     }
     m_Batch.reserve(static_cast<size_t>(m_MaxQuads) * 6);
     m_DeviceReady = true;
+    if (m_Streaming)
+    {
+        m_TextureFiles = textures;
+        m_PendingTextures = textures;
+        m_PendingTextures[0].clear();
+        m_Kept.assign(textures.size(), true);
+        m_TextureBytes.assign(textures.size(), 0);
+        for (size_t layer = 0; layer < textures.size(); ++layer)
+        {
+            int width = 0;
+            int height = 0;
+            if (ReadImageSize(textures[layer], width, height))
+            {
+                m_TextureBytes[layer] = static_cast<size_t>(width) * static_cast<size_t>(height) * 4u;
+            }
+        }
+    }
 }
 
 void Graphics::Load()
 {
-    std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
-    if (m_Streaming && m_DeviceReady)
+    if (m_Streaming)
     {
-        m_PendingTextures = textures;
-        m_PendingTextures[0].clear();
-        if (!m_LoadBehindStart)
-        {
-            LoadAllTextures();
-        }
+        // Without a level to choose what it keeps, every texture is decoded on a worker while the game runs.
+        m_PrefetchDue = m_PrefetchDue || !m_KeepChosen;
     }
-    // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
-    for (size_t i = 1; i < textures.size() && m_DeviceReady && !m_Streaming; ++i)
+    else if (m_DeviceReady)
     {
-        m_Device->LoadTexture(textures[i]);
+        // A device that only appends skips a file that fails (it logs it), so every later texture moves down.
+        std::vector<std::string> textures = ListFilesSorted(ResourcePath("Textures"), ".png");
+        for (size_t i = 1; i < textures.size(); ++i)
+        {
+            m_Device->LoadTexture(textures[i]);
+        }
     }
     if (m_Core != nullptr && m_Core->m_ResourceManager != nullptr)
     {
@@ -190,39 +202,140 @@ void Graphics::Update(float dt)
     {
         m_Device->Present();
     }
+    if (m_PrefetchDue && m_DeviceReady)
+    {
+        PrefetchKeptTextures(m_PrefetchOrder);
+        m_PrefetchDue = false;
+    }
     if (m_Core != nullptr && m_Core->m_Input != nullptr && m_Core->m_Input->IsKeyTriggered(kF12))
     {
         SaveNumberedScreenshot();
     }
 }
 
+bool Graphics::LayerDrawn(int layer) const
+{
+    auto sprites = m_SpriteLayers.find(layer);
+    auto shapes = m_ShapeLayers.find(layer);
+    return (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
+           (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
+           (layer == m_ParticleLayer && !m_Emitters.empty());
+}
+
 void Graphics::StreamTextures()
 {
-    bool inOrder = false;
+    FreeUnkeptTextures();
     for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
     {
         if (m_PendingTextures[layer].empty())
         {
             continue;
         }
-        const int index = static_cast<int>(layer);
-        auto sprites = m_SpriteLayers.find(index);
-        auto shapes = m_ShapeLayers.find(index);
-        bool drawn = (sprites != m_SpriteLayers.end() && !sprites->second.empty()) ||
-                     (shapes != m_ShapeLayers.end() && !shapes->second.empty()) ||
-                     (index == m_ParticleLayer && !m_Emitters.empty());
-        // A layer with something to draw waits for its texture; of the others, the next one is loaded
-        // once its picture is decoded, one a frame, so the start-up screens keep their pace.
-        if (drawn || (!inOrder && m_Device->PictureReady(m_PendingTextures[layer])))
+        // One kept texture a frame is loaded once its picture is decoded, so the screens on show keep their
+        // pace (a layer with something in view loads as it is drawn).
+        if (m_Kept[layer] && m_Device->PictureReady(m_PendingTextures[layer]))
         {
-            inOrder = inOrder || !drawn;
-            LoadPendingTexture(index);
-        }
-        else
-        {
-            inOrder = true;
+            LoadPendingTexture(static_cast<int>(layer));
+            return;
         }
     }
+}
+
+void Graphics::FreeUnkeptTextures()
+{
+    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
+    {
+        const int index = static_cast<int>(layer);
+        if (!m_Kept[layer] && m_PendingTextures[layer].empty() && !LayerDrawn(index) &&
+            m_Device->TextureBytes(index) >= m_FreeTexturesFrom)
+        {
+            m_Device->ReleaseTexture(layer);
+            m_PendingTextures[layer] = m_TextureFiles[layer];
+        }
+    }
+}
+
+void Graphics::KeepTextures(const std::vector<std::set<int>>& layers)
+{
+    for (size_t layer = 0; layer < m_Kept.size(); ++layer)
+    {
+        const int index = static_cast<int>(layer);
+        m_Kept[layer] = std::any_of(layers.begin(), layers.end(),
+                                    [index](const std::set<int>& set) { return set.count(index) != 0; });
+    }
+    m_PrefetchOrder = layers;
+    m_PrefetchDue = true;
+    m_KeepChosen = true;
+}
+
+void Graphics::PrefetchKeptTextures(const std::vector<std::set<int>>& order)
+{
+    std::vector<std::string> paths;
+    auto add = [this, &paths](size_t layer)
+    {
+        const std::string& path = m_PendingTextures[layer];
+        if (m_Kept[layer] && !path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end())
+        {
+            paths.push_back(path);
+        }
+    };
+    for (const std::set<int>& set : order)
+    {
+        for (int layer : LargestFirst(set))
+        {
+            add(static_cast<size_t>(layer));
+        }
+    }
+    std::set<int> all;
+    for (int layer = 0; layer < static_cast<int>(m_PendingTextures.size()); ++layer)
+    {
+        all.insert(layer);
+    }
+    for (int layer : LargestFirst(all))
+    {
+        add(static_cast<size_t>(layer));
+    }
+    if (m_DeviceReady)
+    {
+        m_Device->PrefetchTextures(paths);
+    }
+}
+
+void Graphics::LoadTextures(const std::set<int>& layers)
+{
+    for (int layer : LargestFirst(layers))
+    {
+        LoadPendingTexture(layer);
+    }
+}
+
+std::vector<int> Graphics::LargestFirst(const std::set<int>& layers) const
+{
+    std::vector<int> out;
+    for (int layer : layers)
+    {
+        if (layer >= 0 && static_cast<size_t>(layer) < m_TextureBytes.size())
+        {
+            out.push_back(layer);
+        }
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [this](int a, int b)
+                     { return m_TextureBytes[static_cast<size_t>(a)] > m_TextureBytes[static_cast<size_t>(b)]; });
+    return out;
+}
+
+std::set<int> Graphics::LoadedTextures() const
+{
+    std::set<int> loaded;
+    for (int layer = 0; layer < static_cast<int>(m_TextureFiles.size()); ++layer)
+    {
+        if (m_Device->TextureBytes(layer) > 0)
+        {
+            loaded.insert(layer);
+        }
+    }
+    return loaded;
 }
 
 void Graphics::LoadAllTextures()

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -43,10 +44,21 @@ public:
 
     // Creates the device, then goes full screen (unless started windowed) at the chosen resolution.
     void Initialize() override;
-    // Loads the textures after the first and finds the particle layer.
+    // Starts decoding the textures still missing ahead (unless KeepTextures chose some) and finds the particle
+    // layer.
     void Load() override;
-    // Loads every texture still missing (a level about to start waits for them).
+    // Loads every texture still missing.
     void LoadAllTextures();
+    // From now on keeps the textures of these layers loaded and decodes the missing ones ahead on a worker.
+    // Another layer's texture is freed once nothing is drawn in it (small ones stay) and is loaded again
+    // when something is. Until the first call every texture is kept.
+    // The missing ones are decoded in the order of the sets (the level on show, then those to come), each
+    // set largest first.
+    void KeepTextures(const std::vector<std::set<int>>& layers);
+    // Loads the missing textures of these layers now (a level about to start waits for them).
+    void LoadTextures(const std::set<int>& layers);
+    // The layers whose textures are loaded now.
+    std::set<int> LoadedTextures() const;
     // Applies the window's focus to the display before the first frame.
     void BeforeFirstFrame() override;
     // Draws and presents one frame.
@@ -103,9 +115,9 @@ public:
     // The viewport for a back buffer of w x h that keeps the aspect ratio, with bars on two sides.
     static ViewportRect ComputeViewport(float w, float h, float aspect);
 
-    // Set before Load: the textures after the first load while the game runs (if the device can), each
-    // before anything is drawn with it, instead of all in Load.
-    bool m_LoadBehindStart = false;
+    // Textures smaller than this stay loaded once loaded (the grounds, the particles, the hero): freeing them
+    // saves little, and whatever a level spawns in them would wait for them to be decoded again.
+    size_t m_FreeTexturesFrom = 2u << 20;
     float m_SpriteAlpha = 1.0f;
     float m_SpriteChannelB = 1.0f;
     unsigned m_BackBufferWidth = 0;
@@ -129,8 +141,17 @@ public:
 
 private:
     void CreateDevice();
-    // Loads the textures still missing of the layers with something to draw, and at most one other.
+    // Loads at most one missing kept texture whose picture is decoded; frees the textures no longer kept.
     void StreamTextures();
+    // The layers largest picture first.
+    std::vector<int> LargestFirst(const std::set<int>& layers) const;
+    // Frees the large textures of the layers neither kept nor drawn in.
+    void FreeUnkeptTextures();
+    // Something is registered to be drawn in layer.
+    bool LayerDrawn(int layer) const;
+    // Has the device decode the missing textures of the kept layers ahead: those of the sets in their order,
+    // then the other kept ones, each largest first.
+    void PrefetchKeptTextures(const std::vector<std::set<int>>& order);
     // Loads the texture of layer if it is still missing.
     void LoadPendingTexture(int layer);
     void DrawLayers(float dt);
@@ -168,8 +189,19 @@ private:
     bool m_HadFocus = false;
     // The device takes textures in any order: those after the first are loaded while the game runs.
     bool m_Streaming = false;
-    // By layer, the picture file still to load into it (empty when loaded or tried).
+    // By layer, the picture file still to load into it (empty when loaded or tried), and its picture file.
     std::vector<std::string> m_PendingTextures;
+    std::vector<std::string> m_TextureFiles;
+    // By layer, whether its texture is kept loaded (KeepTextures).
+    std::vector<bool> m_Kept;
+    // By layer, the bytes of its decoded picture (read from the file's header), which orders loading: the
+    // largest first, while the fewest textures are in memory beside it.
+    std::vector<size_t> m_TextureBytes;
+    // The order KeepTextures asked for, handed to the device once the frame on show is presented (so decoding
+    // ahead does not slow it), and whether it still has to be.
+    std::vector<std::set<int>> m_PrefetchOrder;
+    bool m_PrefetchDue = false;
+    bool m_KeepChosen = false;
     std::vector<Vertex> m_Batch;
     // The solid cells of the large sprite being drawn, and its cells before the covers cut them.
     std::vector<Vertex> m_Solid;

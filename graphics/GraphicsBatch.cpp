@@ -78,6 +78,13 @@ void Graphics::DrawLayers(float dt)
         {
             PlaceSprites(sprites->second, i, dt);
         }
+        // A layer with something in view waits for its texture.
+        auto shapes = m_ShapeLayers.find(i);
+        if (!m_Placed[static_cast<size_t>(i)].Sprites.empty() ||
+            (shapes != m_ShapeLayers.end() && !shapes->second.empty()) || (i == m_ParticleLayer && !m_Emitters.empty()))
+        {
+            LoadPendingTexture(i);
+        }
     }
     FindCovers();
     for (int i = 0; i < layers; ++i)

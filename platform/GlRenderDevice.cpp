@@ -238,7 +238,12 @@ public:
 
     void PrefetchTextures(const std::vector<std::string>& paths) override
     {
-        m_Prefetch = std::make_unique<ImagePrefetch>(paths);
+        if (m_Prefetch == nullptr)
+        {
+            m_Prefetch = std::make_unique<ImagePrefetch>(paths);
+            return;
+        }
+        m_Prefetch->Request(paths);
     }
 
     bool LoadTexture(const std::string& path) override
@@ -283,7 +288,29 @@ public:
         return true;
     }
 
-    bool PictureReady(const std::string& path) override { return m_Prefetch == nullptr || m_Prefetch->Ready(path); }
+    bool PictureReady(const std::string& path) override { return m_Prefetch != nullptr && m_Prefetch->Ready(path); }
+
+    void ReleaseTexture(size_t slot) override
+    {
+        if (slot >= m_Textures.size() || m_Textures[slot].Name == 0)
+        {
+            return;
+        }
+        glDeleteTextures(1, &m_Textures[slot].Name);
+        Texture empty;
+        empty.Mipmapped = m_Textures[slot].Mipmapped;
+        m_Textures[slot] = std::move(empty);
+    }
+
+    size_t TextureBytes(int texture) const override
+    {
+        if (texture < 0 || static_cast<size_t>(texture) >= m_Textures.size())
+        {
+            return 0;
+        }
+        const Texture& entry = m_Textures[static_cast<size_t>(texture)];
+        return entry.Name == 0 ? 0 : static_cast<size_t>(entry.Width) * static_cast<size_t>(entry.Height) * 4u;
+    }
 
     size_t TextureCount() const override { return m_Textures.size(); }
 
@@ -529,6 +556,8 @@ private:
     struct Texture
     {
         GLuint Name = 0;
+        int Width = 0;
+        int Height = 0;
         bool Opaque = false;
         // Has mipmaps, or (not loaded yet) gets them when it is loaded.
         bool Mipmapped = false;
@@ -545,20 +574,8 @@ private:
         {
             return false;
         }
-        std::optional<DecodedImage> prefetched;
-        if (m_Prefetch != nullptr)
-        {
-            prefetched = m_Prefetch->Take(path);
-            if (!prefetched)
-            {
-                // Wanted before its turn: decoded here, and the worker leaves it out.
-                m_Prefetch->Drop(path);
-            }
-            if (m_Prefetch->Exhausted())
-            {
-                m_Prefetch.reset();
-            }
-        }
+        // A picture the worker has not reached is decoded here, and the worker leaves it out.
+        std::optional<DecodedImage> prefetched = m_Prefetch != nullptr ? m_Prefetch->Take(path) : std::nullopt;
         DecodedImage image = prefetched ? std::move(*prefetched) : DecodeImageFile(path);
         if (image.Pixels == nullptr)
         {
@@ -566,6 +583,8 @@ private:
             return false;
         }
         texture.Opaque = image.Opaque;
+        texture.Width = image.Width;
+        texture.Height = image.Height;
         texture.Coverage = std::move(image.Coverage);
         glGenTextures(1, &texture.Name);
         glBindTexture(GL_TEXTURE_2D, texture.Name);
@@ -631,7 +650,7 @@ private:
     std::array<GLint, 4> m_MatrixSlots{-1, -1, -1, -1};
     std::array<float, 16> m_Matrix{};
     std::vector<Texture> m_Textures;
-    // Decodes the textures still to come on a worker thread; kept until the device goes.
+    // Decodes the textures asked for ahead on a worker thread; made by the first request, kept until the device goes.
     std::unique_ptr<ImagePrefetch> m_Prefetch;
     bool m_Blending = true;
     // The frame is drawn straight into the window (it has the back buffer's size), not into m_Fbo.

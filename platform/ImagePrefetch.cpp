@@ -1,5 +1,11 @@
 #include "platform/ImagePrefetch.h"
 
+#include <algorithm>
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace Framework
 {
 
@@ -7,9 +13,10 @@ namespace
 {
 // Decoded pictures waiting for the caller, besides the one being decoded.
 constexpr size_t kMaxWaiting = 1;
+constexpr int kWorkerNice = 0;
 } // namespace
 
-ImagePrefetch::ImagePrefetch(std::vector<std::string> paths) : m_Paths(std::move(paths))
+ImagePrefetch::ImagePrefetch(std::vector<std::string> paths) : m_Queue(paths.begin(), paths.end())
 {
     m_Worker = std::thread([this] { Run(); });
 }
@@ -26,88 +33,86 @@ ImagePrefetch::~ImagePrefetch()
 
 void ImagePrefetch::Run()
 {
-    for (size_t i = 0; i < m_Paths.size(); ++i)
+    // Decoding ahead gives way to drawing the frames on show; whoever waits for a picture leaves the worker
+    // the processor anyway.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kWorkerNice);
+    std::unique_lock<std::mutex> lock(m_Mutex);
+    for (;;)
     {
+        m_Changed.wait(lock, [this] { return m_Stop || (!m_Queue.empty() && m_Ready.size() < kMaxWaiting); });
+        if (m_Stop)
         {
-            std::unique_lock<std::mutex> lock(m_Mutex);
-            m_Changed.wait(lock, [this] { return m_Stop || m_Ready.size() < kMaxWaiting; });
-            if (m_Stop)
+            return;
+        }
+        m_Decoding = m_Queue.front();
+        m_Queue.pop_front();
+        m_DecodingUnwanted = false;
+        const std::string path = m_Decoding;
+        lock.unlock();
+        DecodedImage image = DecodeImageFile(path);
+        lock.lock();
+        if (!m_DecodingUnwanted)
+        {
+            m_Ready[path] = std::move(image);
+        }
+        m_Decoding.clear();
+        m_Changed.notify_all();
+    }
+}
+
+void ImagePrefetch::Request(const std::vector<std::string>& paths)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_Mutex);
+        auto listed = [&paths](const std::string& path)
+        { return std::find(paths.begin(), paths.end(), path) != paths.end(); };
+        for (auto it = m_Ready.begin(); it != m_Ready.end();)
+        {
+            it = listed(it->first) ? std::next(it) : m_Ready.erase(it);
+        }
+        m_DecodingUnwanted = !m_Decoding.empty() && !listed(m_Decoding);
+        m_Queue.clear();
+        for (const std::string& path : paths)
+        {
+            if (path != m_Decoding && m_Ready.count(path) == 0)
             {
-                return;
+                m_Queue.push_back(path);
             }
         }
-        bool dropped = false;
-        {
-            std::lock_guard<std::mutex> lock(m_Mutex);
-            dropped = m_Dropped.count(m_Paths[i]) != 0;
-        }
-        // A dropped picture keeps its place in the queue, without pixels.
-        DecodedImage image = dropped ? DecodedImage() : DecodeImageFile(m_Paths[i]);
-        {
-            std::lock_guard<std::mutex> lock(m_Mutex);
-            m_Ready.push_back(std::move(image));
-        }
-        m_Changed.notify_all();
     }
-}
-
-bool ImagePrefetch::Exhausted()
-{
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    return m_Next >= m_Paths.size();
-}
-
-void ImagePrefetch::Drop(const std::string& path)
-{
-    std::lock_guard<std::mutex> lock(m_Mutex);
-    m_Dropped.insert(path);
-}
-
-bool ImagePrefetch::Ready(const std::string& path)
-{
-    std::unique_lock<std::mutex> lock(m_Mutex);
-    PassDropped(lock, false);
-    return m_Next < m_Paths.size() && m_Paths[m_Next] == path && !m_Ready.empty();
-}
-
-void ImagePrefetch::PassDropped(std::unique_lock<std::mutex>& lock, bool wait)
-{
-    bool passed = false;
-    while (m_Next < m_Paths.size() && m_Dropped.count(m_Paths[m_Next]) != 0)
-    {
-        if (m_Ready.empty() && !wait)
-        {
-            break;
-        }
-        m_Changed.wait(lock, [this] { return !m_Ready.empty(); });
-        m_Ready.pop_front();
-        ++m_Next;
-        passed = true;
-    }
-    if (passed)
-    {
-        m_Changed.notify_all();
-    }
+    m_Changed.notify_all();
 }
 
 std::optional<DecodedImage> ImagePrefetch::Take(const std::string& path)
 {
     std::unique_lock<std::mutex> lock(m_Mutex);
-    if (m_Dropped.count(path) == 0)
+    if (m_Decoding == path && !m_DecodingUnwanted)
     {
-        PassDropped(lock, true);
+        m_Changed.wait(lock, [this, &path] { return m_Decoding != path; });
     }
-    if (m_Next >= m_Paths.size() || m_Paths[m_Next] != path)
+    auto found = m_Ready.find(path);
+    if (found == m_Ready.end())
     {
+        m_Queue.erase(std::remove(m_Queue.begin(), m_Queue.end(), path), m_Queue.end());
         return std::nullopt;
     }
-    m_Changed.wait(lock, [this] { return !m_Ready.empty(); });
-    DecodedImage image = std::move(m_Ready.front());
-    m_Ready.pop_front();
-    ++m_Next;
+    DecodedImage image = std::move(found->second);
+    m_Ready.erase(found);
     lock.unlock();
     m_Changed.notify_all();
     return image;
+}
+
+bool ImagePrefetch::Ready(const std::string& path)
+{
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    return m_Ready.count(path) != 0;
+}
+
+bool ImagePrefetch::Idle()
+{
+    std::lock_guard<std::mutex> lock(m_Mutex);
+    return m_Queue.empty() && m_Decoding.empty() && m_Ready.empty();
 }
 
 } // namespace Framework

@@ -4,9 +4,9 @@
 
 #include <condition_variable>
 #include <deque>
+#include <map>
 #include <mutex>
 #include <optional>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -14,40 +14,39 @@
 namespace Framework
 {
 
-// Decodes a list of picture files, in order, on a worker thread while the caller does other work. The
-// worker stays at most one picture ahead of the caller, so at most two decoded pictures wait in memory.
+// Decodes picture files on a worker thread, in the order asked, while the caller does other work. The worker
+// stays at most one picture ahead of the caller, so at most two decoded pictures wait in memory.
 class ImagePrefetch
 {
 public:
     // Starts decoding paths in order at once.
-    explicit ImagePrefetch(std::vector<std::string> paths);
+    explicit ImagePrefetch(std::vector<std::string> paths = {});
     // Stops the worker after the picture it is decoding.
     ~ImagePrefetch();
     ImagePrefetch(const ImagePrefetch&) = delete;
     ImagePrefetch& operator=(const ImagePrefetch&) = delete;
 
-    // The decoded picture of path when path is the next file of the list (waits for it; null pixels when
-    // it did not decode); nothing when it is not, and the caller decodes it itself.
+    // From now on decodes these, in order, instead of what was asked before: a picture being decoded or
+    // decoded already stays if it is listed and is forgotten if not. Never waits for the worker.
+    void Request(const std::vector<std::string>& paths);
+    // The decoded picture of path (null pixels when it did not decode): at once when it is decoded, after a
+    // wait while the worker decodes it. Nothing when it is only queued or not asked for: the caller decodes it
+    // itself, and the worker leaves it out.
     std::optional<DecodedImage> Take(const std::string& path);
-    // Every picture of the list has been taken.
-    bool Exhausted();
-    // The caller decodes path itself (it was needed before its turn): the worker leaves it out, and Take
-    // goes past it.
-    void Drop(const std::string& path);
     // Take(path) would hand over a decoded picture at once.
     bool Ready(const std::string& path);
+    // Nothing is queued, being decoded or waiting to be taken.
+    bool Idle();
 
 private:
     void Run();
-    // Goes past the dropped pictures at the front of the list; with wait, also past those not yet passed by
-    // the worker. Called with the lock held.
-    void PassDropped(std::unique_lock<std::mutex>& lock, bool wait);
 
-    std::vector<std::string> m_Paths;
-    // Index in m_Paths of the next picture Take hands out.
-    size_t m_Next = 0;
-    std::deque<DecodedImage> m_Ready;
-    std::set<std::string> m_Dropped;
+    std::deque<std::string> m_Queue;
+    // The picture the worker decodes now (empty when none).
+    std::string m_Decoding;
+    // Set when the picture being decoded was taken off the list meanwhile: it is thrown away when done.
+    bool m_DecodingUnwanted = false;
+    std::map<std::string, DecodedImage> m_Ready;
     bool m_Stop = false;
     std::mutex m_Mutex;
     std::condition_variable m_Changed;

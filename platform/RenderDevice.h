@@ -52,8 +52,8 @@ public:
     virtual bool Create(int backBufferWidth, int backBufferHeight) = 0;
     // Compiles the four entry points of the effect file; false (errors on standard error) on failure.
     virtual bool CompileShaders(const std::string& effectPath) = 0;
-    // Names the files LoadTexture will be asked for next, in this order, so the device may decode them
-    // ahead on another thread.
+    // Names the files LoadTexture or LoadTextureAt will be asked for next, in this order, so the device may
+    // decode them ahead on another thread; replaces the files named before.
     virtual void PrefetchTextures(const std::vector<std::string>& paths) { (void)paths; }
     // Appends a texture read from a picture file; false, and nothing appended, on failure. Textures have no
     // mipmaps until UseMipmaps asks for them.
@@ -72,6 +72,15 @@ public:
         (void)slot;
         (void)path;
         return false;
+    }
+    // Frees the texture in a slot that ReserveTextures made; it draws nothing until LoadTextureAt fills it
+    // again, with the mipmaps it had.
+    virtual void ReleaseTexture(size_t slot) { (void)slot; }
+    // Bytes of a loaded texture's picture (0 when it is not loaded or the device does not know).
+    virtual size_t TextureBytes(int texture) const
+    {
+        (void)texture;
+        return 0;
     }
     // LoadTexture(path) would not wait for the picture to be decoded.
     virtual bool PictureReady(const std::string& path)

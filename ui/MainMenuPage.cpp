@@ -4,6 +4,7 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
+#include "gameflow/GameLogic.h"
 #include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 
@@ -31,6 +32,11 @@ void MainMenuPage::Prepare()
         return;
     }
     const std::string furthest = ReachedLevels().back();
+    if (CORE->m_GameLogic != nullptr)
+    {
+        // Continue starts there: its pictures are decoded while the menu shows.
+        CORE->m_GameLogic->m_LevelManager.PrepareTexturesFor(furthest);
+    }
     // The key that chose the level must not count as a jump in it.
     MenuItem resume{"Continue",
                     [furthest](Menu&)

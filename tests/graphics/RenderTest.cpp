@@ -2,6 +2,7 @@
 
 #include "data/Factory.h"
 #include "data/GameObjectComposition.h"
+#include "data/Transform.h"
 #include "graphics/Camera.h"
 #include "graphics/Emitter.h"
 #include "graphics/Graphics.h"
@@ -127,6 +128,37 @@ TEST_F(RenderTest, FadeZeroIsBlackAndOneIsTheTexture)
     core.m_Graphics->StartFade(1, 0.017f);
     Render();
     ExpectColour(490, 360, {255, 0, 0}, "faded in");
+}
+
+// A level keeps the textures it names; another layer's texture goes once nothing is drawn in it, and comes back,
+// drawn as before, as soon as something is.
+TEST_F(RenderTest, AnUnkeptTextureIsFreedAndComesBackWhenDrawnAgain)
+{
+    Graphics& graphics = *core.m_Graphics;
+    graphics.m_FreeTexturesFrom = 0; // the test pictures are tiny
+    const int glassLayer = 2;
+    ASSERT_EQ(graphics.LoadedTextures().count(glassLayer), 1u);
+    graphics.KeepTextures({{0, 1}});
+    Factory& factory = *core.m_Factory;
+    GameObjectComposition* glass = factory.FindObject("Glass");
+    ASSERT_NE(glass, nullptr);
+    const Vec2 place = glass->GetTransform()->Position;
+    Render();
+    EXPECT_EQ(graphics.LoadedTextures().count(glassLayer), 1u) << "drawn in, so kept";
+
+    factory.DestroyObject(glass);
+    factory.Update(0.0f);
+    Render();
+    EXPECT_EQ(graphics.LoadedTextures().count(glassLayer), 0u);
+    EXPECT_EQ(graphics.LoadedTextures().count(0), 1u) << "kept";
+    ExpectColour(790, 360, {255, 0, 0}, "the back where the glass was");
+
+    GameObjectComposition* again = factory.CreateObject("Glass", "Glass");
+    ASSERT_NE(again, nullptr);
+    again->GetTransform()->Position = place;
+    Render();
+    EXPECT_EQ(graphics.LoadedTextures().count(glassLayer), 1u);
+    ExpectColour(790, 360, {255, 128, 128}, "the glass back, drawn with its texture");
 }
 
 // A copy of the drawing test data whose effect file has one piece of text replaced (the copy's effect file is
