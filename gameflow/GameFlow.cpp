@@ -329,8 +329,8 @@ void GameLogic::BossIntroductionEnded()
 void GameLogic::BossDefeated()
 {
     m_Session.Level().RespawnPanEnabled = true;
-    // The closing scene's banners and the menu it ends in are decoded while the bear falls.
-    m_LevelManager.PrepareTexturesFor("Level_00_Menu");
+    // The closing scene's words are decoded while the bear falls.
+    m_LevelManager.PrepareTexturesOfTypes({"You_Win", "For_Now"});
 }
 
 } // namespace Framework

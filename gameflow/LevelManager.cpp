@@ -136,6 +136,14 @@ void LevelManager::PrepareTexturesFor(const std::string& nextLevel)
     }
 }
 
+void LevelManager::PrepareTexturesOfTypes(const std::vector<std::string>& typeNames)
+{
+    if (CORE != nullptr && CORE->m_Graphics != nullptr)
+    {
+        CORE->m_Graphics->KeepTextures({m_CurrentLayers, ObjectTypeTextureLayers(typeNames)});
+    }
+}
+
 void LevelManager::RestartLevel()
 {
     if (m_CurrentLevel == nullptr)

@@ -98,6 +98,24 @@ std::set<int> LevelTextureLayers(const LevelDocument& level, const Factory& fact
     return layers;
 }
 
+std::set<int> ObjectTypeTextureLayers(const std::vector<std::string>& typeNames)
+{
+    std::set<int> layers;
+    if (CORE == nullptr || CORE->m_Factory == nullptr || CORE->m_ResourceManager == nullptr)
+    {
+        return layers;
+    }
+    for (const std::string& name : typeNames)
+    {
+        auto type = CORE->m_Factory->ObjectTypes.find(name);
+        if (type != CORE->m_Factory->ObjectTypes.end())
+        {
+            TypeLayers(*type->second, *CORE->m_Factory, *CORE->m_ResourceManager, layers);
+        }
+    }
+    return layers;
+}
+
 std::set<int> LevelTextureLayers(const std::string& levelName)
 {
     if (CORE == nullptr || CORE->m_Factory == nullptr || CORE->m_ResourceManager == nullptr)

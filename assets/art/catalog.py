@@ -51,8 +51,10 @@ LAYERS = [
     Layer("17_Boss.png", "Boss", width=4096, holds="the bear boss and the cub"),
     Layer("18_Hero.png", "Hero", width=2048, holds="Kibbet"),
     Layer("19_Particle_1.png", "Particle_1", width=1024, holds="particle sprites (the engine draws every emitter here)"),
-    Layer("20_Screens.png", "Screens", width=4096, holds="menu page backdrops, splash pictures, end-screen words"),
-    Layer("21_Char_0.png", "Char_0", width=4096,
+    Layer("20_Words.png", "Words", width=1024,
+          holds="end-screen words, over the particles and under the heads-up display (loaded only when shown)"),
+    Layer("21_Screens.png", "Screens", width=4096, holds="menu page backdrops and splash pictures"),
+    Layer("22_Char_0.png", "Char_0", width=4096,
           holds="topmost: the font, the HUD, menu labels, cursor, planks, how-to-play card, credits"),
 ]
 
@@ -160,7 +162,8 @@ def catalog_markdown(sprites, tile_list, atlas_sizes, dims):
         "| bear boss (`Bear`), cub (`1ChildBear`) | `Boss` |",
         "| the hero `Kibbet` | `Hero` |",
         "| particle sprites named in an `Emitter` | `Particle_1` (must be `Particle_*` frames) |",
-        "| menu page backdrops, `0_MainMenu` frame, splash pictures, `Game_Over`, `You_Win`, `For_Now` | `Screens` |",
+        "| menu page backdrops, `0_MainMenu` frame, splash pictures | `Screens` |",
+        "| `Game_Over`, `You_Win`, `For_Now` | `Words` |",
         "| `PrimaryFont`, HUD objects, menu and pause labels, `Z_Bees` cursor, planks, how-to-play card, credits | `Char_0` |",
         "",
         "## Custom shapes",

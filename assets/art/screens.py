@@ -13,6 +13,8 @@ from kit import (INK, WHITE, CREAM, HONEY, HONEY_DEEP, LEAF, LEAF_DEEP, LEAF_DAR
 from hud import gold_defs
 
 LAYER = "Screens"
+# The end-screen words have an atlas of their own: a level shows them without the menus' large one.
+WORDS = "Words"
 W, H = 1280, 720
 
 
@@ -168,8 +170,8 @@ def sprites():
         single("Splash_Ventrel", LAYER, (W, H), splash_logo(), "studio logo splash (`SplashVentrel`)"),
         single("Splash_Controller", LAYER, (W, H), splash_controller(), "controller splash (`XboxController`)"),
         single("Loading", "Sky", (W, H), loading(), "loading picture (`Level_00_Load`); in the first atlas, the only one loaded when it is drawn"),
-        single("Game_Over", LAYER, (900, 200), word(900, 200, "GAME OVER", 110, warm=True), "end screen words"),
-        single("You_Win", LAYER, (900, 200), word(900, 200, "YOU WIN!", 120), "end screen words"),
-        single("For_Now", LAYER, (800, 160), word(800, 160, "...FOR NOW!", 84), "shown under `You_Win`"),
+        single("Game_Over", WORDS, (900, 200), word(900, 200, "GAME OVER", 110, warm=True), "end screen words"),
+        single("You_Win", WORDS, (900, 200), word(900, 200, "YOU WIN!", 120), "end screen words"),
+        single("For_Now", WORDS, (800, 160), word(800, 160, "...FOR NOW!", 84), "shown under `You_Win`"),
     ]
     return out

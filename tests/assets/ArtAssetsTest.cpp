@@ -90,7 +90,8 @@ std::vector<SpriteSet> RequiredSprites()
         {"Marsh_World", "LilyPad Platform_LilyPad Stump MossyLog"},
         {"Particle_1", "Particle_Pollen Particle_CheckPoint Particle_Dust Particle_Water Particle_Spray Particle_Rain"},
         {"Screens", "MainScreen HowToPlayScreen OptionsScreen CreditsScreen ConfirmationScreen MainMenuFrame "
-                    "Splash_Ventrel Splash_Controller Game_Over You_Win For_Now"},
+                    "Splash_Ventrel Splash_Controller"},
+        {"Words", "Game_Over You_Win For_Now"},
         {"Char_0", "HUD_PollenIcon Label_Beegin Label_HowToPlay Label_Options Label_Credits Label_Exit Label_Yes "
                    "Label_No Label_Resolution Label_Sound Label_ToggleFullscreen Label_ToggleSound "
                    "Label_ReturnToMain Label_Continue Label_Restart Label_Quit Label_QuitQuestion Plank Plank_Small "

@@ -136,7 +136,7 @@ TEST(GroundLevelProgramTest, DrawsThreeVerticesPerFanTriangleAndPlacesTheGlyphs)
     for (const char* draw :
          {R"({"layer":7,"shader":"Main","vertices":12})", R"({"layer":8,"shader":"Main","vertices":6})",
           R"({"layer":10,"shader":"Main","vertices":6})", R"({"layer":14,"shader":"Main","vertices":6})",
-          R"({"layer":21,"shader":"Main","vertices":78})"})
+          R"({"layer":22,"shader":"Main","vertices":78})"})
     {
         EXPECT_NE(world.find(draw), std::string::npos) << draw << " in " << world;
     }
