@@ -329,8 +329,9 @@ void GameLogic::BossIntroductionEnded()
 void GameLogic::BossDefeated()
 {
     m_Session.Level().RespawnPanEnabled = true;
-    // The closing scene's words are decoded while the bear falls.
-    m_LevelManager.PrepareTexturesOfTypes({"You_Win", "For_Now"});
+    // The closing scene's words are decoded while the bear falls, then the menu's pictures, which wait to be
+    // loaded until the level's textures are gone.
+    m_LevelManager.PrepareTexturesOfTypes({"You_Win", "For_Now"}, "Level_00_Menu");
 }
 
 } // namespace Framework

@@ -13,6 +13,7 @@
 #include "input/Input.h"
 #include "platform/Log.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -105,23 +106,27 @@ void LevelManager::ChooseTextures()
     }
     m_CurrentLayers = LevelTextureLayers(m_CurrentLevelName);
     std::vector<std::set<int>> keep{m_CurrentLayers};
+    std::set<int> decodeOnly;
     if (!GameLogic::IsPlayableLevel(m_CurrentLevelName))
     {
-        // The start-up screens follow one another into the menu, which most often starts the first level.
+        // The start-up screens follow one another into the menu. The first level's largest picture waits
+        // decoded there; its other pictures are decoded when it is chosen, as keeping them all beside the
+        // menu's large ones would cost more memory than the menu itself.
         for (const char* name : {"Level_00_Splash", "Level_00_Menu"})
         {
             keep.push_back(LevelTextureLayers(name));
         }
-        for (const std::string& file : m_LevelFiles)
+        auto first =
+            std::find_if(m_LevelFiles.begin(), m_LevelFiles.end(),
+                         [](const std::string& file) { return GameLogic::IsPlayableLevel(PathParts(file).FileName); });
+        if (first != m_LevelFiles.end())
         {
-            if (GameLogic::IsPlayableLevel(PathParts(file).FileName))
-            {
-                keep.push_back(LevelTextureLayers(PathParts(file).FileName));
-                break;
-            }
+            decodeOnly = LevelTextureLayers(PathParts(*first).FileName);
         }
     }
-    graphics->KeepTextures(keep);
+    graphics->KeepTextures(keep, decodeOnly);
+    // The level left is gone: its textures go before the new ones come.
+    graphics->FreeUnkeptTextures();
     if (!m_CurrentLevel->LetsTexturesStream())
     {
         graphics->LoadTextures(m_CurrentLayers);
@@ -136,11 +141,12 @@ void LevelManager::PrepareTexturesFor(const std::string& nextLevel)
     }
 }
 
-void LevelManager::PrepareTexturesOfTypes(const std::vector<std::string>& typeNames)
+void LevelManager::PrepareTexturesOfTypes(const std::vector<std::string>& typeNames, const std::string& thenLevel)
 {
     if (CORE != nullptr && CORE->m_Graphics != nullptr)
     {
-        CORE->m_Graphics->KeepTextures({m_CurrentLayers, ObjectTypeTextureLayers(typeNames)});
+        CORE->m_Graphics->KeepTextures({m_CurrentLayers, ObjectTypeTextureLayers(typeNames)},
+                                       LevelTextureLayers(thenLevel));
     }
 }
 

@@ -38,8 +38,9 @@ public:
     // Keeps the textures the current level draws and decodes those of the named level ahead (behind an exit
     // walk or a menu), so its start waits for none of them.
     void PrepareTexturesFor(const std::string& nextLevel);
-    // Keeps the textures the current level draws and decodes those of these object types ahead.
-    void PrepareTexturesOfTypes(const std::vector<std::string>& typeNames);
+    // Keeps the textures the current level draws and decodes those of these object types ahead, then the
+    // pictures of the level named last, which wait decoded until it starts.
+    void PrepareTexturesOfTypes(const std::vector<std::string>& typeNames, const std::string& thenLevel);
     // Adds a level object under a name (the fixed levels are made this way); the manager owns it.
     void AddLevel(const std::string& name, std::unique_ptr<ILevel> level);
 

@@ -255,8 +255,9 @@ void Graphics::FreeUnkeptTextures()
     }
 }
 
-void Graphics::KeepTextures(const std::vector<std::set<int>>& layers)
+void Graphics::KeepTextures(const std::vector<std::set<int>>& layers, const std::set<int>& decodeOnly)
 {
+    m_DecodeOnly = decodeOnly;
     for (size_t layer = 0; layer < m_Kept.size(); ++layer)
     {
         const int index = static_cast<int>(layer);
@@ -295,6 +296,14 @@ void Graphics::PrefetchKeptTextures(const std::vector<std::set<int>>& order)
     {
         add(static_cast<size_t>(layer));
     }
+    for (int layer : LargestFirst(m_DecodeOnly))
+    {
+        const std::string& path = m_PendingTextures[static_cast<size_t>(layer)];
+        if (!path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end())
+        {
+            paths.push_back(path);
+        }
+    }
     if (m_DeviceReady)
     {
         m_Device->PrefetchTextures(paths);
@@ -303,9 +312,25 @@ void Graphics::PrefetchKeptTextures(const std::vector<std::set<int>>& order)
 
 void Graphics::LoadTextures(const std::set<int>& layers)
 {
-    for (int layer : LargestFirst(layers))
+    // The worker decodes these largest first while this thread decodes those it has not reached, smallest
+    // first, so the two meet at the end; the other kept ones are asked for after the frame.
+    std::vector<int> order = LargestFirst(layers);
+    std::vector<std::string> paths;
+    for (int layer : order)
     {
-        LoadPendingTexture(layer);
+        if (!m_PendingTextures[static_cast<size_t>(layer)].empty())
+        {
+            paths.push_back(m_PendingTextures[static_cast<size_t>(layer)]);
+        }
+    }
+    if (m_DeviceReady && !paths.empty())
+    {
+        m_Device->PrefetchTextures(paths);
+        m_PrefetchDue = true;
+    }
+    for (auto layer = order.rbegin(); layer != order.rend(); ++layer)
+    {
+        LoadPendingTexture(*layer);
     }
 }
 

@@ -54,9 +54,12 @@ public:
     // when something is. Until the first call every texture is kept.
     // The missing ones are decoded in the order of the sets (the level on show, then those to come), each
     // set largest first.
-    void KeepTextures(const std::vector<std::set<int>>& layers);
+    // The pictures of decodeOnly are decoded after them and wait, not loaded, until a level asks for them.
+    void KeepTextures(const std::vector<std::set<int>>& layers, const std::set<int>& decodeOnly = {});
     // Loads the missing textures of these layers now (a level about to start waits for them).
     void LoadTextures(const std::set<int>& layers);
+    // Frees the large textures of the layers neither kept nor drawn in (also done before every frame).
+    void FreeUnkeptTextures();
     // The layers whose textures are loaded now.
     std::set<int> LoadedTextures() const;
     // Applies the window's focus to the display before the first frame.
@@ -145,8 +148,6 @@ private:
     void StreamTextures();
     // The layers largest picture first.
     std::vector<int> LargestFirst(const std::set<int>& layers) const;
-    // Frees the large textures of the layers neither kept nor drawn in.
-    void FreeUnkeptTextures();
     // Something is registered to be drawn in layer.
     bool LayerDrawn(int layer) const;
     // Has the device decode the missing textures of the kept layers ahead: those of the sets in their order,
@@ -200,6 +201,7 @@ private:
     // The order KeepTextures asked for, handed to the device once the frame on show is presented (so decoding
     // ahead does not slow it), and whether it still has to be.
     std::vector<std::set<int>> m_PrefetchOrder;
+    std::set<int> m_DecodeOnly;
     bool m_PrefetchDue = false;
     bool m_KeepChosen = false;
     std::vector<Vertex> m_Batch;

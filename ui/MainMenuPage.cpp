@@ -4,7 +4,6 @@
 #include "data/GameObjectComposition.h"
 #include "data/Transform.h"
 #include "engine/Core.h"
-#include "gameflow/GameLogic.h"
 #include "ui/MenuFlow.h"
 #include "ui/MenuSteps.h"
 
@@ -32,11 +31,6 @@ void MainMenuPage::Prepare()
         return;
     }
     const std::string furthest = ReachedLevels().back();
-    if (CORE->m_GameLogic != nullptr)
-    {
-        // Continue starts there: its pictures are decoded while the menu shows.
-        CORE->m_GameLogic->m_LevelManager.PrepareTexturesFor(furthest);
-    }
     // The key that chose the level must not count as a jump in it.
     MenuItem resume{"Continue",
                     [furthest](Menu&)
