@@ -312,8 +312,9 @@ void Graphics::PrefetchKeptTextures(const std::vector<std::set<int>>& order)
 
 void Graphics::LoadTextures(const std::set<int>& layers)
 {
-    // The worker decodes these largest first while this thread decodes those it has not reached, smallest
-    // first, so the two meet at the end; the other kept ones are asked for after the frame.
+    // Largest first, while the fewest textures are in memory beside its picture; the worker decodes ahead of
+    // this thread, and whatever it has finished is loaded before this thread decodes another. The other kept
+    // ones are asked for after the frame.
     std::vector<int> order = LargestFirst(layers);
     std::vector<std::string> paths;
     for (int layer : order)
@@ -328,9 +329,18 @@ void Graphics::LoadTextures(const std::set<int>& layers)
         m_Device->PrefetchTextures(paths);
         m_PrefetchDue = true;
     }
-    for (auto layer = order.rbegin(); layer != order.rend(); ++layer)
+    for (int layer : order)
     {
-        LoadPendingTexture(*layer);
+        // A picture the worker has finished goes first, so it does not wait in memory beside the others.
+        for (int ready : order)
+        {
+            const std::string& path = m_PendingTextures[static_cast<size_t>(ready)];
+            if (!path.empty() && m_Device->PictureReady(path))
+            {
+                LoadPendingTexture(ready);
+            }
+        }
+        LoadPendingTexture(layer);
     }
 }
 

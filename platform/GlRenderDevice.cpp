@@ -589,10 +589,26 @@ private:
         glGenTextures(1, &texture.Name);
         glBindTexture(GL_TEXTURE_2D, texture.Name);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        // Unsized with blue-first pixels, the texture keeps that order (BGRA8), the only one that a software
-        // rasteriser's fast path samples.
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.Width, image.Height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
-                     image.Pixels.get());
+        if (texture.Mipmapped && (epoxy_gl_version() >= 42 || epoxy_has_gl_extension("GL_ARB_texture_storage")))
+        {
+            // Room for every level at once: made later, the levels would move the picture to a larger
+            // allocation while the old one is still held, and that peak is a whole atlas.
+            int levels = 1;
+            for (int size = std::max(image.Width, image.Height); size > 1; size >>= 1)
+            {
+                ++levels;
+            }
+            glTexStorage2D(GL_TEXTURE_2D, levels, GL_RGBA8, image.Width, image.Height);
+            glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.Width, image.Height, GL_BGRA, GL_UNSIGNED_BYTE,
+                            image.Pixels.get());
+        }
+        else
+        {
+            // Unsized with blue-first pixels, the texture keeps that order (BGRA8), the only one that a
+            // software rasteriser's fast path samples.
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image.Width, image.Height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                         image.Pixels.get());
+        }
         // Plain bilinear filtering: a software rasteriser samples it at a fraction of the cost of mipmaps,
         // and it is the same picture wherever a layer is not drawn smaller than its atlas (UseMipmaps).
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
