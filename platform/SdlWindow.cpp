@@ -135,8 +135,7 @@ public:
 
     bool HasFocus() const override
     {
-        return m_Window != nullptr &&
-               (m_AlwaysFocused || (SDL_GetWindowFlags(m_Window) & SDL_WINDOW_INPUT_FOCUS) != 0);
+        return m_Window != nullptr && (m_AlwaysFocused || (SDL_GetWindowFlags(m_Window) & SDL_WINDOW_INPUT_FOCUS) != 0);
     }
 
     void* NativeHandle() const override { return m_Window; }
