@@ -178,19 +178,31 @@ std::filesystem::path EditedEffectData(const std::string& name, const std::strin
     return dir;
 }
 
+// The first frame of the test level over a data folder, drawn with real OpenGL: what the game logged, and the
+// picture (false when there is none). The folder is deleted afterwards.
+bool FirstFrame(const std::filesystem::path& dir, std::string& log, Image& picture)
+{
+    Core core;
+    ::testing::internal::CaptureStderr();
+    StartWindowed(core, dir.string(), "Level_Render");
+    core.m_Graphics->m_FadeValue = 1.0f;
+    core.m_Graphics->Update(0.017f);
+    log = ::testing::internal::GetCapturedStderr();
+    bool drawn = core.m_Graphics->Device().ReadBackBuffer(picture);
+    Stop(core);
+    std::filesystem::remove_all(dir);
+    return drawn;
+}
+
 TEST(ShaderErrorTest, ACompileErrorNamesTheEntryPointAndTheGameGoesOn)
 {
     namespace fs = std::filesystem;
     fs::path dir = EditedEffectData("fx", "FragColour = clamp(texture(Texture, vTexCoord) * vTint",
                                     "FragColour = nonsense(texture(Texture, vTexCoord) * vTint");
 
-    Core core;
-    ::testing::internal::CaptureStderr();
-    StartWindowed(core, dir.string(), "Level_Render");
-    core.m_Graphics->Update(0.017f);
-    std::string log = ::testing::internal::GetCapturedStderr();
-    Stop(core);
-    fs::remove_all(dir);
+    std::string log;
+    Image picture;
+    FirstFrame(dir, log, picture);
     if (log.find("no OpenGL") != std::string::npos || log.find("no window to draw into") != std::string::npos)
     {
         GTEST_SKIP() << "no OpenGL context with this video driver";
@@ -205,16 +217,9 @@ TEST(ShaderErrorTest, WithoutThePlainShaderTheMainOneDrawsEverything)
     namespace fs = std::filesystem;
     fs::path dir = EditedEffectData("plain", "@entry PS_Plain", "@entry PS_Unused");
 
-    Core core;
-    ::testing::internal::CaptureStderr();
-    StartWindowed(core, dir.string(), "Level_Render");
-    core.m_Graphics->m_FadeValue = 1.0f;
-    core.m_Graphics->Update(0.017f);
-    std::string log = ::testing::internal::GetCapturedStderr();
+    std::string log;
     Image picture;
-    bool drawn = core.m_Graphics->Device().ReadBackBuffer(picture);
-    Stop(core);
-    fs::remove_all(dir);
+    bool drawn = FirstFrame(dir, log, picture);
     if (log.find("no OpenGL") != std::string::npos || log.find("no window to draw into") != std::string::npos)
     {
         GTEST_SKIP() << "no OpenGL context with this video driver";
@@ -240,16 +245,9 @@ TEST(BrokenTextureTest, OnlyItsOwnLayerGoesWithoutAPicture)
     fs::remove(dir / "Textures/1_Chars.png");
     std::ofstream(dir / "Textures/1_Chars.png") << "not a picture";
 
-    Core core;
-    ::testing::internal::CaptureStderr();
-    StartWindowed(core, dir.string(), "Level_Render");
-    core.m_Graphics->m_FadeValue = 1.0f;
-    core.m_Graphics->Update(0.017f);
-    std::string log = ::testing::internal::GetCapturedStderr();
+    std::string log;
     Image picture;
-    bool drawn = core.m_Graphics->Device().ReadBackBuffer(picture);
-    Stop(core);
-    fs::remove_all(dir);
+    bool drawn = FirstFrame(dir, log, picture);
     if (!drawn)
     {
         GTEST_SKIP() << "no OpenGL 3.3 context with this video driver";
