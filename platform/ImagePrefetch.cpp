@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-
 namespace Framework
 {
 
@@ -13,7 +9,6 @@ namespace
 {
 // Decoded pictures waiting for the caller, besides the one being decoded.
 constexpr size_t kMaxWaiting = 1;
-constexpr int kWorkerNice = 0;
 } // namespace
 
 ImagePrefetch::ImagePrefetch(std::vector<std::string> paths) : m_Queue(paths.begin(), paths.end())
@@ -33,9 +28,6 @@ ImagePrefetch::~ImagePrefetch()
 
 void ImagePrefetch::Run()
 {
-    // Decoding ahead gives way to drawing the frames on show; whoever waits for a picture leaves the worker
-    // the processor anyway.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), kWorkerNice);
     std::unique_lock<std::mutex> lock(m_Mutex);
     for (;;)
     {
