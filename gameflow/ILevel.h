@@ -26,8 +26,9 @@ public:
     virtual void PostUpdate(float dt) { (void)dt; }
     // Before another level (or this one again) is loaded: clears the camera locks and every object.
     virtual void Unload();
-    // The textures not loaded yet may go on loading while this level runs; otherwise they are all loaded
-    // before it starts (the start-up screens, which show while the rest loads, say yes).
+    // The textures this level keeps may go on loading while it runs, each before anything is drawn with it;
+    // otherwise they are loaded before it starts (the start-up screens, which show while the rest loads,
+    // say yes).
     virtual bool LetsTexturesStream() const { return false; }
 
     // The level's music, from the level file's "TrackName".

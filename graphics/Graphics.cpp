@@ -373,14 +373,6 @@ std::set<int> Graphics::LoadedTextures() const
     return loaded;
 }
 
-void Graphics::LoadAllTextures()
-{
-    for (size_t layer = 0; layer < m_PendingTextures.size(); ++layer)
-    {
-        LoadPendingTexture(static_cast<int>(layer));
-    }
-}
-
 void Graphics::LoadPendingTexture(int layer)
 {
     if (layer < 0 || static_cast<size_t>(layer) >= m_PendingTextures.size() ||

@@ -47,8 +47,6 @@ public:
     // Starts decoding the textures still missing ahead (unless KeepTextures chose some) and finds the particle
     // layer.
     void Load() override;
-    // Loads every texture still missing.
-    void LoadAllTextures();
     // From now on keeps the textures of these layers loaded and decodes the missing ones ahead on a worker.
     // Another layer's texture is freed once nothing is drawn in it (small ones stay) and is loaded again
     // when something is. Until the first call every texture is kept.
